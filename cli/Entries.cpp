@@ -1,0 +1,12 @@
+#include "cli/Entries.h"
+
+namespace ferrolab::cli {
+
+const std::vector<Entry>& AllEntries() {
+    static const std::vector<Entry> entries = {
+        BuiltUpSectionEntry(),
+    };
+    return entries;
+}
+
+} // namespace ferrolab::cli

@@ -1,0 +1,10 @@
+#pragma once
+// One factory per calculator's runner entry; cli/Entries.cpp lists them in menu order.
+
+#include "cli/Registry.h"
+
+namespace ferrolab::cli {
+
+Entry BuiltUpSectionEntry();
+
+} // namespace ferrolab::cli

@@ -1,0 +1,127 @@
+#include "cli/Registry.h"
+
+#include <algorithm>
+
+namespace ferrolab::cli {
+
+std::string ToUnixLines(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        result += text[i];
+    }
+    return result;
+}
+
+int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
+                std::ostream& out, std::ostream& err) {
+    for (const Notice& notice : notices) {
+        if (!notice.caption.empty()) {
+            err << notice.caption << ": ";
+        }
+        err << ToUnixLines(notice.text) << '\n';
+    }
+    if (!report) {
+        return kExitRefused;
+    }
+    out << ToUnixLines(*report);
+    if (report->empty() || report->back() != '\n') {
+        out << '\n';
+    }
+    return kExitOk;
+}
+
+namespace {
+
+void PrintUsage(std::ostream& err) {
+    err << "usage: ferrolab-calc list\n"
+           "       ferrolab-calc <id> --fields\n"
+           "       ferrolab-calc <id> [field=value ...]\n"
+           "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
+           "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
+}
+
+const Entry* FindEntry(const std::string& id) {
+    const auto& entries = AllEntries();
+    const auto it =
+        std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.id == id; });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+void PrintFields(const Entry& entry, std::ostream& out) {
+    out << entry.id << ": " << entry.caption << '\n';
+    for (const Field& field : entry.fields) {
+        out << "  " << field.name << '=' << field.defaultValue;
+        if (!field.allowed.empty()) {
+            out << "  (";
+            for (std::size_t i = 0; i < field.allowed.size(); ++i) {
+                out << (i ? "|" : "") << field.allowed[i];
+            }
+            out << ')';
+        }
+        if (!field.help.empty()) {
+            out << "  " << field.help;
+        }
+        out << '\n';
+    }
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        PrintUsage(err);
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    if (args[0] == "list") {
+        if (args.size() != 1) {
+            PrintUsage(err);
+            return kExitUsage;
+        }
+        for (const Entry& entry : AllEntries()) {
+            out << entry.id << '\t' << entry.caption << '\n';
+        }
+        return kExitOk;
+    }
+    const Entry* entry = FindEntry(args[0]);
+    if (!entry) {
+        err << "ferrolab-calc: unknown calculator '" << args[0] << "'\n";
+        PrintUsage(err);
+        return kExitUsage;
+    }
+    if (args.size() == 2 && args[1] == "--fields") {
+        PrintFields(*entry, out);
+        return kExitOk;
+    }
+    FieldValues values;
+    for (const Field& field : entry->fields) {
+        values[field.name] = field.defaultValue;
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto eq = arg.find('=');
+        const std::string name = eq == std::string::npos ? arg : arg.substr(0, eq);
+        const auto field = std::find_if(entry->fields.begin(), entry->fields.end(),
+                                        [&](const Field& f) { return f.name == name; });
+        if (eq == std::string::npos || field == entry->fields.end()) {
+            err << "ferrolab-calc: unknown field '" << arg << "' for " << entry->id << '\n';
+            PrintFields(*entry, err);
+            return kExitUsage;
+        }
+        const std::string value = arg.substr(eq + 1);
+        if (!field->allowed.empty() &&
+            std::find(field->allowed.begin(), field->allowed.end(), value) ==
+                field->allowed.end()) {
+            err << "ferrolab-calc: '" << value << "' is not a value of " << name << '\n';
+            PrintFields(*entry, err);
+            return kExitUsage;
+        }
+        values[name] = value;
+    }
+    return entry->run(values, out, err);
+}
+
+} // namespace ferrolab::cli

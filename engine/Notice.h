@@ -1,0 +1,26 @@
+#pragma once
+// A message box as the calculation units describe it: the dialogs show it through the
+// message-box facade, the command-line runner prints its text on standard error.
+
+#include <string>
+
+namespace ferrolab {
+
+enum class NoticeIcon { None, Error, Warning, Information };
+
+struct Notice {
+    std::string text;
+    std::string caption; // empty: a box without caption
+    NoticeIcon icon = NoticeIcon::None;
+
+    bool operator==(const Notice&) const = default;
+};
+
+// The caption of every refused input.
+inline constexpr const char* kInputErrorCaption = "输入错误";
+
+inline Notice InputError(std::string text) {
+    return Notice{std::move(text), kInputErrorCaption, NoticeIcon::Error};
+}
+
+} // namespace ferrolab
