@@ -1,0 +1,5 @@
+#include "cli/Entries.h"
+
+namespace ferrolab::cli {
+Entry BuiltUpSectionEntry() { return Entry{"builtup-section", "", {}, nullptr}; }
+} // namespace ferrolab::cli
