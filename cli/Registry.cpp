@@ -112,9 +112,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return kExitUsage;
         }
         const std::string value = arg.substr(eq + 1);
-        if (!field->allowed.empty() &&
-            std::find(field->allowed.begin(), field->allowed.end(), value) ==
-                field->allowed.end()) {
+        if (!field->allowed.empty() && std::find(field->allowed.begin(), field->allowed.end(),
+                                                 value) == field->allowed.end()) {
             err << "ferrolab-calc: '" << value << "' is not a value of " << name << '\n';
             PrintFields(*entry, err);
             return kExitUsage;

@@ -91,9 +91,8 @@ std::string Pad(std::string body, const Spec& spec, bool numeric) {
         return body + std::string(fill, ' ');
     }
     if (spec.zeroPad && numeric) {
-        std::size_t at = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' '))
-                             ? 1
-                             : 0;
+        std::size_t at =
+            (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
         body.insert(at, fill, '0');
         return body;
     }

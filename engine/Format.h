@@ -20,6 +20,8 @@ std::string FormatNumber(std::string_view format, double value);
 std::string FormatNumber(std::string_view format, int value);
 
 // "%.2f", the format of nearly every report number.
-inline std::string Fmt2(double value) { return FormatNumber("%.2f", value); }
+inline std::string Fmt2(double value) {
+    return FormatNumber("%.2f", value);
+}
 
 } // namespace ferrolab

@@ -38,8 +38,8 @@ BuiltUpSectionResult ComputeBuiltUpSection(const BuiltUpSectionInput& in) {
     r.mass = in.density * r.a * MassFactorOfUnit(in.unit);
     r.yb = (a2 * in.t2 / 2 + aw * (in.t2 + in.hw / 2) + a1 * (in.t2 + in.hw + in.t1 / 2)) / r.a;
     r.yt = r.h - r.yb;
-    r.iy = (in.t1 * std::pow(in.b1, 3) + in.t2 * std::pow(in.b2, 3) + in.hw * std::pow(in.tw, 3)) /
-           12;
+    r.iy =
+        (in.t1 * std::pow(in.b1, 3) + in.t2 * std::pow(in.b2, 3) + in.hw * std::pow(in.tw, 3)) / 12;
 
     switch (in.method) {
     case IxMethod::Exact1: {
@@ -74,8 +74,8 @@ BuiltUpSectionResult ComputeBuiltUpSection(const BuiltUpSectionInput& in) {
            3 * 1e-4;
     r.thinWeb = in.tw < 0.1 * std::min(in.b1, in.b2);
 
-    const double printed[] = {r.a,   r.mass, r.ix,  r.iy, r.rx, r.ry, r.wx1, r.wx2,
-                              r.wy1, r.wy2,  r.yt, r.yb, r.iw, r.it};
+    const double printed[] = {r.a,   r.mass, r.ix,  r.iy, r.rx, r.ry, r.wx1,
+                              r.wx2, r.wy1,  r.wy2, r.yt, r.yb, r.iw, r.it};
     if (!std::all_of(std::begin(printed), std::end(printed),
                      [](double v) { return std::isfinite(v); })) {
         // Dimensions so large that the powers overflow a double: nothing sensible to print.

@@ -13,13 +13,13 @@
 namespace ferrolab {
 
 enum class IxMethod {
-    Exact1 = 0,     // "精确计算法 1": each plate about its own centroid plus the parallel-axis term
+    Exact1 = 0, // "精确计算法 1": each plate about its own centroid plus the parallel-axis term
     Exact2 = 1,     // "精确计算法 2": the parts above and below the x axis taken about it
     Simplified = 2, // "常用简化计算法": flanges as lines at mid-thickness
 };
 
 enum class ResultFormat {
-    Scientific = 0, // "%.4e"
+    Scientific = 0,  // "%.4e"
     TwoDecimals = 1, // "%.2f"
 };
 
@@ -40,8 +40,8 @@ struct BuiltUpSectionResult {
     double a = 0, mass = 0, ix = 0, iy = 0, rx = 0, ry = 0;
     double wx1 = 0, wx2 = 0, wy1 = 0, wy2 = 0;
     double yt = 0, yb = 0, h = 0;
-    double iw = 0, it = 0;   // warping (cm6) and torsion (cm4) constants, dimensions read as mm
-    bool thinWeb = false;    // tw < 0.1 min(B1, B2): the Iw and It lines are reported
+    double iw = 0, it = 0; // warping (cm6) and torsion (cm4) constants, dimensions read as mm
+    bool thinWeb = false;  // tw < 0.1 min(B1, B2): the Iw and It lines are reported
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
 };

@@ -1,0 +1,175 @@
+#include "app/CalculatorDialog.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "engine/Format.h"
+#include "engine/TextToNumber.h"
+
+namespace ferrolab {
+
+ValueCombo::ValueCombo(const QString& objectName, const std::vector<const char*>& presets,
+                       double* member, QWidget* parent)
+    : QComboBox(parent), member_(member) {
+    setObjectName(objectName);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    for (const char* preset : presets) {
+        addItem(QString::fromUtf8(preset));
+    }
+    // textEdited fires only for the user's typing, activated only for the user's choice: the
+    // programmatic updates below never run the handlers.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        *member_ = TextToDouble(text.toStdString());
+        emit typed();
+    });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        *member_ = TextToDouble(itemText(index).toStdString());
+        emit chosen();
+    });
+}
+
+void ValueCombo::SelectFirst() {
+    const QSignalBlocker blocker(this);
+    if (count() > 0) {
+        setCurrentIndex(0);
+        *member_ = TextToDouble(itemText(0).toStdString());
+    } else {
+        *member_ = 0;
+    }
+}
+
+void ValueCombo::SetValueText(const QString& text) {
+    const QSignalBlocker blocker(this);
+    setEditText(text);
+    *member_ = TextToDouble(text.toStdString());
+}
+
+void ValueCombo::SetValue(double value, const char* format) {
+    const QSignalBlocker blocker(this);
+    setEditText(QString::fromStdString(FormatNumber(format, value)));
+    *member_ = value;
+}
+
+ChoiceList::ChoiceList(const QString& objectName, const std::vector<const char*>& items,
+                       int* member, QWidget* parent)
+    : QComboBox(parent), member_(member) {
+    setObjectName(objectName);
+    setEditable(false);
+    SetItems(items);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        *member_ = index;
+        emit chosen();
+    });
+}
+
+void ChoiceList::SetItems(const std::vector<const char*>& items) {
+    const QSignalBlocker blocker(this);
+    clear();
+    for (const char* item : items) {
+        addItem(QString::fromUtf8(item));
+    }
+    Select(0);
+}
+
+void ChoiceList::SetItems(const std::vector<std::string>& items) {
+    const QSignalBlocker blocker(this);
+    clear();
+    for (const std::string& item : items) {
+        addItem(QString::fromStdString(item));
+    }
+    Select(0);
+}
+
+void ChoiceList::Select(int index) {
+    const QSignalBlocker blocker(this);
+    if (index >= 0 && index < count()) {
+        setCurrentIndex(index);
+        *member_ = index;
+    } else {
+        *member_ = count() > 0 ? 0 : -1;
+        setCurrentIndex(count() > 0 ? 0 : -1);
+    }
+}
+
+RadioGroup::RadioGroup(const QString& title, const QString& objectName,
+                       const std::vector<const char*>& texts, int* member, QWidget* parent,
+                       Qt::Orientation orientation)
+    : QGroupBox(title, parent), group_(new QButtonGroup(this)), member_(member) {
+    setObjectName(objectName);
+    auto* layout = new QBoxLayout(
+        orientation == Qt::Vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    int id = 0;
+    for (const char* text : texts) {
+        auto* button = new QRadioButton(QString::fromUtf8(text), this);
+        button->setObjectName(QStringLiteral("%1_%2").arg(objectName).arg(id));
+        group_->addButton(button, id++);
+        layout->addWidget(button);
+    }
+    CheckFromMember();
+    connect(group_, &QButtonGroup::idClicked, this, [this](int index) {
+        *member_ = index;
+        emit chosen(index);
+    });
+}
+
+QRadioButton* RadioGroup::button(int index) const {
+    return qobject_cast<QRadioButton*>(group_->button(index));
+}
+
+void RadioGroup::CheckFromMember() {
+    if (QAbstractButton* button = group_->button(*member_)) {
+        button->setChecked(true);
+    }
+}
+
+ReportBox::ReportBox(QWidget* parent, const QString& objectName) : QPlainTextEdit(parent) {
+    setObjectName(objectName);
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
+}
+
+void ReportBox::SetReport(const std::string& report) {
+    QString text = QString::fromStdString(report);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(text);
+}
+
+std::string ReportBox::Report() const {
+    QString text = toPlainText();
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+QPushButton* MakeComputeButton(QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("计算"), parent);
+    button->setObjectName(QStringLiteral("computeButton"));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* MakeCancelButton(QDialog* dialog) {
+    auto* button = new QPushButton(QStringLiteral("取消"), dialog);
+    button->setObjectName(QStringLiteral("cancelButton"));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+    return button;
+}
+
+void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
+                 const std::vector<Notice>& notices) {
+    ShowNotices(dialog, notices);
+    if (text) {
+        report->SetReport(*text);
+    }
+}
+
+} // namespace ferrolab

@@ -1,0 +1,116 @@
+#pragma once
+// Building blocks every calculator dialog is made of.
+//
+// A numeric input is a ValueCombo: an editable combo box with its preset list, bound to the
+// dialog's double member. It keeps the two handlers every numeric box has: typing stores the
+// box's current text, choosing a list item stores that item's text (the edit field has not been
+// updated yet at that moment), both read with TextToDouble, at once. After storing, it emits
+// typed() or chosen() so that the dialog can apply its dependent updates. Programmatic changes
+// (opening, dependent updates) go through SelectFirst/SetValueText and emit nothing.
+//
+// A discrete choice is a ChoiceList (drop-down list without an edit field) bound to an int
+// member holding the chosen index; a set of options is a RadioGroup bound to an int member.
+// The report box shows a report built with "\r\n" line ends.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MessageBox.h"
+#include "engine/Notice.h"
+
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+class QDialog;
+
+namespace ferrolab {
+
+class ValueCombo : public QComboBox {
+    Q_OBJECT
+public:
+    ValueCombo(const QString& objectName, const std::vector<const char*>& presets, double* member,
+               QWidget* parent = nullptr);
+
+    // Opening: select item 0 and store the number it shows (an empty list stores 0).
+    void SelectFirst();
+    // A dependent update: show this text and store its value, without running the handlers.
+    void SetValueText(const QString& text);
+    void SetValueText(const std::string& text) { SetValueText(QString::fromStdString(text)); }
+    // A dependent update of a computed value: store it exactly, show it formatted ("%.2f").
+    void SetValue(double value, const char* format = "%.2f");
+    double* member() const { return member_; }
+
+signals:
+    void typed();
+    void chosen();
+
+private:
+    double* member_;
+};
+
+class ChoiceList : public QComboBox {
+    Q_OBJECT
+public:
+    ChoiceList(const QString& objectName, const std::vector<const char*>& items, int* member,
+               QWidget* parent = nullptr);
+
+    // Refills the list (for lists that depend on another choice), selects item 0, stores 0.
+    void SetItems(const std::vector<const char*>& items);
+    void SetItems(const std::vector<std::string>& items);
+    // Opening or a dependent update: select this item and store it, without emitting chosen().
+    void Select(int index);
+    std::string SelectedText() const { return currentText().toStdString(); }
+
+signals:
+    void chosen();
+
+private:
+    int* member_;
+};
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& title, const QString& objectName,
+               const std::vector<const char*>& texts, int* member, QWidget* parent = nullptr,
+               Qt::Orientation orientation = Qt::Vertical);
+
+    QRadioButton* button(int index) const;
+    // Checks the button of *member (used when the dialog opens).
+    void CheckFromMember();
+
+signals:
+    void chosen(int index);
+
+private:
+    QButtonGroup* group_;
+    int* member_;
+};
+
+class ReportBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ReportBox(QWidget* parent = nullptr, const QString& objectName = "report");
+
+    // Replaces the content; "\r\n" line ends are shown as line breaks.
+    void SetReport(const std::string& report);
+    // The content with the "\r\n" line ends it was given.
+    std::string Report() const;
+};
+
+// "计算" (objectName "computeButton") and "取消" (objectName "cancelButton", closes the dialog).
+QPushButton* MakeComputeButton(QWidget* parent);
+QPushButton* MakeCancelButton(QDialog* dialog);
+
+// Shows the outcome of a compute: its message boxes in order, then, when the compute was not
+// refused, the new report. A refused compute leaves the previous report in place.
+void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
+                 const std::vector<Notice>& notices);
+
+} // namespace ferrolab

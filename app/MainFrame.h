@@ -1,0 +1,51 @@
+#pragma once
+// The main window: menu, status bar and an empty view. It carries the handlers of every
+// calculator except the built-up section (the view's) and of the online help.
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/CommandTarget.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace ferrolab {
+
+struct MenuEntry;
+
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    // Command routing: the view, this frame, then the further targets (document, application).
+    void SetRouting(CommandTarget* view, std::vector<CommandTarget*> further);
+    // Builds the menu from the menu table; items without a handler anywhere show disabled.
+    void BuildMenu();
+    void RouteCommand(int command);
+    QAction* ActionFor(int command) const;
+
+    bool HasHandler(int command) const override;
+    bool OnCommand(int command) override;
+
+    void OnOnlineHelp();
+    // The help file looked for beside the executable.
+    static QString HelpFilePath();
+
+private:
+    void AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    bool AnyHandler(int command) const;
+    void UpdateCommandStates();
+    void CreateStatusBar();
+
+    CommandTarget* view_ = nullptr;
+    std::vector<CommandTarget*> further_;
+    std::map<int, QAction*> actions_;
+};
+
+} // namespace ferrolab

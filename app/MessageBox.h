@@ -1,0 +1,34 @@
+#pragma once
+// The one way the program shows message boxes. Calculation units describe their boxes as
+// Notices; dialogs hand them here. Tests install a NoticeRecorder, which collects the boxes
+// instead of showing them, so no test ever blocks on a modal box.
+
+#include <vector>
+
+#include "engine/Notice.h"
+
+class QWidget;
+
+namespace ferrolab {
+
+// Shows one modal box (text, caption, icon, OK button), or records it while a recorder exists.
+void ShowNotice(QWidget* parent, const Notice& notice);
+void ShowNotices(QWidget* parent, const std::vector<Notice>& notices);
+
+// While alive, every ShowNotice is recorded here instead of shown. Not nestable.
+class NoticeRecorder {
+public:
+    NoticeRecorder();
+    ~NoticeRecorder();
+    NoticeRecorder(const NoticeRecorder&) = delete;
+    NoticeRecorder& operator=(const NoticeRecorder&) = delete;
+
+    const std::vector<Notice>& notices() const { return notices_; }
+    void clear() { notices_.clear(); }
+
+private:
+    friend void ShowNotice(QWidget*, const Notice&);
+    std::vector<Notice> notices_;
+};
+
+} // namespace ferrolab

@@ -1,0 +1,7 @@
+#include "app/TrabekDoc.h"
+
+namespace ferrolab {
+
+void CTrabekDoc::Serialize(QDataStream&, bool) {}
+
+} // namespace ferrolab
