@@ -3,11 +3,14 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/Shell.h"
+
 namespace ferrolab {
 
 CBitmapPreview::CBitmapPreview(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setMinimumSize(120, 90);
+    InitResources();
 }
 
 CBitmapPreview::~CBitmapPreview() = default;

@@ -2,6 +2,10 @@
 
 #include <QDesktopServices>
 
+static void RegisterFerrolabResources() {
+    Q_INIT_RESOURCE(ferrolab);
+}
+
 namespace ferrolab {
 namespace {
 
@@ -23,7 +27,16 @@ void SetDesktopOpenerForTesting(std::function<bool(const QUrl&)> opener) {
     Opener() = std::move(opener);
 }
 
+void InitResources() {
+    static const bool registered = [] {
+        RegisterFerrolabResources();
+        return true;
+    }();
+    (void)registered;
+}
+
 QIcon ProgramIcon() {
+    InitResources();
     return QIcon(QStringLiteral(":/icons/ferrolab.svg"));
 }
 

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/Shell.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ferrolab::InitResources();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

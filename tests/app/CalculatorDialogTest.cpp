@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/CalculatorDialog.h"
+#include "app/MessageBox.h"
+#include "tests/support/GuiHelpers.h"
+
+using namespace ferrolab;
+
+namespace {
+
+TEST(ValueCombo, TypingAndChoosingStoreTheValueAndSignal) {
+    double member = -1;
+    ValueCombo box("box", {"200.00", "210.00"}, &member);
+    box.show();
+    box.SelectFirst();
+    EXPECT_EQ(member, 200);
+    int typed = 0, chosen = 0;
+    QObject::connect(&box, &ValueCombo::typed, [&] { ++typed; });
+    QObject::connect(&box, &ValueCombo::chosen, [&] { ++chosen; });
+    test::Type(&box, "12abc");
+    EXPECT_EQ(member, 12);
+    test::Choose(&box, 1);
+    EXPECT_EQ(member, 210);
+    test::Type(&box, "");
+    EXPECT_EQ(member, 0);
+    EXPECT_GE(typed, 2);
+    EXPECT_EQ(chosen, 1);
+    // Dependent updates store without signalling.
+    box.SetValueText(std::string("77.5"));
+    EXPECT_EQ(member, 77.5);
+    box.SetValue(1132.004);
+    EXPECT_EQ(box.currentText(), "1132.00");
+    EXPECT_EQ(member, 1132.004);
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST(ChoiceList, StoresTheIndexAndRefills) {
+    int member = -1;
+    ChoiceList list("list", {"mm", "cm", "m"}, &member);
+    list.show();
+    EXPECT_EQ(member, 0);
+    test::Choose(&list, 2);
+    EXPECT_EQ(member, 2);
+    EXPECT_EQ(list.SelectedText(), "m");
+    list.SetItems(std::vector<std::string>{"Q235", "Q345"});
+    EXPECT_EQ(member, 0);
+    EXPECT_EQ(list.count(), 2);
+    list.SetItems(std::vector<std::string>{});
+    EXPECT_EQ(member, -1);
+}
+
+TEST(RadioGroup, ChecksFromAndStoresToItsMember) {
+    int member = 1;
+    RadioGroup group("方法", "method", {"a", "b", "c"}, &member);
+    group.show();
+    EXPECT_TRUE(group.button(1)->isChecked());
+    test::Click(group.button(2));
+    EXPECT_EQ(member, 2);
+}
+
+TEST(ReportBox, ShowsCrLfAsLineBreaksAndIsReadOnly) {
+    ReportBox box;
+    box.SetReport("a\r\nb\tc");
+    EXPECT_EQ(box.toPlainText(), "a\nb\tc");
+    EXPECT_EQ(box.Report(), "a\r\nb\tc");
+    EXPECT_TRUE(box.isReadOnly());
+    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST(ShowOutcome, RefusedComputeKeepsThePreviousReport) {
+    NoticeRecorder recorder;
+    QDialog dialog;
+    ReportBox box(&dialog);
+    ShowOutcome(&dialog, &box, std::string("first"), {});
+    ShowOutcome(&dialog, &box, std::nullopt, {InputError("bad")});
+    EXPECT_EQ(box.Report(), "first");
+    ASSERT_EQ(recorder.notices().size(), 1u);
+    EXPECT_EQ(recorder.notices()[0].caption, "输入错误");
+    EXPECT_EQ(recorder.notices()[0].icon, NoticeIcon::Error);
+}
+
+TEST(Buttons, ComputeAndCancel) {
+    QDialog dialog;
+    QPushButton* compute = MakeComputeButton(&dialog);
+    QPushButton* cancel = MakeCancelButton(&dialog);
+    EXPECT_EQ(compute->text(), "计算");
+    EXPECT_EQ(cancel->text(), "取消");
+    dialog.show();
+    test::Click(cancel);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/AboutBoxDlg.h"
+#include "app/Commands.h"
+#include "app/MainFrame.h"
+#include "app/MessageBox.h"
+#include "app/Shell.h"
+#include "app/TrabekApp.h"
+#include "tests/support/GuiHelpers.h"
+
+using namespace ferrolab;
+
+namespace {
+
+// Menu text paths in menu order, with their command (0 for a submenu).
+struct Item {
+    QString path;
+    int command;
+};
+
+void Collect(const QMenu* menu, const QString& prefix, std::vector<Item>& out) {
+    for (QAction* action : menu->actions()) {
+        const QString path = prefix + " > " + action->text();
+        if (action->menu()) {
+            out.push_back({path, 0});
+            Collect(action->menu(), path, out);
+        } else {
+            out.push_back({path, action->data().toInt()});
+        }
+    }
+}
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(app.InitInstance()); }
+    void TearDown() override { SetDesktopOpenerForTesting({}); }
+
+    // Runs a menu command whose handler opens a modal dialog; closes the dialog as soon as it
+    // is up and returns its caption.
+    QString RunModalCommand(int command) {
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                caption = modal->windowTitle();
+                modal->close();
+            }
+        });
+        app.mainFrame()->ActionFor(command)->trigger();
+        return caption;
+    }
+
+    CTrabekApp app;
+};
+
+TEST_F(MainFrameTest, TitleIsTheFixedProgramTitle) {
+    EXPECT_EQ(app.mainFrame()->windowTitle(),
+              "Ferrolab--钢结构设计工具箱 V2.1.1测试版 https://ferrolab.example.org");
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+    EXPECT_EQ(QCoreApplication::organizationName(), "Local AppWizard-Generated Applications");
+}
+
+TEST_F(MainFrameTest, MenuTextsOrderAndCommands) {
+    std::vector<Item> items;
+    QStringList tops;
+    for (QAction* top : app.mainFrame()->menuBar()->actions()) {
+        tops << top->text();
+        Collect(top->menu(), top->text(), items);
+    }
+    EXPECT_EQ(tops,
+              (QStringList{"计算工具", "构件验算", "抗震规范", "节点设计", "帮助(&H)", "测试"}));
+    const std::vector<Item> expected = {
+        {"计算工具 > 截面特性", 0},
+        {"计算工具 > 截面特性 > 工字、十字、矩形、T形", 32772},
+        {"计算工具 > 截面特性 > 冷弯薄壁槽钢、Z形钢", 32791},
+        {"计算工具 > 螺栓及螺栓群", 32775},
+        {"计算工具 > 设计指标", 32787},
+        {"计算工具 > 焊缝计算", 0},
+        {"计算工具 > 焊缝计算 > 角焊缝", 0},
+        {"计算工具 > 焊缝计算 > 角焊缝 > 承受弯矩、轴心力和剪力", 32792},
+        {"计算工具 > 焊缝计算 > 角焊缝 > 承受扭矩和剪力共同作用", 32793},
+        {"构件验算 > 普钢构件", 0},
+        {"构件验算 > 普钢构件 > 轴心受力", 32794},
+        {"构件验算 > 普钢构件 > 受弯构件", 0},
+        {"构件验算 > 普钢构件 > 受弯构件 > H型钢、焊接工字形等截面", 32796},
+        {"构件验算 > 普钢构件 > 受弯构件 > 轧制普通工字钢简支梁", 32797},
+        {"构件验算 > 普钢构件 > 受弯构件 > 轧制槽钢简支梁", 32798},
+        {"构件验算 > 普钢构件 > 受弯构件 > 双轴对称工字形等截面悬臂梁", 32799},
+        {"构件验算 > 普钢构件 > 受弯构件 > 稳定系数的近似计算", 32800},
+        {"构件验算 > 冷弯薄壁构件", 0},
+        {"构件验算 > 冷弯薄壁构件 > 受弯构件的整体稳定系数", 32789},
+        {"构件验算 > 冷弯薄壁构件 > 轴心受力构件", 32790},
+        {"构件验算 > 柱计算长度系数", 32802},
+        {"抗震规范 > 地震影响系数曲线", 32801},
+        {"节点设计 > 梁柱连接", 0},
+        {"节点设计 > 梁柱连接 > 单板、双板铰接", 32803},
+        {"节点设计 > 梁柱连接 > 支托铰接", 32807},
+        {"节点设计 > 梁拼接", 32804},
+        {"节点设计 > 主次梁连接", 32805},
+        {"节点设计 > 柱脚设计", 32783},
+        {"节点设计 > 钢管节点", 32806},
+        {"帮助(&H) > 关于 Ferrolab(&A)...", 57664},
+        {"帮助(&H) > 在线帮助", 32786},
+        {"测试 > 转化工字钢", 32782},
+        {"测试 > 转换槽钢参数", 32784},
+    };
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].path, expected[i].path) << i;
+        EXPECT_EQ(items[i].command, expected[i].command) << items[i].path.toStdString();
+    }
+}
+
+TEST_F(MainFrameTest, ItemsWithoutHandlerShowDisabledAndDoNothing) {
+    for (int command :
+         {cmd::kCantileverBeam, cmd::kApproxPhiB, cmd::kBeamSplice, cmd::kSecondaryBeam,
+          cmd::kTubeJoint, cmd::kConvertIBeam, cmd::kConvertChannel}) {
+        QAction* action = app.mainFrame()->ActionFor(command);
+        ASSERT_NE(action, nullptr) << command;
+        EXPECT_FALSE(action->isEnabled()) << command;
+        EXPECT_FALSE(app.mainFrame()->HasHandler(command));
+        app.mainFrame()->RouteCommand(command); // nothing happens, nothing crashes
+    }
+    for (int command : {cmd::kBuiltUpSection, cmd::kAbout, cmd::kOnlineHelp}) {
+        EXPECT_TRUE(app.mainFrame()->ActionFor(command)->isEnabled()) << command;
+    }
+}
+
+TEST_F(MainFrameTest, StatusBarPanes) {
+    QStatusBar* bar = app.mainFrame()->statusBar();
+    EXPECT_EQ(bar->findChild<QLabel*>("statusPrompt")->text(), "就绪");
+    EXPECT_EQ(bar->findChild<QLabel*>("statusCaps")->text(), "大写");
+    EXPECT_EQ(bar->findChild<QLabel*>("statusNum")->text(), "数字");
+    EXPECT_EQ(bar->findChild<QLabel*>("statusScroll")->text(), "滚动");
+}
+
+TEST_F(MainFrameTest, BuiltUpSectionOpensFromTheViewTwiceFromDefaults) {
+    EXPECT_EQ(RunModalCommand(cmd::kBuiltUpSection), "工字形、T形、矩形、十字形截面参数计算");
+    EXPECT_EQ(RunModalCommand(cmd::kBuiltUpSection), "工字形、T形、矩形、十字形截面参数计算");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainFrameTest, AboutBox) {
+    EXPECT_EQ(RunModalCommand(cmd::kAbout), "关于 Ferrolab");
+    CAboutBoxDlg about;
+    EXPECT_EQ(about.findChild<QLabel*>("aboutVersion")->text(), "Ferrolab V2.1.1");
+    EXPECT_EQ(about.findChild<QGroupBox*>("aboutWebGroup")->title(), "欢迎到以下网站下载最新版本");
+    EXPECT_EQ(about.findChild<QPushButton*>("aboutOk")->text(), "确定");
+    QUrl opened;
+    SetDesktopOpenerForTesting([&opened](const QUrl& url) {
+        opened = url;
+        return true;
+    });
+    about.show();
+    test::Click(about.findChild<QPushButton*>("aboutWebButton"));
+    EXPECT_EQ(opened, QUrl("https://ferrolab.example.org"));
+    EXPECT_TRUE(about.isVisible()); // the web button leaves the box open
+}
+
+TEST_F(MainFrameTest, MissingHelpFileShowsWhereToGetItAndKeepsRunning) {
+    ASSERT_FALSE(QFile::exists(CMainFrame::HelpFilePath()));
+    bool asked = false;
+    SetDesktopOpenerForTesting([&asked](const QUrl&) {
+        asked = true;
+        return true;
+    });
+    NoticeRecorder notices;
+    app.mainFrame()->ActionFor(cmd::kOnlineHelp)->trigger();
+    EXPECT_FALSE(asked);
+    ASSERT_EQ(notices.notices().size(), 1u);
+    const Notice& notice = notices.notices()[0];
+    EXPECT_TRUE(notice.caption.empty());
+    EXPECT_NE(notice.text.find("FerrolabHelp.chm"), std::string::npos);
+    EXPECT_NE(notice.text.find("https://ferrolab.example.org"), std::string::npos);
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+}
+
+TEST_F(MainFrameTest, HelpFileBesideTheProgramIsOpenedByTheDesktop) {
+    QFile help(CMainFrame::HelpFilePath());
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    QUrl opened;
+    bool succeed = true;
+    SetDesktopOpenerForTesting([&](const QUrl& url) {
+        opened = url;
+        return succeed;
+    });
+    NoticeRecorder notices;
+    app.mainFrame()->ActionFor(cmd::kOnlineHelp)->trigger();
+    EXPECT_EQ(opened, QUrl::fromLocalFile(CMainFrame::HelpFilePath()));
+    EXPECT_TRUE(notices.notices().empty());
+    // The desktop cannot open it (no viewer for the file): the same message as a missing file.
+    succeed = false;
+    app.mainFrame()->ActionFor(cmd::kOnlineHelp)->trigger();
+    EXPECT_EQ(notices.notices().size(), 1u);
+    QFile::remove(CMainFrame::HelpFilePath());
+}
+
+TEST_F(MainFrameTest, ScreenshotShowsTheMenuBar) {
+    app.mainFrame()->resize(900, 600);
+    QApplication::processEvents();
+    const QImage image = app.mainFrame()->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(900, 600));
+    // The menu bar's text is drawn: its strip is not one flat colour.
+    const QRect strip = app.mainFrame()->menuBar()->geometry();
+    const QRgb background = image.pixel(strip.right() - 2, strip.center().y());
+    int inked = 0;
+    for (int x = strip.left(); x < strip.left() + 300; ++x) {
+        for (int y = strip.top(); y <= strip.bottom(); ++y) {
+            inked += image.pixel(x, y) != background;
+        }
+    }
+    EXPECT_GT(inked, 100);
+    test::SaveScreenshot(app.mainFrame(), "main-window");
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#include "tests/support/GuiHelpers.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+
+namespace ferrolab::test {
+
+void Type(QComboBox* box, const QString& text) {
+    ASSERT_TRUE(box->isEditable());
+    QLineEdit* edit = box->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void Choose(QComboBox* box, int index) {
+    ASSERT_GE(index, 0);
+    ASSERT_LT(index, box->count());
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    const QModelIndex item = view->model()->index(index, box->modelColumn(), view->rootIndex());
+    // Keyboard choice in the open list: a mouse release right after the list opens is taken
+    // for the end of the opening click, so the keyboard is the dependable way in.
+    view->setCurrentIndex(item);
+    QTest::keyClick(view, Qt::Key_Return);
+    if (view->isVisible()) {
+        box->hidePopup();
+    }
+}
+
+void Click(QAbstractButton* button) {
+    ASSERT_TRUE(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString SaveScreenshot(QWidget* widget, const QString& name) {
+    const QByteArray dir = qgetenv("FERROLAB_SCREENSHOT_DIR");
+    if (dir.isEmpty()) {
+        return {};
+    }
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    const QString path = QDir(QString::fromLocal8Bit(dir)).filePath(name + ".png");
+    widget->grab().save(path);
+    return path;
+}
+
+} // namespace ferrolab::test

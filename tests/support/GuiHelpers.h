@@ -1,0 +1,31 @@
+#pragma once
+// Driving the real widgets in GUI tests: typing into a combo box's edit field with key events,
+// choosing a list item from the drop-down list with the mouse, pressing buttons.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QString>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace ferrolab::test {
+
+// The named child, failing the test when it is missing.
+template <class T> T* Child(const QWidget* parent, const QString& name) {
+    T* child = parent->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << "no child " << name.toStdString();
+    return child;
+}
+
+// Replaces the edit text the way a user does: select all, then type (or delete).
+void Type(QComboBox* box, const QString& text);
+// Opens the drop-down list and picks item `index` with the keyboard.
+void Choose(QComboBox* box, int index);
+// Clicks a button (push or radio).
+void Click(QAbstractButton* button);
+
+// Saves a picture of the widget to $FERROLAB_SCREENSHOT_DIR/<name>.png when that is set.
+// Returns the path written, or an empty string.
+QString SaveScreenshot(QWidget* widget, const QString& name);
+
+} // namespace ferrolab::test
