@@ -14,14 +14,14 @@ struct SectionTableRecord {
 };
 
 // One accessor per family, each defined in its own source file under tables/.
-std::span<const SectionTableRecord> HotRolledHTable();     // GetSectPara_H, 53 records
-std::span<const SectionTableRecord> IBeamTable();          // GetSectPara_I, 34
-std::span<const SectionTableRecord> ChannelTable();        // GetSectPara_Chl, 30
-std::span<const SectionTableRecord> EqualAngleTable();     // GetSectPara_EqSingAng, 82
-std::span<const SectionTableRecord> CFChannelTable();      // GetSectPara_CFC, 11
+std::span<const SectionTableRecord> HotRolledHTable();      // GetSectPara_H, 53 records
+std::span<const SectionTableRecord> IBeamTable();           // GetSectPara_I, 34
+std::span<const SectionTableRecord> ChannelTable();         // GetSectPara_Chl, 30
+std::span<const SectionTableRecord> EqualAngleTable();      // GetSectPara_EqSingAng, 82
+std::span<const SectionTableRecord> CFChannelTable();       // GetSectPara_CFC, 11
 std::span<const SectionTableRecord> CFLippedChannelTable(); // GetSectPara_CFRC, 21
-std::span<const SectionTableRecord> CFLippedZTable();      // GetSectPara_CFRZ, 13
-std::span<const SectionTableRecord> SquareTubeTable();     // GetSectPara_ThinSqrPipe, 22
-std::span<const SectionTableRecord> LightHTable();         // GetSectPara_DaTongH, 45
+std::span<const SectionTableRecord> CFLippedZTable();       // GetSectPara_CFRZ, 13
+std::span<const SectionTableRecord> SquareTubeTable();      // GetSectPara_ThinSqrPipe, 22
+std::span<const SectionTableRecord> LightHTable();          // GetSectPara_DaTongH, 45
 
 } // namespace profilux

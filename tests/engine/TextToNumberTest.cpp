@@ -15,31 +15,19 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"200.00", 200.0},
-    {"12abc", 12.0},
-    {"  \t 3.5", 3.5},
-    {"+7", 7.0},
-    {"-16", -16.0},
-    {".5", 0.5},
-    {"5.", 5.0},
-    {"1e3", 1000.0},
-    {"2.5E-2mm", 0.025},
-    {"1e", 1.0},     // an exponent without digits is not part of the number
-    {"1e+", 1.0},
-    {"3.2.1", 3.2},
-    {"", 0.0},
-    {"   ", 0.0},
-    {"abc", 0.0},
-    {"-", 0.0},
-    {".", 0.0},
-    {"+.e5", 0.0},
-    {"inf", 0.0},
-    {"-INFINITY", 0.0},
-    {"nan", 0.0},
-    {"0x1A", 0.0}, // hexadecimal reads as its leading "0"
-    {"1e400", 0.0}, // too large for a double: not a usable number
-    {"1e-400", 0.0},
-    {"7850 kg/m3", 7850.0},
+    {"200.00", 200.0},   {"12abc", 12.0},
+    {"  \t 3.5", 3.5},   {"+7", 7.0},
+    {"-16", -16.0},      {".5", 0.5},
+    {"5.", 5.0},         {"1e3", 1000.0},
+    {"2.5E-2mm", 0.025}, {"1e", 1.0}, // an exponent without digits is not part of the number
+    {"1e+", 1.0},        {"3.2.1", 3.2},
+    {"", 0.0},           {"   ", 0.0},
+    {"abc", 0.0},        {"-", 0.0},
+    {".", 0.0},          {"+.e5", 0.0},
+    {"inf", 0.0},        {"-INFINITY", 0.0},
+    {"nan", 0.0},        {"0x1A", 0.0}, // hexadecimal reads as its leading "0"
+    {"1e400", 0.0},                     // too large for a double: not a usable number
+    {"1e-400", 0.0},     {"7850 kg/m3", 7850.0},
     {"１２", 0.0}, // full-width digits are not digits
     {"12,5", 12.0},
 };

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
@@ -17,7 +18,16 @@ void Type(QComboBox* box, const QString& text) {
     if (text.isEmpty()) {
         QTest::keyClick(edit, Qt::Key_Delete);
     } else {
-        QTest::keyClicks(edit, text);
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, c.toLatin1());
+            } else {
+                // Characters beyond ASCII arrive through the input method, as from a Chinese IME.
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(c));
+                QApplication::sendEvent(edit, &commit);
+            }
+        }
     }
 }
 

@@ -172,3 +172,30 @@ TEST(BuiltUpSectionDlgLife, EachOpeningStartsFromTheDefaults) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BuiltUpSectionDlgTest, NoTextTypedIntoAnyBoxBreaksIt) {
+    const QString texts[] = {"nan", "inf", "-inf", "1e400", "1e-400", QString(400, '9'),
+                             "0x1A", "１２", "  -0", "1e308", "12,5", "\t", "+", "e5", "."};
+    for (const char* name : {"b1", "t1", "hw", "tw", "b2", "t2", "density"}) {
+        for (const QString& text : texts) {
+            Type(Box(name), text);
+            Compute();
+            const std::string report = Report();
+            EXPECT_EQ(report.find("inf"), std::string::npos) << name << " " << text.toStdString();
+            EXPECT_EQ(report.find("nan"), std::string::npos) << name << " " << text.toStdString();
+        }
+        Type(Box(name), "10");
+    }
+    Click(Child<QRadioButton>(&dlg, "heightModeH"));
+    for (const QString& text : texts) {
+        Type(Box("h"), text);
+        Compute();
+    }
+    for (const Notice& notice : notices.notices()) {
+        EXPECT_EQ(notice.caption, "输入错误");
+    }
+}
+
+} // namespace
