@@ -1,0 +1,205 @@
+#include "calculators/materials/DesignValuesDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <initializer_list>
+
+#include "app/CalculatorDialog.h"
+#include "calculators/materials/DesignValues.h"
+
+namespace ferrolab {
+namespace {
+
+QLabel* MakeLabel(const char* text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* MakeValueBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setMaximumWidth(120);
+    return box;
+}
+
+std::vector<const char*> CategoryItems() {
+    const auto names = PlateCategoryNames();
+    return {names.begin(), names.end()};
+}
+
+} // namespace
+
+CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("designValuesDlg"));
+    setWindowTitle(QString::fromUtf8(kDesignValuesCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CDesignValuesDlg::BuildControls() {
+    // Code, grade and thickness.
+    codeList_ = new ChoiceList(QStringLiteral("code"), std::vector<const char*>{}, &code_, this);
+    codeList_->SetItems(DesignCodeEntries());
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), {}, &gradeIndex_, this);
+    thicknessLabel_ = MakeLabel(kThicknessLabel, "thicknessLabel", this);
+    thicknessList_ = new ChoiceList(QStringLiteral("thickness"), {}, &band_, this);
+    thicknessUnit_ = MakeLabel(kThicknessUnit, "thicknessUnit", this);
+    auto* choices = new QGridLayout;
+    choices->addWidget(MakeLabel(kCodeLabel, "codeLabel", this), 0, 0);
+    choices->addWidget(codeList_, 0, 1, 1, 3);
+    choices->addWidget(MakeLabel(kGradeLabel, "gradeLabel", this), 1, 0);
+    choices->addWidget(gradeList_, 1, 1);
+    choices->addWidget(thicknessLabel_, 1, 2);
+    auto* thicknessRow = new QHBoxLayout;
+    thicknessRow->addWidget(thicknessList_);
+    thicknessRow->addWidget(thicknessUnit_);
+    choices->addLayout(thicknessRow, 1, 3);
+
+    // The two strength texts.
+    auto* steelGroup = new QGroupBox(QString::fromUtf8(kSteelGroup), this);
+    steelGroup->setObjectName(QStringLiteral("steelGroup"));
+    steelBox_ = new ReportBox(steelGroup, QStringLiteral("steelBox"));
+    steelBox_->setMinimumSize(320, 110);
+    (new QVBoxLayout(steelGroup))->addWidget(steelBox_);
+    auto* weldGroup = new QGroupBox(QString::fromUtf8(kWeldGroup), this);
+    weldGroup->setObjectName(QStringLiteral("weldGroup"));
+    weldBox_ = new ReportBox(weldGroup, QStringLiteral("weldBox"));
+    weldBox_->setMinimumSize(320, 130);
+    (new QVBoxLayout(weldGroup))->addWidget(weldBox_);
+
+    // Spot welds.
+    auto* spotGroup = new QGroupBox(QString::fromUtf8(kSpotWeldGroup), this);
+    spotGroup->setObjectName(QStringLiteral("spotWeldGroup"));
+    spotWeldPlateLabel_ = MakeLabel(kSpotWeldPlateLabel, "spotWeldPlateLabel", spotGroup);
+    spotWeldPlateList_ =
+        new ChoiceList(QStringLiteral("spotWeldPlate"), {}, &spotWeldPlate_, spotGroup);
+    spotWeldPlateList_->SetItems(SpotWeldPlateEntries());
+    nvsLabel_ = MakeLabel(kNvsLabel, "nvsLabel", spotGroup);
+    nvsBox_ = MakeValueBox("nvs", spotGroup);
+    auto* spotGrid = new QGridLayout(spotGroup);
+    spotGrid->addWidget(spotWeldPlateLabel_, 0, 0);
+    spotGrid->addWidget(spotWeldPlateList_, 0, 1);
+    spotGrid->addWidget(nvsLabel_, 1, 0);
+    spotGrid->addWidget(nvsBox_, 1, 1);
+
+    // Width-thickness limits.
+    auto* plateGroup = new QGroupBox(QString::fromUtf8(kPlateLimitGroup), this);
+    plateGroup->setObjectName(QStringLiteral("plateLimitGroup"));
+    plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, "plateCategoryLabel", plateGroup);
+    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"), CategoryItems(),
+                                        &plateCategory_, plateGroup);
+    limitLabel_ = MakeLabel(kLimitLabel, "limitLabel", plateGroup);
+    limitBox_ = MakeValueBox("limit", plateGroup);
+    auto* plateGrid = new QGridLayout(plateGroup);
+    plateGrid->addWidget(plateCategoryLabel_, 0, 0);
+    plateGrid->addWidget(plateCategoryList_, 0, 1);
+    plateGrid->addWidget(limitLabel_, 0, 2);
+    plateGrid->addWidget(limitBox_, 0, 3);
+
+    QPushButton* cancel = MakeCancelButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+
+    auto* strengths = new QHBoxLayout;
+    strengths->addWidget(steelGroup);
+    strengths->addWidget(weldGroup);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addLayout(strengths);
+    layout->addWidget(spotGroup);
+    layout->addWidget(plateGroup);
+    layout->addLayout(buttons);
+
+    connect(codeList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnCodeChanged);
+    connect(gradeList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnGradeChanged);
+    connect(thicknessList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnThicknessChanged);
+    connect(spotWeldPlateList_, &ChoiceList::chosen, this,
+            &CDesignValuesDlg::OnSpotWeldPlateChanged);
+    connect(plateCategoryList_, &ChoiceList::chosen, this,
+            &CDesignValuesDlg::OnPlateCategoryChanged);
+}
+
+void CDesignValuesDlg::OnInitDialog() {
+    codeList_->Select(kDesignCodeColdFormed);
+    gradeList_->SetItems(GradeEntries(kDesignCodeColdFormed));
+    ShowThickness(false);
+    spotWeldPlateList_->Select(0);
+    nvsBox_->setText(QString::fromStdString(SpotWeldText(0)));
+    plateCategoryList_->Select(0);
+    limitBox_->setText(QString::fromStdString(PlateLimitText(kQ235, 0)));
+    // The strength boxes stay empty until the first pick.
+}
+
+int CDesignValuesDlg::SelectedGrade() const {
+    return GradeOfEntry(gradeList_->SelectedText());
+}
+
+void CDesignValuesDlg::ShowThickness(bool shown) {
+    thicknessLabel_->setVisible(shown);
+    thicknessList_->setVisible(shown);
+    thicknessUnit_->setVisible(shown);
+}
+
+void CDesignValuesDlg::ShowColdFormedControls(bool shown) {
+    // The group frames stay; their lists, boxes and labels come and go.
+    for (QWidget* w : std::initializer_list<QWidget*>{spotWeldPlateLabel_, spotWeldPlateList_,
+                                                      nvsLabel_, nvsBox_, plateCategoryLabel_,
+                                                      plateCategoryList_, limitLabel_, limitBox_}) {
+        w->setVisible(shown);
+    }
+}
+
+void CDesignValuesDlg::SetStrengthTexts(const std::string& steel, const std::string& weld) {
+    steelBox_->SetReport(steel);
+    weldBox_->SetReport(weld);
+}
+
+void CDesignValuesDlg::OnCodeChanged() {
+    gradeList_->SetItems(GradeEntries(code_));
+    const StrengthTexts texts = TextsOnCodeChange(code_);
+    if (code_ == kDesignCodeGB50017) {
+        ShowThickness(true);
+        thicknessList_->SetItems(ThicknessEntries(kQ235));
+        SetStrengthTexts(texts.steel, texts.weld);
+        ShowColdFormedControls(false);
+    } else {
+        ShowThickness(false);
+        SetStrengthTexts(texts.steel, texts.weld);
+        ShowColdFormedControls(true);
+        limitBox_->setText(QString::fromStdString(PlateLimitText(kQ235, plateCategory_)));
+    }
+}
+
+void CDesignValuesDlg::OnGradeChanged() {
+    const int grade = SelectedGrade();
+    if (code_ == kDesignCodeGB50017) {
+        thicknessList_->SetItems(ThicknessEntries(grade));
+    } else {
+        limitBox_->setText(QString::fromStdString(PlateLimitText(grade, plateCategory_)));
+    }
+    const StrengthTexts texts = TextsOnGradeChange(code_, grade);
+    SetStrengthTexts(texts.steel, texts.weld);
+}
+
+void CDesignValuesDlg::OnThicknessChanged() {
+    const StrengthTexts texts = TextsOnThicknessChange(SelectedGrade(), band_);
+    SetStrengthTexts(texts.steel, texts.weld);
+}
+
+void CDesignValuesDlg::OnSpotWeldPlateChanged() {
+    nvsBox_->setText(QString::fromStdString(SpotWeldText(spotWeldPlate_)));
+}
+
+void CDesignValuesDlg::OnPlateCategoryChanged() {
+    limitBox_->setText(QString::fromStdString(PlateLimitText(SelectedGrade(), plateCategory_)));
+}
+
+} // namespace ferrolab

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/CalculatorDialog.h"
+#include "app/MessageBox.h"
+#include "calculators/materials/DesignValues.h"
+#include "calculators/materials/DesignValuesDlg.h"
+#include "tests/support/GuiHelpers.h"
+
+using namespace ferrolab;
+using ferrolab::test::Child;
+using ferrolab::test::Choose;
+using ferrolab::test::Click;
+
+namespace {
+
+const char* const kColdFormedSteel = "根据GB50018-2002 表4.2.1"
+                                     "\r\n     抗拉、抗压、抗弯: 205.00 N/mm2,"
+                                     "\r\n                 抗剪: 120.00 N/mm2,"
+                                     "\r\n 端面承压（磨平顶紧）: 310.00 N/mm2";
+const char* const kGB50017Steel = "根据GBJ17-88"
+                                  "\r\n 抗拉、抗压、抗弯 : 215.00 N/mm2,"
+                                  "\r\n \t \t抗剪 : 125.00 N/mm2,"
+                                  "\r\n 端面承压（磨平顶紧）: 325.00 N/mm2";
+const char* const kGB50017Weld = "对接焊缝抗压 fcw:  215 N/mm2"
+                                 "\r\n一、二级焊缝质量对接焊缝抗拉 ftw:  215 N/mm2"
+                                 "\r\n三级焊缝质量对接焊缝抗拉 ftw:  185 N/mm2"
+                                 "\r\n            对接焊缝抗剪 fvw:  125 N/mm2"
+                                 "\r\n  角焊缝抗压、抗拉、抗剪 ffw: 160 N/mm2";
+
+// The controls that only the cold-formed mode shows.
+const char* const kColdFormedControls[] = {
+    "spotWeldPlateLabel", "spotWeldPlate", "nvsLabel",   "nvs",
+    "plateCategoryLabel", "plateCategory", "limitLabel", "limit"};
+const char* const kThicknessControls[] = {"thicknessLabel", "thickness", "thicknessUnit"};
+
+class DesignValuesDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override { dlg.show(); }
+
+    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
+    std::vector<std::string> Items(const char* name) {
+        std::vector<std::string> items;
+        ChoiceList* list = List(name);
+        for (int i = 0; i < list->count(); ++i) {
+            items.push_back(list->itemText(i).toStdString());
+        }
+        return items;
+    }
+    std::string Selected(const char* name) { return List(name)->SelectedText(); }
+    std::string Steel() { return Child<ReportBox>(&dlg, "steelBox")->Report(); }
+    std::string Weld() { return Child<ReportBox>(&dlg, "weldBox")->Report(); }
+    std::string Value(const char* name) {
+        return Child<QLineEdit>(&dlg, name)->text().toStdString();
+    }
+    bool Shown(const char* name) { return Child<QWidget>(&dlg, name)->isVisible(); }
+    void ExpectColdFormedControls(bool shown) {
+        for (const char* name : kColdFormedControls) {
+            EXPECT_EQ(Shown(name), shown) << name;
+        }
+        EXPECT_TRUE(Shown("spotWeldGroup"));
+        EXPECT_TRUE(Shown("plateLimitGroup"));
+    }
+    void ExpectThicknessControls(bool shown) {
+        for (const char* name : kThicknessControls) {
+            EXPECT_EQ(Shown(name), shown) << name;
+        }
+    }
+
+    NoticeRecorder notices;
+    CDesignValuesDlg dlg;
+};
+
+TEST_F(DesignValuesDlgTest, Opening) {
+    EXPECT_EQ(dlg.windowTitle(), "设计指标");
+    EXPECT_EQ(Items("code"), (std::vector<std::string>{"GB50018-2002 冷弯薄壁型钢结构技术规范",
+                                                       "GB50017 普通钢结构规范"}));
+    EXPECT_EQ(List("code")->currentIndex(), 0);
+    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345"}));
+    EXPECT_EQ(Selected("grade"), "Q235");
+    ExpectThicknessControls(false);
+    ExpectColdFormedControls(true);
+    EXPECT_EQ(Selected("spotWeldPlate"), "0.4");
+    EXPECT_EQ(Value("nvs"), "0.60");
+    EXPECT_EQ(Selected("plateCategory"), "非加劲板件");
+    EXPECT_EQ(Items("plateCategory"), (std::vector<std::string>{"非加劲板件", "部分加劲板件",
+                                                                "加劲板件", "圆管外径与壁厚之比"}));
+    EXPECT_EQ(Value("limit"), "45.00");
+    EXPECT_TRUE(Steel().empty());
+    EXPECT_TRUE(Weld().empty());
+    EXPECT_TRUE(Child<QLineEdit>(&dlg, "nvs")->isReadOnly());
+    EXPECT_TRUE(Child<QLineEdit>(&dlg, "limit")->isReadOnly());
+    EXPECT_TRUE(Child<ReportBox>(&dlg, "steelBox")->isReadOnly());
+    // No compute: the only button closes the dialog.
+    EXPECT_EQ(dlg.findChild<QPushButton*>("computeButton"), nullptr);
+    EXPECT_EQ(dlg.findChildren<QPushButton*>().size(), 1);
+    test::SaveScreenshot(&dlg, "DesignValuesDlg_opening");
+}
+
+TEST_F(DesignValuesDlgTest, CodeSwitchBothWays) {
+    Choose(List("plateCategory"), 2);
+    Choose(List("code"), 1);
+    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345", "Q390", "Q420"}));
+    EXPECT_EQ(Selected("grade"), "Q235");
+    ExpectThicknessControls(true);
+    EXPECT_EQ(Items("thickness"),
+              (std::vector<std::string>{"<=16", ">16-40", ">40-60", ">60-100"}));
+    EXPECT_EQ(Selected("thickness"), "<=16");
+    EXPECT_EQ(Steel(), kGB50017Steel);
+    EXPECT_EQ(Weld(), kGB50017Weld);
+    ExpectColdFormedControls(false);
+    test::SaveScreenshot(&dlg, "DesignValuesDlg_gb50017");
+
+    // A grade of the longer list, then back to cold-formed: Q235 again, with the limit of the
+    // category still selected.
+    Choose(List("grade"), 3);
+    Choose(List("code"), 0);
+    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345"}));
+    EXPECT_EQ(Selected("grade"), "Q235");
+    ExpectThicknessControls(false);
+    ExpectColdFormedControls(true);
+    EXPECT_EQ(Steel(), kColdFormedSteel);
+    EXPECT_EQ(Weld(), TextsOnCodeChange(kDesignCodeColdFormed).weld);
+    EXPECT_EQ(Selected("plateCategory"), "加劲板件");
+    EXPECT_EQ(Value("limit"), "250.00");
+}
+
+TEST_F(DesignValuesDlgTest, ColdFormedGradePick) {
+    Choose(List("plateCategory"), 1);
+    EXPECT_EQ(Value("limit"), "60.00");
+    Choose(List("grade"), 1);
+    EXPECT_EQ(Steel(), " 抗拉、抗压、抗弯:300.00N/mm2"
+                       "\r\n \t \t 抗剪:175.00N/mm2"
+                       "\r\n 端面承压（磨平顶紧）:400.00 N/mm2");
+    EXPECT_EQ(Weld(), " 对接焊缝抗压 fcw:300.00 N/mm2"
+                      "\r\n 对接焊缝抗拉 ftw: 255.00 N/mm2"
+                      "\r\n 对接焊缝抗剪 fvw: 175.00 N/mm2"
+                      "\r\n 角焊缝抗压、抗拉、抗剪 ffw: 195.00 N/mm2");
+    EXPECT_EQ(Value("limit"), "50.00");
+    // The category now reads the Q345 column.
+    const char* const q345[] = {"35.00", "50.00", "200.00", "68.00"};
+    for (int i = 0; i < 4; ++i) {
+        Choose(List("plateCategory"), i);
+        EXPECT_EQ(Value("limit"), q345[i]);
+    }
+    Choose(List("grade"), 0);
+    EXPECT_EQ(Value("limit"), "100.00");
+    EXPECT_EQ(Weld(), TextsOnGradeChange(kDesignCodeColdFormed, kQ235).weld);
+}
+
+TEST_F(DesignValuesDlgTest, GB50017GradePickResetsTheThickness) {
+    Choose(List("code"), 1);
+    Choose(List("thickness"), 2);
+    EXPECT_EQ(Selected("thickness"), ">40-60");
+    Choose(List("grade"), 1);
+    EXPECT_EQ(Items("thickness"),
+              (std::vector<std::string>{"<=16", ">16-35", ">35-50", ">50-100"}));
+    EXPECT_EQ(Selected("thickness"), "<=16");
+    EXPECT_EQ(Steel(), " 抗拉、抗压、抗弯:310.00N/mm2"
+                       "\r\n \t \t 抗剪:180.00N/mm2"
+                       "\r\n 端面承压（磨平顶紧）:400.00 N/mm2");
+    EXPECT_EQ(Weld(), "对接焊缝抗压 fcw:310.00 N/mm2"
+                      "\r\n一、二级焊缝质量对接焊缝抗拉 ftw: 310.00 N/mm2"
+                      "\r\n三级焊缝质量对接焊缝抗拉 ftw: 265.00 N/mm2"
+                      "\r\n对接焊缝抗剪 fvw: 180.00 N/mm2"
+                      "\r\n角焊缝抗压、抗拉、抗剪 ffw: 200.00 N/mm2");
+    // The limit box is not touched in this mode.
+    EXPECT_EQ(Value("limit"), "45.00");
+}
+
+TEST_F(DesignValuesDlgTest, ThicknessPicksUseTheRepresentativeThicknesses) {
+    Choose(List("code"), 1);
+    // Q235 at 10, 18, 42 and 70 mm.
+    const char* const f[] = {"215.00", "205.00", "200.00", "190.00"};
+    const char* const ftw3[] = {"185.00", "175.00", "170.00", "160.00"};
+    for (int band = 0; band < 4; ++band) {
+        Choose(List("thickness"), band);
+        EXPECT_EQ(Steel().substr(0, Steel().find("\r\n")),
+                  std::string(" 抗拉、抗压、抗弯:") + f[band] + "N/mm2,")
+            << band;
+        EXPECT_NE(Weld().find(std::string("三级焊缝质量对接焊缝抗拉 ftw: ") + ftw3[band]),
+                  std::string::npos)
+            << band;
+        EXPECT_EQ(Steel(), TextsOnThicknessChange(kQ235, band).steel);
+        EXPECT_EQ(Weld(), TextsOnThicknessChange(kQ235, band).weld);
+    }
+    EXPECT_EQ(Steel(), " 抗拉、抗压、抗弯:190.00N/mm2,"
+                       "\r\n \t         抗剪:110.00N/mm2,"
+                       "\r\n 端面承压（磨平顶紧）:325.00 N/mm2");
+}
+
+TEST_F(DesignValuesDlgTest, SpotWeldRows) {
+    const char* const nvs[] = {"0.60", "1.10", "1.70",  "2.30", "4.00",
+                               "5.90", "8.00", "10.20", "12.60"};
+    for (int i = 8; i >= 0; --i) {
+        Choose(List("spotWeldPlate"), i);
+        EXPECT_EQ(Value("nvs"), nvs[i]);
+    }
+    // Not part of the strength boxes.
+    EXPECT_TRUE(Steel().empty());
+}
+
+// The runner's view of a sequence of picks is what the dialog shows after the same picks.
+TEST_F(DesignValuesDlgTest, SameBoxesAsTheRunner) {
+    Choose(List("code"), 1);
+    Choose(List("grade"), 2);
+    Choose(List("thickness"), 1);
+    DesignValuesInput in;
+    in.code = kDesignCodeGB50017;
+    in.grade = kQ390;
+    in.band = 1;
+    const auto view = ComputeDesignValues(in);
+    ASSERT_TRUE(view);
+    EXPECT_EQ(Steel(), view->strength.steel);
+    EXPECT_EQ(Weld(), view->strength.weld);
+    EXPECT_EQ(Selected("thickness"), *view->bandEntry);
+
+    Choose(List("code"), 0);
+    Choose(List("grade"), 1);
+    Choose(List("spotWeldPlate"), 4);
+    Choose(List("plateCategory"), 3);
+    const auto cold = ComputeDesignValues({kDesignCodeColdFormed, kQ345, 0, 4, 3});
+    ASSERT_TRUE(cold);
+    EXPECT_EQ(Steel(), cold->strength.steel);
+    EXPECT_EQ(Weld(), cold->strength.weld);
+    EXPECT_EQ(Value("nvs"), *cold->nvs);
+    EXPECT_EQ(Value("limit"), *cold->limit);
+}
+
+TEST_F(DesignValuesDlgTest, CancelCloses) {
+    Click(Child<QPushButton>(&dlg, "cancelButton"));
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_TRUE(notices.notices().empty());
+}
+
+} // namespace
