@@ -6,5 +6,6 @@
 namespace ferrolab::cli {
 
 Entry BuiltUpSectionEntry();
+Entry DesignValuesEntry();
 
 } // namespace ferrolab::cli

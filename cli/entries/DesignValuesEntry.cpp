@@ -1,0 +1,92 @@
+#include <algorithm>
+
+#include "calculators/materials/DesignValues.h"
+#include "cli/Entries.h"
+
+namespace ferrolab::cli {
+namespace {
+
+// The code by the first word of its list entry.
+const std::vector<std::string> kCodeIds = {"GB50018-2002", "GB50017"};
+
+std::vector<std::string> AllBandEntries() {
+    std::vector<std::string> entries = ThicknessEntries(kQ235);
+    for (const std::string& entry : ThicknessEntries(kQ345)) {
+        if (std::find(entries.begin(), entries.end(), entry) == entries.end()) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
+int IndexOf(const std::vector<std::string>& list, const std::string& value) {
+    const auto it = std::find(list.begin(), list.end(), value);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+std::string Joined(const std::vector<std::string>& list) {
+    std::string text;
+    for (const std::string& item : list) {
+        text += (text.empty() ? "" : "|") + item;
+    }
+    return text;
+}
+
+} // namespace
+
+Entry DesignValuesEntry() {
+    const auto categories = PlateCategoryNames();
+    Entry entry;
+    entry.id = "design-values";
+    entry.caption = kDesignValuesCaption;
+    entry.fields = {
+        {"code", kCodeIds[0], kCodeIds,
+         "GB50018-2002 冷弯薄壁型钢结构技术规范, GB50017 普通钢结构规范"},
+        {"grade", "Q235", GradeEntries(kDesignCodeGB50017), "GB50018-2002 offers Q235 and Q345"},
+        {"thickness", "<=16", AllBandEntries(), "GB50017 only: a thickness band of the grade"},
+        {"spot-weld-plate", "0.4", SpotWeldPlateEntries(),
+         "thinner outer plate of a spot weld, mm"},
+        {"plate-category",
+         categories[0],
+         {categories.begin(), categories.end()},
+         "compressed plate category"},
+    };
+    entry.run = [](const FieldValues& v, std::ostream& out, std::ostream& err) {
+        // The boxes after picking the code, then the grade and the thickness band where they
+        // differ from what the code pick selects (Q235, "<=16"), then the spot-weld plate and
+        // the plate category.
+        DesignValuesInput in;
+        in.code = IndexOf(kCodeIds, v.at("code"));
+        in.grade = GradeOfEntry(v.at("grade"));
+        const std::vector<std::string> bands = ThicknessEntries(in.grade);
+        in.band = IndexOf(bands, v.at("thickness"));
+        in.spotWeldPlate = IndexOf(SpotWeldPlateEntries(), v.at("spot-weld-plate"));
+        const auto names = PlateCategoryNames();
+        in.plateCategory = IndexOf({names.begin(), names.end()}, v.at("plate-category"));
+
+        if (IndexOf(GradeEntries(in.code), v.at("grade")) < 0) {
+            err << "ferrolab-calc: " << v.at("code") << " offers the grades "
+                << Joined(GradeEntries(in.code)) << '\n';
+            return kExitUsage;
+        }
+        if (in.code == kDesignCodeGB50017 && in.band < 0) {
+            err << "ferrolab-calc: the thickness bands of " << v.at("grade") << " are "
+                << Joined(bands) << '\n';
+            return kExitUsage;
+        }
+        if (in.code == kDesignCodeColdFormed && in.band != 0) {
+            err << "ferrolab-calc: the thickness band belongs to GB50017; " << v.at("code")
+                << " has no thickness list\n";
+            return kExitUsage;
+        }
+        const std::optional<DesignValuesView> view = ComputeDesignValues(in);
+        if (!view) {
+            err << "ferrolab-calc: these values are not offered together\n";
+            return kExitUsage;
+        }
+        return EmitOutcome(FormatDesignValues(*view), {}, out, err);
+    };
+    return entry;
+}
+
+} // namespace ferrolab::cli
