@@ -13,6 +13,7 @@
 #include "app/MainMenu.h"
 #include "app/MessageBox.h"
 #include "app/Shell.h"
+#include "calculators/materials/DesignValuesDlg.h"
 
 namespace ferrolab {
 namespace {
@@ -28,7 +29,9 @@ using Handler = void (*)(QWidget*);
 
 // The calculators this frame opens, by command.
 const std::map<int, Handler>& CalculatorHandlers() {
-    static const std::map<int, Handler> handlers = {};
+    static const std::map<int, Handler> handlers = {
+        {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+    };
     return handlers;
 }
 

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app/CalculatorDialog.h"
+#include "app/Commands.h"
+#include "app/MainFrame.h"
 #include "app/MessageBox.h"
+#include "app/TrabekApp.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "tests/support/GuiHelpers.h"
@@ -236,6 +242,36 @@ TEST_F(DesignValuesDlgTest, CancelCloses) {
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
     EXPECT_TRUE(notices.notices().empty());
+}
+
+// "计算工具" > "设计指标" (command 32787) is enabled and opens the dialog, from its opening state
+// every time.
+TEST(DesignValuesMenu, OpensFromTheMainMenu) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    QAction* action = app.mainFrame()->ActionFor(cmd::kDesignValues);
+    ASSERT_NE(action, nullptr);
+    EXPECT_TRUE(action->isEnabled());
+    for (int run = 0; run < 2; ++run) {
+        QString caption;
+        std::string limit;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                caption = modal->windowTitle();
+                if (auto* box = modal->findChild<QLineEdit*>("limit")) {
+                    limit = box->text().toStdString();
+                }
+                if (auto* plates = modal->findChild<ChoiceList*>("plateCategory")) {
+                    Choose(plates, 2); // changed on the first run, back to "45.00" on the next
+                }
+                modal->close();
+            }
+        });
+        action->trigger();
+        EXPECT_EQ(caption, "设计指标") << run;
+        EXPECT_EQ(limit, "45.00") << run;
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace
