@@ -31,6 +31,7 @@ inline constexpr int kSectionTypeWeldedI = 21; // welded I section (21 to 23)
 char GetSectionClass(int type, double b, double h, double t, char axis, int welded, int flameCut);
 
 // Normalised slenderness λn = (λ / π) · sqrt(fy / E), E = 206000 N/mm2, π in single precision.
+// Meaningful for fy > 0 only (a negative fy gives NaN); GetAxialPhi refuses fy <= 0.
 double NormalisedSlenderness(double lambda, int fy);
 
 // φ of GB50017-2003 appendix C for the normalised slenderness λn and the class ('a' to 'd'):

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace ferrolab {
 namespace {
@@ -35,6 +36,8 @@ constexpr std::array<GradeStrengths, 4> kGradeStrengths = {{
 
 // Yield strength by thickness: the first bound t does not exceed gives the value; past the last
 // bound, `beyond`.
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+
 struct YieldRow {
     SteelGrade grade;
     std::array<double, 5> bounds;
@@ -45,9 +48,9 @@ struct YieldRow {
 constexpr std::array<YieldRow, 4> kYield = {{
     {kQ235, {16, 40, 60, 100, 150}, {235, 225, 215, 205, 195}, 185},
     // The thickest band of these grades ends at 100 mm; above it the 50-100 value stands.
-    {kQ345, {16, 35, 50, 100, 100}, {345, 325, 295, 275, 275}, 275},
-    {kQ390, {16, 35, 50, 100, 100}, {390, 370, 350, 330, 330}, 330},
-    {kQ420, {16, 35, 50, 100, 100}, {420, 400, 380, 360, 360}, 360},
+    {kQ345, {16, 35, 50, 100, kNoBound}, {345, 325, 295, 275, 275}, 275},
+    {kQ390, {16, 35, 50, 100, kNoBound}, {390, 370, 350, 330, 330}, 330},
+    {kQ420, {16, 35, 50, 100, kNoBound}, {420, 400, 380, 360, 360}, 360},
 }};
 
 // GB50018-2002 tables 4.2.1 and 4.2.4.
