@@ -5,6 +5,7 @@ namespace ferrolab::cli {
 const std::vector<Entry>& AllEntries() {
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
+        SectionEntry(),
         DesignValuesEntry(),
     };
     return entries;

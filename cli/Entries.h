@@ -6,6 +6,7 @@
 namespace ferrolab::cli {
 
 Entry BuiltUpSectionEntry();
+Entry SectionEntry();
 Entry DesignValuesEntry();
 
 } // namespace ferrolab::cli

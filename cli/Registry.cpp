@@ -40,6 +40,7 @@ void PrintUsage(std::ostream& err) {
     err << "usage: ferrolab-calc list\n"
            "       ferrolab-calc <id> --fields\n"
            "       ferrolab-calc <id> [field=value ...]\n"
+           "       ferrolab-calc <id> value   (entries with a single field)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -101,7 +102,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         values[field.name] = field.defaultValue;
     }
     for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
+        std::string arg = args[i];
+        // An entry with a single field also takes its value on its own ("section HW200x200").
+        if (entry->fields.size() == 1 && arg.find('=') == std::string::npos) {
+            arg = entry->fields.front().name + '=' + arg;
+        }
         const auto eq = arg.find('=');
         const std::string name = eq == std::string::npos ? arg : arg.substr(0, eq);
         const auto field = std::find_if(entry->fields.begin(), entry->fields.end(),

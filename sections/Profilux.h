@@ -5,6 +5,9 @@
 // Each GetSectPara_* function: when a record named exactly `name` exists (byte for byte, first
 // match wins), writes min(count, n) of its values as floats to out[0..] and returns true (n <= 0
 // writes nothing and still returns true); otherwise returns false and leaves out untouched.
+// A null name, or a name of 40 bytes or more (longer than any record's name field), is not
+// found; at most 40 bytes of a name are read. A found record with a null `out` and n > 0 returns
+// false and writes nothing.
 // Safe to call from any thread: the tables are constant.
 
 #if defined(PROFILUX_BUILD)

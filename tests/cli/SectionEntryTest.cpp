@@ -1,0 +1,95 @@
+// ferrolab-calc section: one catalogue section with its column names and units.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Registry.h"
+
+namespace ferrolab::cli {
+namespace {
+
+struct SectionRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+SectionRun Section(const std::vector<std::string>& args) {
+    std::vector<std::string> all = {"section"};
+    all.insert(all.end(), args.begin(), args.end());
+    std::ostringstream out, err;
+    const int status = RunCommandLine(all, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(SectionEntry, PrintsTheFamilyAndEveryValueWithItsUnit) {
+    const SectionRun run = Section({"name=方钢管25x1.5"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "section: 方钢管25x1.5\n"
+                       "family: cold-formed square tube (GetSectPara_ThinSqrPipe)\n"
+                       "b = 25 mm\n"
+                       "t = 1.5 mm\n"
+                       "A = 1.31 cm2\n"
+                       "mass = 1.03 kg/m\n"
+                       "I = 1.16 cm4\n"
+                       "i = 0.94 cm\n"
+                       "W = 0.92 cm3\n");
+}
+
+TEST(SectionEntry, TakesTheNameOnItsOwn) {
+    const SectionRun bare = Section({"大通H100x50x2.3x3.2"});
+    const SectionRun named = Section({"name=大通H100x50x2.3x3.2"});
+    EXPECT_EQ(bare.status, 0);
+    EXPECT_EQ(bare.out, named.out);
+    EXPECT_NE(bare.out.find("family: light welded H (GetSectPara_DaTongH)\n"), std::string::npos);
+    EXPECT_NE(bare.out.find("\nIω = 146.02 cm6\nIt = 0.147 cm4\n"), std::string::npos);
+}
+
+TEST(SectionEntry, EachFamilyIsRecognised) {
+    const struct {
+        const char* name;
+        const char* line;
+    } cases[] = {
+        {"HW200x200", "A = 64.28 cm2\n"},
+        {"I10", "family: hot-rolled I-beam (GetSectPara_I)\n"},
+        {"槽5", "Wy = 3.53192 cm3\niy = 11 mm\n"},
+        {"L100X10", "z0 = 2.84 cm\n"},
+        {"薄槽60x30x2.5", "x0 = 0.883 cm\n"},
+        {"卷槽80x40x15x2.0", "Iω = 112.9 cm6\nk = 0.0126 1/cm\n"},
+        {"卷Z100x40x20x2.0", "θ = 24.017 degrees\n"},
+        {"卷Z160x70x20x2.5", "family: cold-formed lipped Z (GetSectPara_CFRZ)\n"},
+    };
+    for (const auto& c : cases) {
+        const SectionRun run = Section({c.name});
+        EXPECT_EQ(run.status, 0) << c.name << run.err;
+        EXPECT_NE(run.out.find(c.line), std::string::npos) << c.name << "\n" << run.out;
+    }
+}
+
+TEST(SectionEntry, UnknownNamesGoToStandardErrorWithStatus2) {
+    for (const char* name : {"HP300x300", "hw200x200", "HW 200x200", "L20x3", "x"}) {
+        const SectionRun run = Section({name});
+        EXPECT_EQ(run.status, 2) << name;
+        EXPECT_EQ(run.out, "") << name;
+        EXPECT_EQ(run.err,
+                  std::string("ferrolab-calc: no section named '") + name + "' in the catalogue\n");
+    }
+    const std::string tooLong(200, 'H');
+    EXPECT_EQ(Section({tooLong}).status, 2);
+}
+
+TEST(SectionEntry, UsageErrors) {
+    EXPECT_EQ(Section({}).status, 64); // no name
+    EXPECT_EQ(Section({"name="}).status, 64);
+    EXPECT_EQ(Section({"size=HW200x200"}).status, 64);
+    const SectionRun fields = Section({"--fields"});
+    EXPECT_EQ(fields.status, 0);
+    EXPECT_EQ(fields.out.rfind("section: ", 0), 0u);
+    EXPECT_NE(fields.out.find("  name="), std::string::npos);
+}
+
+} // namespace
+} // namespace ferrolab::cli
