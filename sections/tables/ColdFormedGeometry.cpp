@@ -226,9 +226,11 @@ ThinWalled AnalyseThinWalled(const std::vector<Element>& elements, double t) {
     return w;
 }
 
-constexpr double kCm2 = 1e-2;
-constexpr double kCm4 = 1e-4;
-constexpr double kCm6 = 1e-6;
+// mm^n per cm^n; dividing by these exact powers of ten keeps exactly representable results
+// (a warping constant of 16068.375 cm6 stays a tie and rounds up, not down).
+constexpr double kCm2 = 1e2;
+constexpr double kCm4 = 1e4;
+constexpr double kCm6 = 1e6;
 
 double TorsionCharacteristic(double it, double iw) {
     return std::sqrt(kShearToElasticModulus * it / iw);
@@ -251,13 +253,13 @@ std::array<double, 17> ChannelProperties(double h, double b, double a, double t)
     const auto elements = FilletPath(vertices, radius);
     const AreaProperties p = ExactAreaProperties(elements, radius, t);
     const ThinWalled w = AnalyseThinWalled(elements, t);
-    const double area = p.area * kCm2;
+    const double area = p.area / kCm2;
     const double x0 = p.cx / 10.0;
-    const double ix = p.ixx * kCm4;
-    const double iy = p.iyy * kCm4;
+    const double ix = p.ixx / kCm4;
+    const double iy = p.iyy / kCm4;
     const double e0 = std::fabs(p.cx - w.shearX) / 10.0;
-    const double it = w.length * t * t * t / 3.0 * kCm4;
-    const double iw = w.warping * kCm6;
+    const double it = w.length * t * t * t / 3.0 / kCm4;
+    const double iw = w.warping / kCm6;
     const double omegaWeb = std::fabs(w.omega[w.cornerIndex[a > 0.0 ? 1 : 0]]);
     const double omegaOuter = std::fabs(a > 0.0 ? w.omega[w.cornerIndex[0]] : w.omega.front());
     return {area,
@@ -275,8 +277,8 @@ std::array<double, 17> ChannelProperties(double h, double b, double a, double t)
             it,
             iw,
             TorsionCharacteristic(it, iw),
-            w.warping / omegaWeb * kCm4,
-            w.warping / omegaOuter * kCm4};
+            w.warping / omegaWeb / kCm4,
+            w.warping / omegaOuter / kCm4};
 }
 
 } // namespace
@@ -322,10 +324,10 @@ LippedZColumns DeriveLippedZ(double h, double b, double a, double t) {
     const AreaProperties p = ExactAreaProperties(elements, radius, t);
     const ThinWalled w = AnalyseThinWalled(elements, t);
 
-    const double area = p.area * kCm2;
-    const double ix1 = p.ixx * kCm4;
-    const double iy1 = p.iyy * kCm4;
-    const double ix1y1 = p.ixy * kCm4;
+    const double area = p.area / kCm2;
+    const double ix1 = p.ixx / kCm4;
+    const double iy1 = p.iyy / kCm4;
+    const double ix1y1 = p.ixy / kCm4;
     const double theta = 0.5 * std::atan(2.0 * ix1y1 / (ix1 - iy1));
     const double c = std::cos(theta);
     const double s = std::sin(theta);
@@ -336,8 +338,8 @@ LippedZColumns DeriveLippedZ(double h, double b, double a, double t) {
     const Point outer{xLip / 10.0, yTop / 10.0};
     auto principalY = [&](Point q) { return std::fabs(q.y * c + q.x * s); };
     auto principalX = [&](Point q) { return std::fabs(q.x * c - q.y * s); };
-    const double it = w.length * t * t * t / 3.0 * kCm4;
-    const double iw = w.warping * kCm6;
+    const double it = w.length * t * t * t / 3.0 / kCm4;
+    const double iw = w.warping / kCm6;
     const double omegaOuter = std::fabs(w.omega[w.cornerIndex[0]]);
     const double omegaWeb = std::fabs(w.omega[w.cornerIndex[1]]);
     return {h,
@@ -365,8 +367,8 @@ LippedZColumns DeriveLippedZ(double h, double b, double a, double t) {
             it,
             iw,
             TorsionCharacteristic(it, iw),
-            w.warping / omegaWeb * kCm4,
-            w.warping / omegaOuter * kCm4};
+            w.warping / omegaWeb / kCm4,
+            w.warping / omegaOuter / kCm4};
 }
 
 SquareTubeColumns DeriveSquareTube(double b, double t) {
@@ -377,8 +379,8 @@ SquareTubeColumns DeriveSquareTube(double b, double t) {
                                          {-half, half}, {-half, -half}, {0.0, -half}};
     const auto elements = FilletPath(vertices, radius);
     const AreaProperties p = ExactAreaProperties(elements, radius, t);
-    const double area = p.area * kCm2;
-    const double inertia = p.ixx * kCm4;
+    const double area = p.area / kCm2;
+    const double inertia = p.ixx / kCm4;
     return {b,
             t,
             area,
@@ -396,21 +398,21 @@ LightHColumns DeriveLightH(double h, double b, double tw, double t) {
     const double iy = flanges + hw * tw * tw * tw / 12.0;
     const double iw = flanges * hw * hw / 4.0;
     const double it = (2.0 * b * t * t * t + hw * tw * tw * tw) / 3.0;
-    const double a = area * kCm2;
+    const double a = area / kCm2;
     return {h,
             b,
             tw,
             t,
             a,
             a * kSteelMassPerArea,
-            ix * kCm4,
-            ix * kCm4 / (h / 20.0),
+            ix / kCm4,
+            ix / kCm4 / (h / 20.0),
             std::sqrt(ix / area) / 10.0,
-            iy * kCm4,
-            iy * kCm4 / (b / 20.0),
+            iy / kCm4,
+            iy / kCm4 / (b / 20.0),
             std::sqrt(iy / area) / 10.0,
-            iw * kCm6,
-            it * kCm4};
+            iw / kCm6,
+            it / kCm4};
 }
 
 const std::array<int, 20> kPlainChannelDecimals = {0, 0, 1, 2, 2, 3, 2, 2, 2, 2,
