@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "engine/SectionRecord.h"
+
 namespace ferrolab {
 namespace {
 
@@ -87,12 +89,6 @@ constexpr std::array<float, kColdFormedTableSize> kColdFormedPhiQ345 = {
     0.092f, 0.091f, 0.091f, 0.090f, 0.089f, 0.088f, 0.088f, 0.087f, 0.086f, 0.086f, // 240
     0.085f, 0.0f,   0.0f,   0.0f,   0.0f,   0.0f,   0.0f,   0.0f,   0.0f,   0.0f    // 250
 };
-
-// Linear interpolation between y0 at x0 and y1 at x1 for x, r = (x − x0) / (x1 − x).
-// TODO: use InterpolateRatio of engine/SectionRecord.h once it is in the library.
-double InterpolateBetween(double y0, double y1, double r) {
-    return (y0 + r * y1) / (1 + r);
-}
 
 const CurveCoefficients* FindCurve(char sectionClass) {
     for (const CurveCoefficients& curve : kCurves) {
@@ -196,7 +192,7 @@ double GetColdFormedPhi(double lambda, SteelGrade grade) {
     const double lambda0 = std::floor(lambda);
     const auto i = static_cast<std::size_t>(lambda0); // 0 to 250; i + 1 is at most 251
     const double r = (lambda - lambda0) / (lambda0 + 1 - lambda);
-    return InterpolateBetween(table[i], table[i + 1], r);
+    return InterpolateRatio(table[i], table[i + 1], r);
 }
 
 } // namespace ferrolab
