@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <set>
+
 #include "app/AboutBoxDlg.h"
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -133,8 +135,22 @@ TEST_F(MainFrameTest, ItemsWithoutHandlerShowDisabledAndDoNothing) {
         EXPECT_FALSE(app.mainFrame()->HasHandler(command));
         app.mainFrame()->RouteCommand(command); // nothing happens, nothing crashes
     }
-    for (int command : {cmd::kBuiltUpSection, cmd::kAbout, cmd::kOnlineHelp}) {
-        EXPECT_TRUE(app.mainFrame()->ActionFor(command)->isEnabled()) << command;
+}
+
+TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
+    // Each calculator enables its own item when it lands; everything else stays disabled.
+    const std::set<int> enabled = {cmd::kBuiltUpSection, cmd::kDesignValues, cmd::kAbout,
+                                   cmd::kOnlineHelp};
+    for (QAction* top : app.mainFrame()->menuBar()->actions()) {
+        std::vector<Item> items;
+        Collect(top->menu(), top->text(), items);
+        for (const Item& item : items) {
+            if (item.command != 0) {
+                EXPECT_EQ(app.mainFrame()->ActionFor(item.command)->isEnabled(),
+                          enabled.count(item.command) == 1)
+                    << item.path.toStdString();
+            }
+        }
     }
 }
 

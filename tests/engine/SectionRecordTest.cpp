@@ -143,7 +143,7 @@ TEST(SectionRecord, AFailedLookUpKeepsTheNameAndReturnsFalse) {
 
 TEST(SectionRecord, ANameWithAnEmbeddedNulIsNotTruncatedIntoAMatch) {
     CFChannelSection s;
-    const std::string name("薄槽60x30x2.5\0junk", 22);
+    const std::string name = std::string("薄槽60x30x2.5") + '\0' + "junk";
     // The text up to the NUL is a catalogue name, but the whole text is not.
     EXPECT_FALSE(LoadSectionRecord(name, s));
     EXPECT_EQ(s.name, name);
