@@ -4,23 +4,15 @@
 
 #include "calculators/materials/DesignValues.h"
 #include "cli/Registry.h"
+#include "tests/support/CliRun.h"
 
 using namespace ferrolab;
 using namespace ferrolab::cli;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Call(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Call;
+using test::CliRun;
 
 TEST(DesignValuesEntry, Listed) {
     EXPECT_NE(Call({"list"}).out.find("design-values\t设计指标\n"), std::string::npos);

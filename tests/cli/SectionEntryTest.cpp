@@ -6,22 +6,17 @@
 #include <vector>
 
 #include "cli/Registry.h"
+#include "tests/support/CliRun.h"
 
 namespace ferrolab::cli {
 namespace {
 
-struct SectionRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using SectionRun = test::CliRun;
 
 SectionRun Section(const std::vector<std::string>& args) {
     std::vector<std::string> all = {"section"};
     all.insert(all.end(), args.begin(), args.end());
-    std::ostringstream out, err;
-    const int status = RunCommandLine(all, out, err);
-    return {status, out.str(), err.str()};
+    return test::Call(all);
 }
 
 TEST(SectionEntry, PrintsTheFamilyAndEveryValueWithItsUnit) {

@@ -176,8 +176,9 @@ TEST(BuiltUpSectionDlgLife, EachOpeningStartsFromTheDefaults) {
 namespace {
 
 TEST_F(BuiltUpSectionDlgTest, NoTextTypedIntoAnyBoxBreaksIt) {
-    const QString texts[] = {"nan", "inf", "-inf", "1e400", "1e-400", QString(400, '9'),
-                             "0x1A", "１２", "  -0", "1e308", "12,5", "\t", "+", "e5", "."};
+    const QString texts[] = {"nan",  "inf",  "-inf", "1e400", "1e-400", QString(400, '9'),
+                             "0x1A", "１２", "  -0", "1e308", "12,5",   "\t",
+                             "+",    "e5",   "."};
     for (const char* name : {"b1", "t1", "hw", "tw", "b2", "t2", "density"}) {
         for (const QString& text : texts) {
             Type(Box(name), text);
