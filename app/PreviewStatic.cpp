@@ -101,7 +101,8 @@ void CPreviewStatic::paintEvent(QPaintEvent*) {
     line(0, -0.45 * h, 0, 0.45 * h);
     line(0, 0.45 * h, spread, 0.45 * h - arrow);
     line(0, 0.45 * h, -spread, 0.45 * h - arrow);
-    p.drawText(pt(4, 0.45 * h - charH), QStringLiteral("Y"));
+    // Clear of the B1 label, which sits centred on the axis above the top flange.
+    p.drawText(pt(1.2 * charW, 0.45 * h - fm.ascent() / 2.0), QStringLiteral("Y"));
 
     const PreviewSection s = ScaleSectionForPreview(section_, w, h).section;
     const double hw2 = s.hw / 2;
