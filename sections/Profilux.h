@@ -18,6 +18,8 @@
 
 #ifdef __cplusplus
 extern "C" {
+#else
+#include <stdbool.h>
 #endif
 
 PROFILUX_API bool GetSectPara_H(const char* name, float* out, int n);
