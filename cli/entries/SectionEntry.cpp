@@ -1,11 +1,11 @@
 // ferrolab-calc section NAME: the catalogue's values of one section, each with its column name
 // and unit. The families are tried in catalogue order; the first that holds the name answers.
 #include <array>
+#include <charconv>
 #include <string>
 #include <vector>
 
 #include "cli/Entries.h"
-#include "engine/Format.h"
 #include "sections/Profilux.h"
 
 namespace ferrolab::cli {
@@ -169,6 +169,14 @@ const std::vector<CatalogueFamily>& CatalogueFamilies() {
     return families;
 }
 
+// The catalogue delivers floats: print the shortest text that reads back as the same float, so
+// every tabulated digit shows (a six-digit "%g" would print the light H Iω 215082.67 as 215083).
+std::string CatalogueNumber(float value) {
+    std::array<char, 32> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    return std::string(text.data(), result.ptr);
+}
+
 int PrintSection(const FieldValues& v, std::ostream& out, std::ostream& err) {
     const std::string& name = v.at("name");
     if (name.empty()) {
@@ -183,8 +191,7 @@ int PrintSection(const FieldValues& v, std::ostream& out, std::ostream& err) {
         out << "section: " << name << '\n';
         out << "family: " << family.caption << " (" << family.lookupName << ")\n";
         for (std::size_t i = 0; i < family.columns.size(); ++i) {
-            out << family.columns[i].label << " = "
-                << FormatNumber("%g", static_cast<double>(values[i])) << ' '
+            out << family.columns[i].label << " = " << CatalogueNumber(values[i]) << ' '
                 << family.columns[i].unit << '\n';
         }
         return kExitOk;

@@ -1,11 +1,14 @@
 // ferrolab-calc section: one catalogue section with its column names and units.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/Registry.h"
+#include "sections/Profilux.h"
 #include "tests/support/CliRun.h"
 
 namespace ferrolab::cli {
@@ -62,6 +65,45 @@ TEST(SectionEntry, EachFamilyIsRecognised) {
         EXPECT_EQ(run.status, 0) << c.name << run.err;
         EXPECT_NE(run.out.find(c.line), std::string::npos) << c.name << "\n" << run.out;
     }
+}
+
+TEST(SectionEntry, EveryPrintedValueReadsBackAsTheCatalogueValue) {
+    using LookupFn = bool (*)(const char*, float*, int);
+    const struct {
+        const char* name;
+        LookupFn lookup;
+    } cases[] = {
+        {"大通H300x200x6.0x8.0", GetSectPara_DaTongH},
+        {"大通H150x150x4.5x6.0", GetSectPara_DaTongH},
+        {"大通H350x150x6.0x8.0", GetSectPara_DaTongH},
+        {"HN800x300", GetSectPara_H},
+        {"L200X24", GetSectPara_EqSingAng},
+        {"卷Z180x70x20x3.0", GetSectPara_CFRZ},
+        {"卷槽220x75x20x2.5", GetSectPara_CFRC},
+    };
+    for (const auto& c : cases) {
+        std::array<float, 32> values{};
+        ASSERT_TRUE(c.lookup(c.name, values.data(), 32)) << c.name;
+        const SectionRun run = Section({c.name});
+        ASSERT_EQ(run.status, 0) << c.name;
+        std::istringstream lines(run.out);
+        std::string line;
+        std::getline(lines, line); // section:
+        std::getline(lines, line); // family:
+        std::size_t i = 0;
+        for (; std::getline(lines, line); ++i) {
+            const std::size_t start = line.find(" = ") + 3;
+            const std::size_t end = line.find(' ', start);
+            float printed = -1;
+            const auto result = std::from_chars(line.data() + start, line.data() + end, printed);
+            ASSERT_EQ(result.ptr, line.data() + end) << c.name << ": " << line;
+            ASSERT_LT(i, values.size());
+            EXPECT_EQ(printed, values[i]) << c.name << ": " << line;
+        }
+        EXPECT_GT(i, 12u) << c.name;
+    }
+    const SectionRun run = Section({"大通H300x200x6.0x8.0"});
+    EXPECT_NE(run.out.find("\nIω = 215082.67 cm6\n"), std::string::npos) << run.out;
 }
 
 TEST(SectionEntry, UnknownNamesGoToStandardErrorWithStatus2) {
