@@ -34,11 +34,21 @@ constexpr const char* kHWSelection[] = {"HW100x100", "HW175x175", "HW200x200", "
                                         "HW300x305", "HW344x348", "HW350x350", "HW388x402",
                                         "HW394x398", "HW400x400", "HW414x405", "HW400x408"};
 
+// The selection dialog's section list before a family is chosen.
+constexpr const char* kSelectionOpening[] = {"HK100a", "HK100b", "HK100c", "HK120a", "HK120b",
+                                             "HK120c", "HK140a", "HK140b", "HK140c"};
+
 // Hot-rolled I-beams.
 constexpr const char* kIBeams[] = {
     "I10",  "I12.6", "I14",  "I16",  "I18",  "I20a", "I20b", "I22a", "I22b", "I25a", "I25b", "I28a",
     "I28b", "I32a",  "I32b", "I32c", "I36a", "I36b", "I36c", "I40a", "I40b", "I40c", "I45a", "I45b",
     "I45c", "I50a",  "I50b", "I50c", "I56a", "I56b", "I56c", "I63a", "I63b", "I63c"};
+
+// Hot-rolled I-beams as the tabulated φb dialog lists them.
+constexpr const char* kIBeamPhi[] = {
+    "I10 ", "I12.6", "I14 ", "I16 ", "I18 ", "I20A", "I20B", "I22A", "I22B", "I25A", "I25B", "I28A",
+    "I28B", "I32A",  "I32B", "I32C", "I36A", "I36B", "I36C", "I40A", "I40B", "I40C", "I45A", "I45B",
+    "I45C", "I50A",  "I50B", "I50C", "I56A", "I56B", "I56C", "I63A", "I63B", "I63C"};
 
 // Hot-rolled channels.
 constexpr const char* kChannels[] = {
@@ -179,8 +189,16 @@ NameList HWSelectionNames() {
     return kHWSelection;
 }
 
+NameList SelectionOpeningNames() {
+    return kSelectionOpening;
+}
+
 NameList IBeamNames() {
     return kIBeams;
+}
+
+NameList IBeamPhiNames() {
+    return kIBeamPhi;
 }
 
 NameList ChannelNames() {

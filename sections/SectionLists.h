@@ -26,10 +26,18 @@ NameList HMNames();          // 11
 NameList HNNames();          // 25
 NameList HPNames();          // 16 H-pile names; the catalogue holds none of them
 NameList HWSelectionNames(); // the HW names without "HW428x407" (16)
+// The section list of the section selection dialog before a family is chosen: nine "HK" names
+// ("HK100a" to "HK140c"), display names only, not catalogue keys.
+NameList SelectionOpeningNames();
 // The four series in the order HW, HM, HN, HP.
 std::span<const SectionSeries> RolledHSeries();
 
-NameList IBeamNames();   // 34, "I10" to "I63c"
+NameList IBeamNames(); // 34, "I10" to "I63c"
+// The rolled I-beams of the tabulated φb dialog: the same 34 beams spelt "I10 ", "I12.6",
+// "I20A" ... "I63C" (upper-case series letter; a name without a letter is padded with a blank).
+// Display names only: the dialog reads the beam number from the second and third characters and
+// never looks these names up in the catalogue.
+NameList IBeamPhiNames();
 NameList ChannelNames(); // 30, "槽5" to "槽40c"
 
 NameList EqualAngleNames();       // 82, catalogue spelling "L20X3"

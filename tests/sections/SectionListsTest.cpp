@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <ostream>
 #include <set>
 #include <string>
@@ -165,6 +166,44 @@ TEST(SectionLists, AxialMemberAnglesNameTheSameSectionsInAnotherSpelling) {
         EXPECT_FALSE(GetSectPara_EqSingAng(display[i].c_str(), out.data(), 32)) << display[i];
     }
     EXPECT_EQ(display.front(), "L 20x3");
+}
+
+TEST(SectionLists, PhiBeamsNameTheCatalogueBeamsInTheirOwnSpelling) {
+    // The φb dialog spells the catalogue's "I20a" as "I20A" and pads a three-character name with
+    // a blank ("I10 "); it reads the beam number from the second and third characters.
+    const auto display = Strings(IBeamPhiNames());
+    const auto catalogue = Strings(IBeamNames());
+    ASSERT_EQ(display.size(), catalogue.size());
+    for (std::size_t i = 0; i < display.size(); ++i) {
+        std::string expected = catalogue[i];
+        if (std::isalpha(static_cast<unsigned char>(expected.back()))) {
+            expected.back() =
+                static_cast<char>(std::toupper(static_cast<unsigned char>(expected.back())));
+        } else if (expected.size() < 4) {
+            expected += ' ';
+        }
+        EXPECT_EQ(display[i], expected);
+        EXPECT_EQ(display[i].substr(1, 2), catalogue[i].substr(1, 2));
+        std::array<float, 32> out{};
+        // Only "I12.6" is spelt as the catalogue keys it.
+        EXPECT_EQ(GetSectPara_I(display[i].c_str(), out.data(), 32), display[i] == catalogue[i])
+            << display[i];
+    }
+}
+
+TEST(SectionLists, SelectionDialogOpensWithTheNineHKNames) {
+    std::vector<std::string> expected;
+    for (const char* depth : {"100", "120", "140"}) {
+        for (const char* series : {"a", "b", "c"}) {
+            expected.push_back(std::string("HK") + depth + series);
+        }
+    }
+    const auto names = Strings(SelectionOpeningNames());
+    EXPECT_EQ(names, expected);
+    for (const std::string& name : names) {
+        std::array<float, 32> out{};
+        EXPECT_FALSE(GetSectPara_H(name.c_str(), out.data(), 32)) << name;
+    }
 }
 
 TEST(SectionLists, FamilyCaptions) {
