@@ -94,7 +94,7 @@ TEST(BoltThreadArea, PitchesOfTableB3) {
         EXPECT_LT(de, row.d);
         EXPECT_GT(ae, 0);
     }
-    // M12: de = 12 − 1.641791666..., Ae = 84.2 mm2.
+    // M12: de = 12 − 1.641791666..., Ae = 84.27 mm2.
     double de = 0, ae = 0;
     GetBoltThreadArea(12, de, ae);
     EXPECT_EQ(FormatNumber("%.3f", de), "10.358");

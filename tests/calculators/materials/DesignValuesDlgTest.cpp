@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+
 #include "app/CalculatorDialog.h"
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -105,6 +107,47 @@ TEST_F(DesignValuesDlgTest, Opening) {
     EXPECT_EQ(dlg.findChild<QPushButton*>("computeButton"), nullptr);
     EXPECT_EQ(dlg.findChildren<QPushButton*>().size(), 1);
     test::SaveScreenshot(&dlg, "DesignValuesDlg_opening");
+}
+
+// Each label and frame carries its own caption, read from the widget the user sees next to the
+// list or box it names.
+TEST_F(DesignValuesDlgTest, LabelsAndFrames) {
+    const std::pair<const char*, const char*> labels[] = {
+        {"codeLabel", "规范:"},
+        {"gradeLabel", "钢号:"},
+        {"thicknessLabel", "钢材厚度:"},
+        {"thicknessUnit", "mm"},
+        {"spotWeldPlateLabel", "相焊板件中外层较薄板件的厚度(mm):"},
+        {"nvsLabel", "每个焊点的抗剪承载力设计值Nvs(kN):"},
+        {"plateCategoryLabel", "板件类别:"},
+        {"limitLabel", "限值:"},
+    };
+    for (const auto& [name, text] : labels) {
+        EXPECT_EQ(Child<QLabel>(&dlg, name)->text().toStdString(), text) << name;
+    }
+    const std::pair<const char*, const char*> frames[] = {
+        {"steelGroup", "钢材强度设计值"},
+        {"weldGroup", "焊缝强度设计值(N/mm2)"},
+        {"spotWeldGroup", "电阻点焊的抗剪承载力设计值(GB50018-2002 表4.2.6)"},
+        {"plateLimitGroup", "受压板件最大宽厚比限值"},
+    };
+    for (const auto& [name, title] : frames) {
+        EXPECT_EQ(Child<QGroupBox>(&dlg, name)->title().toStdString(), title) << name;
+    }
+    // The spot-weld and limit controls sit inside their frames.
+    for (const char* name : {"spotWeldPlateLabel", "spotWeldPlate", "nvsLabel", "nvs"}) {
+        EXPECT_TRUE(
+            Child<QGroupBox>(&dlg, "spotWeldGroup")->isAncestorOf(Child<QWidget>(&dlg, name)))
+            << name;
+    }
+    for (const char* name : {"plateCategoryLabel", "plateCategory", "limitLabel", "limit"}) {
+        EXPECT_TRUE(
+            Child<QGroupBox>(&dlg, "plateLimitGroup")->isAncestorOf(Child<QWidget>(&dlg, name)))
+            << name;
+    }
+    EXPECT_EQ(Child<QPushButton>(&dlg, "cancelButton")->text().toStdString(), "取消");
+    EXPECT_EQ(Items("spotWeldPlate"), (std::vector<std::string>{"0.4", "0.6", "0.8", "1.0", "1.5",
+                                                                "2.0", "2.5", "3.0", "3.5"}));
 }
 
 TEST_F(DesignValuesDlgTest, CodeSwitchBothWays) {
