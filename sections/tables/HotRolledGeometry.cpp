@@ -220,6 +220,36 @@ double ChannelTabulatedArea(double h, double b, double tw, double t, double r, d
     return (h * tw + 2 * t * (b - tw) + 0.349 * (r * r - r1 * r1)) / 1e2;
 }
 
+ChannelProps ComputeChannel(const ChannelDims& d) {
+    // The inner face falls 1 in 10 towards the toe; t holds halfway along the outstand.
+    const double change = (d.b - d.tw) / 2 / 10;
+    const double atToe = d.t - change;
+    const double atRoot = d.t + change;
+    const double y = d.h / 2;
+    // Back of the web on x = 0, flanges towards +x.
+    const OutlineCorner outline[] = {
+        {0, -y, 0},
+        {d.b, -y, 0},
+        {d.b, -y + atToe, d.r1},
+        {d.tw, -y + atRoot, d.r},
+        {d.tw, y - atRoot, d.r},
+        {d.b, y - atToe, d.r1},
+        {d.b, y, 0},
+        {0, y, 0},
+    };
+    const PlaneRegion s = OutlineRegion(outline);
+    ChannelProps p{};
+    p.area = s.area / 1e2;
+    p.ix = s.ixx / 1e4;
+    p.iy = s.iyy / 1e4;
+    p.z0 = s.xc / 10;
+    p.wx = p.ix / (d.h / 20);
+    p.wy = p.iy / (d.b / 10 - p.z0);
+    p.rx = std::sqrt(p.ix / p.area);
+    p.ry = std::sqrt(p.iy / p.area);
+    return p;
+}
+
 EqualAngleProps ComputeEqualAngle(const EqualAngleDims& d) {
     const double r1 = d.d / 3;
     // Heel at the origin, one leg along x and the other along y.

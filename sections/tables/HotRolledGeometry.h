@@ -1,8 +1,9 @@
 #pragma once
 // Section properties of the hot-rolled shapes from their rolled dimensions: the computation behind
-// the H, I-beam and equal-angle tables, the area rule of the channel table, and the rounding the
-// tables print. Internal to the catalogue (never exported from Profilux); the table tests link it
-// to recompute every tabulated row from its dimensions.
+// the H, I-beam and equal-angle tables, the area rule of the channel table and the rolled channel
+// shape its moments follow, and the rounding the tables print. Internal to the catalogue (never
+// exported from Profilux); the table tests link it to recompute every tabulated row from its
+// dimensions.
 //
 // Inputs are in mm. Results are in the units the tables print: areas cm2, mass kg/m, second
 // moments cm4, radii of gyration cm, section moduli cm3, distances cm.
@@ -119,6 +120,32 @@ std::span<const IBeamRadii> IBeamRadiiTable();
 // + 0.349*(r^2 - r1^2), an approximation of the 1:10 sloped-flange shape (cm2) ----
 
 double ChannelTabulatedArea(double h, double b, double tw, double t, double r, double r1);
+
+// ---- Rolled channel (GB 707) as rolled: flange inner faces sloped 1:10 with t the thickness
+// halfway along the outstand, (b - tw)/2 from the toe, root radius r, toe radius r1, the back of
+// the web and the outer flange faces square ----
+
+struct ChannelDims {
+    double h;
+    double b;
+    double tw;
+    double t;
+    double r;
+    double r1;
+};
+
+struct ChannelProps {
+    double area;
+    double ix;
+    double wx; // ix / (h/2)
+    double rx;
+    double iy; // about the centroidal axis parallel to the web
+    double wy; // iy / (b - z0): to the flange toes
+    double ry;
+    double z0; // centroid to the back of the web
+};
+
+ChannelProps ComputeChannel(const ChannelDims& dims);
 
 // ---- Equal-leg angle (GB 9787): legs b x d, root radius r, toe radius r1 = d/3 ----
 

@@ -3,8 +3,11 @@
 // exactly, every computed row against the geometry it was computed from, and every row's columns
 // against each other within the rounding the table prints. In the computed tables (H, I-beams,
 // angles) a slip of any digit trips at least one check; in the channel table, entered as printed,
-// any slip in the dimensions, area or mass does, and in the other columns any slip that moves a
-// figure by more than about 0.05 % of what its row's other figures give.
+// any slip in the dimensions, area, mass or Wx does; Ix is held to the rolled shape (to about
+// 2e-5) or, in the series the standard worked otherwise, to its neighbours; Iy to the shape within
+// 0.05 % where the standard follows it and to Wy, which the standard worked from Iy and its
+// printed z0; and the radii to their row's other figures within 0.03 % beyond the printed
+// rounding.
 
 #include "sections/tables/HotRolledGeometry.h"
 #include "sections/tables/SectionTable.h"
@@ -268,6 +271,53 @@ TEST(HotRolledGeometryTest, IBeamAreaHasSlopedFlangesAndObliqueFillets) {
     EXPECT_NEAR(hand, 14.3330, 5e-5);
 }
 
+// A channel with square corners by hand: the b x h rectangle less the gap between the flanges,
+// whose half height g(x) = h/2 - t - (b + tw)/20 + x/10 (x from the back of the web) opens 1 in 10
+// towards the toes and is h/2 - t halfway along the outstand.
+TEST(HotRolledGeometryTest, SquareCorneredChannelIsARectangleLessATaperedGap) {
+    const double h = 200;
+    const double b = 73;
+    const double tw = 7;
+    const double t = 11;
+    const double alpha = h / 2 - t - (b + tw) / 20;
+    auto overGap = [b, tw](auto antiderivative) { return antiderivative(b) - antiderivative(tw); };
+    // Integrals over the gap of 1, x, x^2 (both halves: 2 g(x) dx) and of y^2 ((2/3) g^3 dx).
+    const double gapArea = overGap([alpha](double x) { return 2 * alpha * x + x * x / 10; });
+    const double gapFirst = overGap([alpha](double x) { return alpha * x * x + x * x * x / 15; });
+    const double gapX2 =
+        overGap([alpha](double x) { return 2 * alpha * x * x * x / 3 + x * x * x * x / 20; });
+    const double gapY2 =
+        overGap([alpha](double x) { return 5.0 / 3 * std::pow(alpha + x / 10, 4); });
+    const double area = b * h - gapArea;
+    const double z0 = (b * h * b / 2 - gapFirst) / area;
+    const double ix = b * h * h * h / 12 - gapY2;
+    const double iy = h * b * b * b / 3 - gapX2 - area * z0 * z0;
+    // The mean flange thickness is t, so the plates give the area.
+    EXPECT_NEAR(area, h * tw + 2 * t * (b - tw), 1e-9);
+
+    const ChannelProps p = ComputeChannel({h, b, tw, t, 0, 0});
+    EXPECT_NEAR(p.area, area / 1e2, 1e-12 * area);
+    EXPECT_NEAR(p.z0, z0 / 10, 1e-12);
+    EXPECT_NEAR(p.ix, ix / 1e4, 1e-10 * p.ix);
+    EXPECT_NEAR(p.iy, iy / 1e4, 1e-10 * p.iy);
+    EXPECT_NEAR(p.wx, p.ix / (h / 20), 1e-9 * p.wx);
+    EXPECT_NEAR(p.wy, p.iy / (b / 10 - p.z0), 1e-9 * p.wy);
+    EXPECT_NEAR(p.ry, std::sqrt(p.iy / p.area), 1e-12);
+}
+
+TEST(HotRolledGeometryTest, ChannelRootFilletsAddAndToeRoundingsRemoveTheirSpandrels) {
+    // Both corners are 90 deg + atan(1/10); each spandrel is (cot(phi/2) - (pi - phi)/2) r^2. (The
+    // standard's area shortcut takes 0.349 for the pair where the shape gives 0.339.)
+    const double phi = kPi / 2 + std::atan(1.0 / 10);
+    const double k = 1 / std::tan(phi / 2) - (kPi - phi) / 2;
+    const ChannelProps c20a = ComputeChannel({200, 73, 7, 11, 11, 5.5});
+    const double hand = (200 * 7 + 2 * 11 * (73 - 7) + 2 * k * (11 * 11 - 5.5 * 5.5)) / 1e2;
+    EXPECT_NEAR(c20a.area, hand, 1e-12 * hand);
+    EXPECT_NEAR(2 * k, 0.339, 5e-4);
+    // Material added at the root and taken off the toes moves the centroid towards the web.
+    EXPECT_LT(c20a.z0, ComputeChannel({200, 73, 7, 11, 0, 0}).z0);
+}
+
 TEST(HotRolledGeometryTest, EqualAngleAreaAndPrincipalAxes) {
     const EqualAngleProps p = ComputeEqualAngle({100, 10, 12});
     const double r1 = 10.0 / 3;
@@ -468,11 +518,12 @@ TEST(IBeamTableTest, ColumnsAgreeWithinPrintedRounding) {
 
 // ---------------------------------------------------------------------------------------------
 // Channels: h, b, tw, t, A, mass, Ix, Wx, ix (mm), Iy, Wy, iy (mm). Printed figures of mixed
-// precision, each taken to be exact to its last written digit.
+// precision, each taken to be exact to its last written digit. Every figure is written to at least
+// one decimal place in the units held, so a whole number such as Iy 455.0 keeps its tenth.
 
 Figure PrintedAsWritten(double value) {
-    double scale = 1;
-    for (int decimals = 0; decimals < 6; ++decimals, scale *= 10) {
+    double scale = 10;
+    for (int decimals = 1; decimals < 6; ++decimals, scale *= 10) {
         const double scaled = value * scale;
         if (std::fabs(scaled - std::round(scaled)) < 1e-6) {
             return {value, 0.5 / scale};
@@ -482,7 +533,8 @@ Figure PrintedAsWritten(double value) {
 }
 
 // Centroid distance z0 (cm, from the back of the web) as GB 707 prints it, in table order; the
-// record does not carry it but Wy = Iy/(b - z0) needs it.
+// record does not carry it but Wy = Iy/(b - z0) needs it. The standard divided by the printed z0
+// itself (槽5's Wy 3.53192 is 8.3/(3.7 - 1.35) to the digit), so it enters that relation exact.
 constexpr double kChannelZ0[] = {1.35,  1.36,  1.43,  1.52,  1.59,  1.71,  1.67,  1.80,
                                  1.75,  1.88,  1.84,  2.01,  1.95,  2.10,  2.03,  2.065,
                                  1.982, 1.921, 2.097, 2.016, 1.951, 2.242, 2.158, 2.092,
@@ -491,10 +543,24 @@ constexpr double kChannelZ0[] = {1.35,  1.36,  1.43,  1.52,  1.59,  1.71,  1.67,
 // 槽5 keeps the area its callers have always been given, 6.92 (printed 6.928).
 constexpr PrintedFigure kChannelPrinted[] = {{"槽5", 4, 6.92}};
 
-// The standard's columns were not all worked from the same rounded figures: they agree with each
-// other to 0.05 % beyond their printed rounding, except these figures, kept as printed, which
-// stray by up to the given fraction.
-constexpr double kChannelSlack = 0.0005;
+// The standard's columns were not all worked from the same rounded figures: beyond their printed
+// rounding its radii agree with the row's other figures to 0.03 %, Wx = Ix/(h/2) to 1e-5 and
+// Wy = Iy/(b - z0) to 5e-5, except these figures, kept as printed, which stray by up to the given
+// fraction.
+constexpr double kChannelRadiusSlack = 0.0003;
+constexpr double kChannelWxSlack = 1e-5;
+constexpr double kChannelWySlack = 5e-5;
+
+double UsualChannelSlack(std::size_t column) {
+    switch (column) {
+    case 7:
+        return kChannelWxSlack;
+    case 10:
+        return kChannelWySlack;
+    default:
+        return kChannelRadiusSlack;
+    }
+}
 
 struct LooseFigure {
     std::string_view name;
@@ -502,12 +568,15 @@ struct LooseFigure {
     double slack;
 };
 constexpr LooseFigure kChannelLoose[] = {
-    {"槽12.6", 8, 0.01},  // ix 4.953 cm; sqrt(Ix/A) = 4.995
-    {"槽12.6", 11, 0.01}, // iy 1.567 cm; sqrt(Iy/A) = 1.556
-    {"槽25c", 10, 0.035}, // Wy 35.926; Iy/(b - z0) = 34.79
-    {"槽28c", 10, 0.002}, // Wy 40.301; 40.25
-    {"槽32a", 8, 0.002},  {"槽32a", 11, 0.002}, {"槽32b", 8, 0.002},
-    {"槽32b", 11, 0.002}, {"槽32c", 8, 0.002},  {"槽32c", 11, 0.002},
+    {"槽10", 11, 0.0006},  // iy 1.41 cm; sqrt(Iy/A) = 1.417
+    {"槽12.6", 8, 0.01},   // ix 4.953 cm; sqrt(Ix/A) = 4.995
+    {"槽12.6", 11, 0.01},  // iy 1.567 cm; sqrt(Iy/A) = 1.556
+    {"槽25a", 7, 0.0002},  // Wx 269.597; Ix/(h/2) = 269.570
+    {"槽25b", 10, 0.0006}, // Wy 32.657; Iy/(b - z0) = 32.639
+    {"槽25c", 10, 0.035},  // Wy 35.926; Iy/(b - z0) = 34.79
+    {"槽28c", 10, 0.002},  // Wy 40.301; 40.25
+    {"槽32a", 8, 0.002},   {"槽32a", 11, 0.002}, {"槽32b", 8, 0.002},
+    {"槽32b", 11, 0.002},  {"槽32c", 8, 0.002},  {"槽32c", 11, 0.002},
 };
 
 const LooseFigure* FindLoose(std::string_view name, std::size_t column) {
@@ -558,16 +627,17 @@ TEST(ChannelTableTest, ColumnsAgreeWithinPrintedRounding) {
         const SectionTableRecord& r = table[i];
         const double* v = r.values;
         auto f = [&r](std::size_t c) { return PrintedAsWritten(r.values[c]); };
-        const Figure z0 = PrintedAsWritten(kChannelZ0[i]);
+        const Figure z0 = Exact(kChannelZ0[i]);
         // Each relation within the rounding and the usual slack; a loose figure within its own
         // slack but not the usual one.
         auto check = [&r](std::size_t column, auto agreesWithin) {
+            const double usual = UsualChannelSlack(column);
             if (const LooseFigure* loose = FindLoose(r.name, column)) {
                 EXPECT_TRUE(agreesWithin(loose->slack)) << r.name << " column " << column;
-                EXPECT_FALSE(agreesWithin(kChannelSlack))
+                EXPECT_FALSE(agreesWithin(usual))
                     << r.name << " column " << column << " is no longer loose";
             } else {
-                EXPECT_TRUE(agreesWithin(kChannelSlack)) << r.name << " column " << column;
+                EXPECT_TRUE(agreesWithin(usual)) << r.name << " column " << column;
             }
         };
         auto radiusMm = [](auto x) { return 10 * std::sqrt(x[0] / x[1]); };
@@ -591,6 +661,77 @@ TEST(ChannelTableTest, ColumnsAgreeWithinPrintedRounding) {
         EXPECT_GT(kChannelZ0[i], v[2] / 20) << r.name;
         EXPECT_LT(kChannelZ0[i], width / 2) << r.name;
     }
+}
+
+// The standard worked the moments of most channels from the rolled shape (ComputeChannel with
+// r = t and r1 = t/2): beyond the printed rounding their Ix lie within 1.2e-5 of the shape's, Iy
+// within 3.5e-4 and the printed z0 within 0.0055 cm; the tolerances leave a little room over that.
+// These rows it worked otherwise: their Ix lie 0.2 % to 5 % off the shape (and the c sections'
+// Iy up to 2.5 % above it). Their figures are the standard's own and stay as printed.
+constexpr std::string_view kChannelOffShape[] = {"槽6.3", "槽12.6", "槽25a", "槽25b",
+                                                 "槽25c", "槽28a",  "槽28b", "槽28c",
+                                                 "槽32a", "槽32b",  "槽32c"};
+constexpr double kShapeIxTolerance = 2e-5;
+constexpr double kShapeIyTolerance = 5e-4;
+constexpr double kShapeZ0Tolerance = 0.006; // cm
+
+TEST(ChannelTableTest, MomentsFollowTheRolledShape) {
+    const auto table = ChannelTable();
+    ASSERT_EQ(table.size(), std::size(kChannelZ0));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const SectionTableRecord& r = table[i];
+        const double* v = r.values;
+        const ChannelProps p = ComputeChannel({v[0], v[1], v[2], v[3], v[3], v[3] / 2});
+        if (std::find(std::begin(kChannelOffShape), std::end(kChannelOffShape), r.name) !=
+            std::end(kChannelOffShape)) {
+            EXPECT_GT(std::fabs(v[6] / p.ix - 1), 0.0015) << r.name << " now follows the shape";
+            continue;
+        }
+        const Figure ix = PrintedAsWritten(v[6]);
+        EXPECT_LE(std::fabs(ix.value - p.ix), ix.half + kShapeIxTolerance * p.ix)
+            << r.name << " Ix " << ix.value << ", shape " << p.ix;
+        const Figure iy = PrintedAsWritten(v[9]);
+        EXPECT_LE(std::fabs(iy.value - p.iy), iy.half + kShapeIyTolerance * p.iy)
+            << r.name << " Iy " << iy.value << ", shape " << p.iy;
+        EXPECT_NEAR(kChannelZ0[i], p.z0, kShapeZ0Tolerance) << r.name << " z0";
+    }
+}
+
+// Within a series (same depth, flange thickness and outstand) a thicker web moves the flanges out
+// by what it adds, so Ix grows by exactly a strip of that width over the full depth, dtw*h^3/12,
+// whatever the fillets. The standard keeps to this, except that its 槽25b and 槽25c each fall
+// 100 cm4 short of the step before (3530.04 and 3690.45 where the strip gives 3630.04 and
+// 3890.45, their Wx and ix worked from the short figures): kept as printed.
+struct StepShortfall {
+    std::string_view name;
+    double cm4;
+};
+constexpr StepShortfall kChannelStepShortfall[] = {{"槽25b", 100}, {"槽25c", 100}};
+
+TEST(ChannelTableTest, ThickerWebAddsItsStripToIx) {
+    const auto table = ChannelTable();
+    int steps = 0;
+    for (std::size_t i = 1; i < table.size(); ++i) {
+        const double* from = table[i - 1].values;
+        const double* to = table[i].values;
+        if (from[0] != to[0]) {
+            continue;
+        }
+        const std::string_view name = table[i].name;
+        EXPECT_EQ(to[3], from[3]) << name << " flange thickness";
+        EXPECT_DOUBLE_EQ(to[1] - to[2], from[1] - from[2]) << name << " outstand";
+        double shortfall = 0;
+        for (const StepShortfall& s : kChannelStepShortfall) {
+            shortfall += s.name == name ? s.cm4 : 0;
+        }
+        const double strip = (to[2] - from[2]) * to[0] * to[0] * to[0] / 12 / 1e4;
+        const Figure a = PrintedAsWritten(from[6]);
+        const Figure b = PrintedAsWritten(to[6]);
+        EXPECT_LE(std::fabs(b.value - a.value - (strip - shortfall)), a.half + b.half + 1e-9)
+            << name << " Ix " << b.value << " after " << a.value << ", strip " << strip;
+        ++steps;
+    }
+    EXPECT_EQ(steps, 15);
 }
 
 // ---------------------------------------------------------------------------------------------
