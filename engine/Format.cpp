@@ -8,7 +8,7 @@
 namespace ferrolab {
 namespace {
 
-struct Spec {
+struct Conversion {
     bool leftAlign = false;
     bool plusSign = false;
     bool spaceSign = false;
@@ -20,7 +20,7 @@ struct Spec {
 };
 
 // Parses a single conversion that makes up the whole format text.
-bool ParseSpec(std::string_view format, Spec& spec) {
+bool ParseConversion(std::string_view format, Conversion& conv) {
     std::size_t i = 0;
     if (format.size() < 2 || format[i++] != '%') {
         return false;
@@ -28,31 +28,31 @@ bool ParseSpec(std::string_view format, Spec& spec) {
     for (; i < format.size(); ++i) {
         const char c = format[i];
         if (c == '-') {
-            spec.leftAlign = true;
+            conv.leftAlign = true;
         } else if (c == '+') {
-            spec.plusSign = true;
+            conv.plusSign = true;
         } else if (c == ' ') {
-            spec.spaceSign = true;
+            conv.spaceSign = true;
         } else if (c == '0') {
-            spec.zeroPad = true;
+            conv.zeroPad = true;
         } else if (c == '#') {
-            spec.alternate = true;
+            conv.alternate = true;
         } else {
             break;
         }
     }
     while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
-        spec.width = spec.width * 10 + (format[i++] - '0');
-        if (spec.width > 200) {
+        conv.width = conv.width * 10 + (format[i++] - '0');
+        if (conv.width > 200) {
             return false;
         }
     }
     if (i < format.size() && format[i] == '.') {
         ++i;
-        spec.precision = 0;
+        conv.precision = 0;
         while (i < format.size() && format[i] >= '0' && format[i] <= '9') {
-            spec.precision = spec.precision * 10 + (format[i++] - '0');
-            if (spec.precision > 60) {
+            conv.precision = conv.precision * 10 + (format[i++] - '0');
+            if (conv.precision > 60) {
                 return false;
             }
         }
@@ -60,7 +60,7 @@ bool ParseSpec(std::string_view format, Spec& spec) {
     if (i + 1 != format.size()) {
         return false;
     }
-    spec.conversion = format[i];
+    conv.conversion = format[i];
     return true;
 }
 
@@ -82,15 +82,15 @@ std::string WidenExponent(std::string text) {
     return text;
 }
 
-std::string Pad(std::string body, const Spec& spec, bool numeric) {
-    if (static_cast<int>(body.size()) >= spec.width) {
+std::string Pad(std::string body, const Conversion& conv, bool numeric) {
+    if (static_cast<int>(body.size()) >= conv.width) {
         return body;
     }
-    const std::size_t fill = static_cast<std::size_t>(spec.width) - body.size();
-    if (spec.leftAlign) {
+    const std::size_t fill = static_cast<std::size_t>(conv.width) - body.size();
+    if (conv.leftAlign) {
         return body + std::string(fill, ' ');
     }
-    if (spec.zeroPad && numeric) {
+    if (conv.zeroPad && numeric) {
         std::size_t at =
             (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
         body.insert(at, fill, '0');
@@ -99,14 +99,14 @@ std::string Pad(std::string body, const Spec& spec, bool numeric) {
     return std::string(fill, ' ') + body;
 }
 
-std::string SignPrefix(bool negative, const Spec& spec) {
+std::string SignPrefix(bool negative, const Conversion& conv) {
     if (negative) {
         return "-";
     }
-    if (spec.plusSign) {
+    if (conv.plusSign) {
         return "+";
     }
-    if (spec.spaceSign) {
+    if (conv.spaceSign) {
         return " ";
     }
     return "";
@@ -115,11 +115,11 @@ std::string SignPrefix(bool negative, const Spec& spec) {
 } // namespace
 
 std::string FormatNumber(std::string_view format, double value) {
-    Spec spec;
-    if (!ParseSpec(format, spec)) {
+    Conversion conv;
+    if (!ParseConversion(format, conv)) {
         return std::string(format);
     }
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int precision = conv.precision < 0 ? 6 : conv.precision;
     const bool negative = std::signbit(value) && !std::isnan(value);
     const double magnitude = std::fabs(value);
     std::string body;
@@ -129,7 +129,7 @@ std::string FormatNumber(std::string_view format, double value) {
     } else {
         char buffer[400];
         std::chars_format form;
-        switch (spec.conversion) {
+        switch (conv.conversion) {
         case 'f':
         case 'F':
             form = std::chars_format::fixed;
@@ -151,14 +151,14 @@ std::string FormatNumber(std::string_view format, double value) {
             return std::string(format);
         }
         body.assign(buffer, result.ptr);
-        if (spec.alternate && precision == 0 && body.find('.') == std::string::npos &&
+        if (conv.alternate && precision == 0 && body.find('.') == std::string::npos &&
             form == std::chars_format::fixed) {
             body += '.';
         }
         if (form != std::chars_format::fixed) {
             body = WidenExponent(body);
         }
-        if (spec.conversion == 'E' || spec.conversion == 'G') {
+        if (conv.conversion == 'E' || conv.conversion == 'G') {
             for (char& c : body) {
                 if (c == 'e') {
                     c = 'E';
@@ -166,30 +166,30 @@ std::string FormatNumber(std::string_view format, double value) {
             }
         }
     }
-    return Pad(SignPrefix(negative, spec) + body, spec, finite);
+    return Pad(SignPrefix(negative, conv) + body, conv, finite);
 }
 
 std::string FormatNumber(std::string_view format, int value) {
-    Spec spec;
-    if (!ParseSpec(format, spec)) {
+    Conversion conv;
+    if (!ParseConversion(format, conv)) {
         return std::string(format);
     }
-    if (spec.conversion != 'd' && spec.conversion != 'i') {
+    if (conv.conversion != 'd' && conv.conversion != 'i') {
         return FormatNumber(format, static_cast<double>(value));
     }
     const long long wide = value;
     std::string digits = std::to_string(wide < 0 ? -wide : wide);
     // A precision on an integer conversion is the minimum number of digits ("%.2i" of 5 is "05").
-    if (spec.precision >= 0) {
-        if (static_cast<int>(digits.size()) < spec.precision) {
-            digits.insert(0, static_cast<std::size_t>(spec.precision) - digits.size(), '0');
+    if (conv.precision >= 0) {
+        if (static_cast<int>(digits.size()) < conv.precision) {
+            digits.insert(0, static_cast<std::size_t>(conv.precision) - digits.size(), '0');
         }
-        if (spec.precision == 0 && value == 0) {
+        if (conv.precision == 0 && value == 0) {
             digits.clear();
         }
-        spec.zeroPad = false;
+        conv.zeroPad = false;
     }
-    return Pad(SignPrefix(value < 0, spec) + digits, spec, true);
+    return Pad(SignPrefix(value < 0, conv) + digits, conv, true);
 }
 
 } // namespace ferrolab
