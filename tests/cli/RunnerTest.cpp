@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <sstream>
 
 #include "calculators/properties/BuiltUpSection.h"
@@ -65,6 +66,18 @@ TEST(Runner, UsageErrorsExit64) {
     EXPECT_EQ(Call({"builtup-section", "B1"}).status, 64);
     EXPECT_EQ(Call({"builtup-section", "unit=inch"}).status, 64);
     EXPECT_EQ(Call({"builtup-section", "method=3"}).status, 64);
+}
+
+TEST(Runner, CommaDecimalLocaleChangesNoNumber) {
+    const CliRun inC = Call({"builtup-section", "hw=1100.5", "format=1"});
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
+    }
+    const CliRun inGerman = Call({"builtup-section", "hw=1100.5", "format=1"});
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(inGerman.out, inC.out);
+    EXPECT_NE(inC.out.find("\t19805.00mm2"), std::string::npos);
 }
 
 } // namespace
