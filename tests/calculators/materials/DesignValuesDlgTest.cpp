@@ -17,28 +17,18 @@
 #include "app/TrabekApp.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "tests/calculators/materials/DesignValuesTexts.h"
 #include "tests/support/GuiHelpers.h"
 
 using namespace ferrolab;
 using ferrolab::test::Child;
 using ferrolab::test::Choose;
 using ferrolab::test::Click;
+using ferrolab::test::kColdFormedSteel;
+using ferrolab::test::kGB50017Steel;
+using ferrolab::test::kGB50017Weld;
 
 namespace {
-
-const char* const kColdFormedSteel = "根据GB50018-2002 表4.2.1"
-                                     "\r\n     抗拉、抗压、抗弯: 205.00 N/mm2,"
-                                     "\r\n                 抗剪: 120.00 N/mm2,"
-                                     "\r\n 端面承压（磨平顶紧）: 310.00 N/mm2";
-const char* const kGB50017Steel = "根据GBJ17-88"
-                                  "\r\n 抗拉、抗压、抗弯 : 215.00 N/mm2,"
-                                  "\r\n \t \t抗剪 : 125.00 N/mm2,"
-                                  "\r\n 端面承压（磨平顶紧）: 325.00 N/mm2";
-const char* const kGB50017Weld = "对接焊缝抗压 fcw:  215 N/mm2"
-                                 "\r\n一、二级焊缝质量对接焊缝抗拉 ftw:  215 N/mm2"
-                                 "\r\n三级焊缝质量对接焊缝抗拉 ftw:  185 N/mm2"
-                                 "\r\n            对接焊缝抗剪 fvw:  125 N/mm2"
-                                 "\r\n  角焊缝抗压、抗拉、抗剪 ffw: 160 N/mm2";
 
 // The controls that only the cold-formed mode shows.
 const char* const kColdFormedControls[] = {
