@@ -11,9 +11,9 @@
 #include "app/Branding.h"
 #include "app/Commands.h"
 #include "app/MainMenu.h"
-#include "app/MessageBox.h"
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "ui/MessageBox.h"
 
 namespace ferrolab {
 namespace {

@@ -2,9 +2,7 @@
 
 #include <QDesktopServices>
 
-static void RegisterFerrolabResources() {
-    Q_INIT_RESOURCE(ferrolab);
-}
+#include "ui/Resources.h"
 
 namespace ferrolab {
 namespace {
@@ -25,14 +23,6 @@ bool OpenWithDesktop(const QUrl& url) {
 
 void SetDesktopOpenerForTesting(std::function<bool(const QUrl&)> opener) {
     Opener() = std::move(opener);
-}
-
-void InitResources() {
-    static const bool registered = [] {
-        RegisterFerrolabResources();
-        return true;
-    }();
-    (void)registered;
 }
 
 QIcon ProgramIcon() {

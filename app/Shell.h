@@ -17,8 +17,4 @@ void SetDesktopOpenerForTesting(std::function<bool(const QUrl&)> opener);
 
 QIcon ProgramIcon();
 
-// Registers the built-in pictures and icons (they live in a static library, so the program
-// registers them itself). Safe to call more than once.
-void InitResources();
-
 } // namespace ferrolab

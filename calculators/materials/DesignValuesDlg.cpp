@@ -9,8 +9,8 @@
 
 #include <initializer_list>
 
-#include "app/CalculatorDialog.h"
 #include "calculators/materials/DesignValues.h"
+#include "ui/CalculatorDialog.h"
 
 namespace ferrolab {
 namespace {

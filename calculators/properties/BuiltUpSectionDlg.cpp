@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CalculatorDialog.h"
-#include "app/PreviewStatic.h"
 #include "engine/TextToNumber.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/PreviewStatic.h"
 
 namespace ferrolab {
 namespace {

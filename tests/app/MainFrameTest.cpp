@@ -18,10 +18,10 @@
 #include "app/AboutBoxDlg.h"
 #include "app/Commands.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
 #include "app/Shell.h"
 #include "app/TrabekApp.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/MessageBox.h"
 
 using namespace ferrolab;
 

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "app/Shell.h"
+#include "ui/Resources.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -10,15 +10,15 @@
 
 #include <utility>
 
-#include "app/CalculatorDialog.h"
 #include "app/Commands.h"
 #include "app/MainFrame.h"
-#include "app/MessageBox.h"
 #include "app/TrabekApp.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "tests/calculators/materials/DesignValuesTexts.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
 
 using namespace ferrolab;
 using ferrolab::test::Child;

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CalculatorDialog.h"
-#include "app/MessageBox.h"
-#include "app/PreviewStatic.h"
 #include "calculators/properties/BuiltUpSectionDlg.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
+#include "ui/PreviewStatic.h"
 
 using namespace ferrolab;
 using ferrolab::test::Child;

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/BitmapPreview.h"
+#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 

@@ -1,4 +1,4 @@
-#include "app/CalculatorDialog.h"
+#include "ui/CalculatorDialog.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/PreviewStatic.h"
+#include "ui/PreviewStatic.h"
 
 #include <QFontMetrics>
 #include <QPainter>

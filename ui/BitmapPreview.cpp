@@ -1,9 +1,9 @@
-#include "app/BitmapPreview.h"
+#include "ui/BitmapPreview.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "app/Shell.h"
+#include "ui/Resources.h"
 
 namespace ferrolab {
 

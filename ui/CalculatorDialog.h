@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBox.h"
 #include "engine/Notice.h"
+#include "ui/MessageBox.h"
 
 class QButtonGroup;
 class QPushButton;

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/CalculatorDialog.h"
-#include "app/MessageBox.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
 
 using namespace ferrolab;
 

@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "app/PreviewStatic.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/PreviewStatic.h"
 
 using namespace ferrolab;
 
