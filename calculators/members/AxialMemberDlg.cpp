@@ -1,0 +1,378 @@
+#include "calculators/members/AxialMemberDlg.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "engine/TextToNumber.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kCodes = {"GB50017-2003"};
+const std::vector<const char*> kNetFactorPresets = {"1.0", "0.95", "0.9", "0.85", "0.80", "0.75"};
+const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
+const std::vector<const char*> kAllowablePresets = {"250.00"};
+const std::vector<const char*> kForceTypes = {"轴心受压", "轴心受拉"};
+const std::vector<const char*> kForcePresets = {"-100.00", "-150.00", "-200.00", "-250.00",
+                                                "-300.00"};
+const std::vector<const char*> kLengthPresets = {"2.00", "3.00", "4.00", "5.00", "6.00", "7.00"};
+const std::vector<const char*> kFlangeWidthPresets = {"250.00", "260.00", "300.00", "350.00",
+                                                      "400.00"};
+const std::vector<const char*> kFlangeThicknessPresets = {"12.00", "13.00", "16.00",
+                                                          "17.00", "18.00", "19.00"};
+const std::vector<const char*> kWebDepthPresets = {"250.00", "1100.00", "1200.00", "1300.00",
+                                                   "1400.00"};
+const std::vector<const char*> kDepthPresets = {"250.00", "500.00", "600.00", "700.00", "800.00"};
+const std::vector<const char*> kWebThicknessPresets = {"8.00", "10.00", "11.00", "12.00", "13.00"};
+const std::vector<const char*> kFlangeEdges = {"焰切边", "轧制或剪切边"};
+
+std::vector<const char*> KindCaptions() {
+    std::vector<const char*> captions;
+    for (int i = 0; i < kAxialSectionKindCount; ++i) {
+        captions.push_back(AxialSectionKindCaption(static_cast<AxialSectionKind>(i)));
+    }
+    return captions;
+}
+
+QString PictureOf(AxialSectionKind kind) {
+    switch (kind) {
+    case AxialSectionKind::RolledI:
+        return QStringLiteral(":/pictures/axial_rolled_ibeam.svg");
+    case AxialSectionKind::WeldedI:
+        return QStringLiteral(":/pictures/axial_welded_i.svg");
+    case AxialSectionKind::FourAngles:
+        return QStringLiteral(":/pictures/axial_four_angles.svg");
+    default:
+        return QStringLiteral(":/pictures/axial_h_section.svg");
+    }
+}
+
+// The grade is the number formed by the last three characters of its entry ("Q345" -> 345).
+int GradeOf(const QString& entry) {
+    return static_cast<int>(TextToDouble(entry.right(3).toStdString()));
+}
+
+} // namespace
+
+CAxialMemberDlg::CAxialMemberDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("axialMemberDlg"));
+    setWindowTitle(QStringLiteral("轴心受力构件验算"));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CAxialMemberDlg::BuildControls() {
+    auto label = [](const char* text, QWidget* parent) {
+        return new QLabel(QString::fromUtf8(text), parent);
+    };
+
+    // Code and section.
+    codeList_ = new ChoiceList(QStringLiteral("code"), kCodes, &code_, this);
+    auto* codeRow = new QHBoxLayout;
+    codeRow->addWidget(label("采用规范：", this));
+    codeRow->addWidget(codeList_, 1);
+
+    auto* params = new QGroupBox(QStringLiteral("相关参数"), this);
+    kindList_ = new ChoiceList(QStringLiteral("kind"), KindCaptions(), &kind_, params);
+    nameList_ = new ChoiceList(QStringLiteral("sectionName"), {}, &name_, params);
+    properties_ = new ReportBox(params, QStringLiteral("properties"));
+    properties_->setMinimumHeight(120);
+    netFactorBox_ =
+        new ValueCombo(QStringLiteral("netFactor"), kNetFactorPresets, &netFactor_, params);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &gradeIndex_, params);
+    allowableBox_ = new ValueCombo(QStringLiteral("allowableSlenderness"), kAllowablePresets,
+                                   &allowable_, params);
+    allowableLabel_ = label("容许长细比:", params);
+    auto* paramGrid = new QGridLayout(params);
+    paramGrid->addWidget(kindList_, 0, 0, 1, 2);
+    paramGrid->addWidget(nameList_, 0, 2, 1, 2);
+    paramGrid->addWidget(label("截面参数：", params), 1, 0, 1, 4);
+    paramGrid->addWidget(properties_, 2, 0, 1, 4);
+    paramGrid->addWidget(label("净截面系数:", params), 3, 0);
+    paramGrid->addWidget(netFactorBox_, 3, 1);
+    paramGrid->addWidget(label("钢号:", params), 3, 2);
+    paramGrid->addWidget(gradeList_, 3, 3);
+    paramGrid->addWidget(allowableLabel_, 4, 0);
+    paramGrid->addWidget(allowableBox_, 4, 1);
+
+    // Force.
+    auto* force = new QGroupBox(QStringLiteral("受力类型及内力设计值"), this);
+    forceTypeList_ =
+        new ChoiceList(QStringLiteral("forceType"), kForceTypes, &forceTypeIndex_, force);
+    forceBox_ = new ValueCombo(QStringLiteral("axialForce"), kForcePresets, &n_, force);
+    auto* forceGrid = new QGridLayout(force);
+    forceGrid->addWidget(forceTypeList_, 0, 0);
+    forceGrid->addWidget(label("轴力(kN):", force), 0, 1);
+    forceGrid->addWidget(forceBox_, 0, 2);
+
+    // Buckling axes.
+    auto* stability = new QGroupBox(QStringLiteral("稳定验算"), this);
+    xCheck_ = new QCheckBox(QStringLiteral("绕x轴"), stability);
+    xCheck_->setObjectName(QStringLiteral("xCheck"));
+    yCheck_ = new QCheckBox(QStringLiteral("绕y轴"), stability);
+    yCheck_->setObjectName(QStringLiteral("yCheck"));
+    lxBox_ = new ValueCombo(QStringLiteral("lx"), kLengthPresets, &lx_, stability);
+    lyBox_ = new ValueCombo(QStringLiteral("ly"), kLengthPresets, &ly_, stability);
+    lxLabel_ = label("计算长度(m):", stability);
+    lxLabel_->setObjectName(QStringLiteral("lxLabel"));
+    lyLabel_ = label("计算长度(m):", stability);
+    lyLabel_->setObjectName(QStringLiteral("lyLabel"));
+    auto* stabilityGrid = new QGridLayout(stability);
+    stabilityGrid->addWidget(xCheck_, 0, 0);
+    stabilityGrid->addWidget(lxLabel_, 0, 1);
+    stabilityGrid->addWidget(lxBox_, 0, 2);
+    stabilityGrid->addWidget(yCheck_, 1, 0);
+    stabilityGrid->addWidget(lyLabel_, 1, 1);
+    stabilityGrid->addWidget(lyBox_, 1, 2);
+
+    report_ = new ReportBox(this);
+    report_->setMinimumHeight(150);
+
+    // Picture and the welded section.
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(220, 200);
+
+    auto* welded = new QGroupBox(QStringLiteral("焊接工字形截面"), this);
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), kFlangeWidthPresets, &b1_, welded);
+    t1Box_ = new ValueCombo(QStringLiteral("t1"), kFlangeThicknessPresets, &t1_, welded);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), kWebDepthPresets, &hw_, welded);
+    hBox_ = new ValueCombo(QStringLiteral("h"), kDepthPresets, &h_, welded);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), kWebThicknessPresets, &tw_, welded);
+    b2Box_ = new ValueCombo(QStringLiteral("b2"), kFlangeWidthPresets, &b2_, welded);
+    t2Box_ = new ValueCombo(QStringLiteral("t2"), kFlangeThicknessPresets, &t2_, welded);
+    hwMode_ = new QRadioButton(QStringLiteral("腹板净高度 Hw:"), welded);
+    hwMode_->setObjectName(QStringLiteral("heightModeHw"));
+    hMode_ = new QRadioButton(QStringLiteral("截面总高度 H"), welded);
+    hMode_->setObjectName(QStringLiteral("heightModeH"));
+    auto* heightModes = new QButtonGroup(this);
+    heightModes->addButton(hwMode_, 0);
+    heightModes->addButton(hMode_, 1);
+    flangeList_ = new ChoiceList(QStringLiteral("flange"), kFlangeEdges, &flange_, welded);
+    auto* weldedGrid = new QGridLayout(welded);
+    int row = 0;
+    auto addRow = [&](QWidget* rowLabel, QWidget* box) {
+        weldedGrid->addWidget(rowLabel, row, 0);
+        weldedGrid->addWidget(box, row, 1);
+        weldedWidgets_.push_back(rowLabel);
+        weldedWidgets_.push_back(box);
+        ++row;
+    };
+    addRow(label("上翼缘宽度 B1:", welded), b1Box_);
+    addRow(label("上翼缘厚度 t1:", welded), t1Box_);
+    addRow(hwMode_, hwBox_);
+    addRow(hMode_, hBox_);
+    addRow(label("腹板厚度  Tw:", welded), twBox_);
+    addRow(label("下翼缘宽度 B2:", welded), b2Box_);
+    addRow(label("下翼缘厚度 t2:", welded), t2Box_);
+    addRow(label("翼缘为:", welded), flangeList_);
+
+    compute_ = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute_);
+    buttons->addWidget(cancel);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(codeRow);
+    left->addWidget(params);
+    left->addWidget(force);
+    left->addWidget(stability);
+    left->addWidget(label("验算结果:", this));
+    left->addWidget(report_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(picture_, 1);
+    right->addWidget(welded);
+    right->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 3);
+    layout->addLayout(right, 2);
+
+    // Events.
+    connect(kindList_, &ChoiceList::chosen, this, &CAxialMemberDlg::OnKindSelected);
+    connect(nameList_, &ChoiceList::chosen, this, &CAxialMemberDlg::OnNameSelected);
+    connect(gradeList_, &ChoiceList::chosen, this,
+            [this] { grade_ = GradeOf(gradeList_->currentText()); });
+    connect(forceTypeList_, &ChoiceList::chosen, this,
+            [this] { forceType_ = forceTypeList_->SelectedText(); });
+    connect(flangeList_, &ChoiceList::chosen, this, [this] { flameCut_ = flange_ == 0 ? 1 : 0; });
+    connect(xCheck_, &QCheckBox::clicked, this, &CAxialMemberDlg::OnAxisToggled);
+    connect(yCheck_, &QCheckBox::clicked, this, &CAxialMemberDlg::OnAxisToggled);
+
+    // The flanges stay equal: each width and thickness is copied into its twin.
+    auto mirror = [this](ValueCombo* from, ValueCombo* to, bool chosen) {
+        to->SetValueText(chosen ? from->itemText(from->currentIndex()) : from->currentText());
+    };
+    auto bindPair = [this, mirror](ValueCombo* from, ValueCombo* to, bool thickness) {
+        auto after = [this, thickness] {
+            if (thickness) {
+                ApplyThicknessRule();
+            }
+            OnWeldedChanged();
+        };
+        connect(from, &ValueCombo::typed, this, [from, to, mirror, after] {
+            mirror(from, to, false);
+            after();
+        });
+        connect(from, &ValueCombo::chosen, this, [from, to, mirror, after] {
+            mirror(from, to, true);
+            after();
+        });
+    };
+    bindPair(b1Box_, b2Box_, false);
+    bindPair(b2Box_, b1Box_, false);
+    bindPair(t1Box_, t2Box_, true);
+    bindPair(t2Box_, t1Box_, true);
+    auto hwChanged = [this] {
+        hBox_->SetValue(hw_ + 2 * t1_);
+        OnWeldedChanged();
+    };
+    connect(hwBox_, &ValueCombo::typed, this, hwChanged);
+    connect(hwBox_, &ValueCombo::chosen, this, hwChanged);
+    auto hChanged = [this] {
+        hwBox_->SetValue(h_ - 2 * t1_);
+        OnWeldedChanged();
+    };
+    connect(hBox_, &ValueCombo::typed, this, hChanged);
+    connect(hBox_, &ValueCombo::chosen, this, hChanged);
+    connect(twBox_, &ValueCombo::typed, this, &CAxialMemberDlg::OnWeldedChanged);
+    connect(twBox_, &ValueCombo::chosen, this, &CAxialMemberDlg::OnWeldedChanged);
+    connect(compute_, &QPushButton::clicked, this, &CAxialMemberDlg::OnCompute);
+}
+
+void CAxialMemberDlg::OnInitDialog() {
+    codeList_->Select(0);
+    kindList_->Select(0);
+    nameList_->SetItems(std::vector<const char*>(HWNames().begin(), HWNames().end()));
+    gradeList_->Select(0);
+    grade_ = GradeOf(gradeList_->currentText());
+    forceTypeList_->Select(0);
+    forceType_ = forceTypeList_->SelectedText();
+    allowableBox_->SelectFirst();
+    allowableBox_->setEnabled(false);
+    allowableLabel_->setEnabled(false);
+    netFactorBox_->SelectFirst();
+    forceBox_->SelectFirst();
+    lxBox_->SelectFirst();
+    lyBox_->SelectFirst();
+    xOn_ = true;
+    yOn_ = false;
+    xCheck_->setChecked(true);
+    yCheck_->setChecked(false);
+    OnAxisToggled();
+    properties_->SetReport("");
+    report_->SetReport("");
+    picture_->SetPicture(PictureOf(AxialSectionKind::HW));
+    // The welded inputs wait, disabled, with their first presets until the welded kind is chosen.
+    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, hBox_, twBox_, b2Box_, t2Box_}) {
+        box->SelectFirst();
+    }
+    flangeList_->Select(0);
+    hwMode_->setChecked(true);
+    SetWeldedEnabled(false);
+    compute_->setEnabled(false);
+}
+
+void CAxialMemberDlg::SetWeldedEnabled(bool enabled) {
+    for (QWidget* widget : weldedWidgets_) {
+        widget->setEnabled(enabled);
+    }
+}
+
+void CAxialMemberDlg::OnKindSelected() {
+    const auto kind = static_cast<AxialSectionKind>(kind_);
+    nameList_->SetItems(std::vector<const char*>{});
+    picture_->SetPicture(PictureOf(kind));
+    if (kind == AxialSectionKind::WeldedI) {
+        SetWeldedEnabled(true);
+        nameList_->setEnabled(false);
+        properties_->SetReport("");
+        LoadWeldedDefaults();
+        return;
+    }
+    const NameList names = AxialSectionNames(kind);
+    nameList_->SetItems(std::vector<const char*>(names.begin(), names.end()));
+    nameList_->setEnabled(true);
+    SetWeldedEnabled(false);
+    LoadName();
+}
+
+void CAxialMemberDlg::OnNameSelected() {
+    compute_->setEnabled(true);
+    LoadName();
+}
+
+void CAxialMemberDlg::LoadName() {
+    AxialSectionLoad load = LoadAxialSection(nameList_->SelectedText());
+    ShowNotices(this, load.notices);
+    if (load.section) {
+        section_ = load.section;
+        properties_->SetReport(load.propertyText);
+    } else {
+        // Nothing to check: "计算" refuses until a section is loaded again.
+        section_.reset();
+        properties_->SetReport("");
+        report_->SetReport("");
+    }
+}
+
+void CAxialMemberDlg::LoadWeldedDefaults() {
+    for (ValueCombo* box : {t1Box_, t2Box_, b1Box_, b2Box_, twBox_, hwBox_}) {
+        box->SelectFirst();
+    }
+    flangeList_->Select(0);
+    flameCut_ = 1;
+    hBox_->SetValue(hw_ + 2 * t1_);
+    hwMode_->setChecked(true);
+    section_ = WeldedAxialSection(b1_, t1_, tw_, hw_);
+}
+
+void CAxialMemberDlg::ApplyThicknessRule() {
+    if (hwMode_->isChecked()) {
+        hBox_->SetValue(2 * t1_ + hw_);
+    } else {
+        hwBox_->SetValue(h_ - 2 * t1_);
+    }
+}
+
+void CAxialMemberDlg::OnWeldedChanged() {
+    compute_->setEnabled(true);
+    section_ = WeldedAxialSection(b1_, t1_, tw_, hw_);
+    properties_->SetReport(WeldedPropertyText(*section_));
+}
+
+void CAxialMemberDlg::OnAxisToggled() {
+    xOn_ = xCheck_->isChecked();
+    yOn_ = yCheck_->isChecked();
+    lxBox_->setEnabled(xOn_);
+    lxLabel_->setEnabled(xOn_);
+    lyBox_->setEnabled(yOn_);
+    lyLabel_->setEnabled(yOn_);
+}
+
+void CAxialMemberDlg::OnCompute() {
+    AxialMemberInput in;
+    in.section = section_;
+    in.flameCut = flameCut_;
+    in.netFactor = netFactor_;
+    in.grade = grade_;
+    in.forceType = forceType_;
+    in.N = n_;
+    in.xOn = xOn_;
+    in.lx = lx_;
+    in.yOn = yOn_;
+    in.ly = ly_;
+    const AxialMemberResult result = ComputeAxialMember(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab
