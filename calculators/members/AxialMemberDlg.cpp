@@ -84,7 +84,7 @@ void CAxialMemberDlg::BuildControls() {
     kindList_ = new ChoiceList(QStringLiteral("kind"), KindCaptions(), &kind_, params);
     nameList_ = new ChoiceList(QStringLiteral("sectionName"), {}, &name_, params);
     properties_ = new ReportBox(params, QStringLiteral("properties"));
-    properties_->setMinimumHeight(120);
+    properties_->setMinimumHeight(150);
     netFactorBox_ =
         new ValueCombo(QStringLiteral("netFactor"), kNetFactorPresets, &netFactor_, params);
     gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &gradeIndex_, params);
@@ -134,7 +134,7 @@ void CAxialMemberDlg::BuildControls() {
     stabilityGrid->addWidget(lyBox_, 1, 2);
 
     report_ = new ReportBox(this);
-    report_->setMinimumHeight(150);
+    report_->setMinimumHeight(190);
 
     // Picture and the welded section.
     picture_ = new CBitmapPreview(this);
