@@ -84,7 +84,7 @@ void CAxialMemberDlg::BuildControls() {
     kindList_ = new ChoiceList(QStringLiteral("kind"), KindCaptions(), &kind_, params);
     nameList_ = new ChoiceList(QStringLiteral("sectionName"), {}, &name_, params);
     properties_ = new ReportBox(params, QStringLiteral("properties"));
-    properties_->setMinimumHeight(150);
+    properties_->setMinimumHeight(140);
     netFactorBox_ =
         new ValueCombo(QStringLiteral("netFactor"), kNetFactorPresets, &netFactor_, params);
     gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &gradeIndex_, params);
@@ -134,12 +134,12 @@ void CAxialMemberDlg::BuildControls() {
     stabilityGrid->addWidget(lyBox_, 1, 2);
 
     report_ = new ReportBox(this);
-    report_->setMinimumHeight(190);
+    report_->setMinimumSize(230, 300);
 
     // Picture and the welded section.
     picture_ = new CBitmapPreview(this);
     picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(220, 200);
+    picture_->setMinimumSize(220, 190);
 
     auto* welded = new QGroupBox(QStringLiteral("焊接工字形截面"), this);
     b1Box_ = new ValueCombo(QStringLiteral("b1"), kFlangeWidthPresets, &b1_, welded);
@@ -182,20 +182,25 @@ void CAxialMemberDlg::BuildControls() {
     buttons->addWidget(compute_);
     buttons->addWidget(cancel);
 
+    // Inputs on the left, the section picture and the welded plates in the middle, the result
+    // on the right.
     auto* left = new QVBoxLayout;
     left->addLayout(codeRow);
     left->addWidget(params);
     left->addWidget(force);
     left->addWidget(stability);
-    left->addWidget(label("验算结果:", this));
-    left->addWidget(report_, 1);
+    left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(picture_, 1);
+    middle->addWidget(welded);
     auto* right = new QVBoxLayout;
-    right->addWidget(picture_, 1);
-    right->addWidget(welded);
+    right->addWidget(label("验算结果:", this));
+    right->addWidget(report_, 1);
     right->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 2);
+    layout->addLayout(left, 0);
+    layout->addLayout(middle, 0);
+    layout->addLayout(right, 1);
 
     // Events.
     connect(kindList_, &ChoiceList::chosen, this, &CAxialMemberDlg::OnKindSelected);
