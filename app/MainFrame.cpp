@@ -13,6 +13,9 @@
 #include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "calculators/members/BeamStabilityDlg.h"
+#include "calculators/members/RolledChannelBeamDlg.h"
+#include "calculators/members/RolledIBeamPhiDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -31,6 +34,9 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kWeldedBeamStability, &RunDialog<CBeamStabilityDlg>},
+        {cmd::kRolledIBeamStability, &RunDialog<CRolledIBeamPhiDlg>},
+        {cmd::kChannelBeamStability, &RunDialog<CRolledChannelBeamDlg>},
     };
     return handlers;
 }

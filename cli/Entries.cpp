@@ -7,6 +7,9 @@ const std::vector<Entry>& AllEntries() {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
+        BeamStabilityEntry(),
+        RolledIBeamPhiEntry(),
+        RolledChannelBeamEntry(),
     };
     return entries;
 }

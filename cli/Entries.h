@@ -8,5 +8,8 @@ namespace ferrolab::cli {
 Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
+Entry BeamStabilityEntry();
+Entry RolledIBeamPhiEntry();
+Entry RolledChannelBeamEntry();
 
 } // namespace ferrolab::cli
