@@ -68,10 +68,11 @@ void CBeamStabilityDlg::BuildControls() {
     auto* memberGrid = new QGridLayout(member);
     memberGrid->addWidget(seriesList_, 0, 0, 1, 2);
     memberGrid->addWidget(sectionList_, 1, 0, 1, 2);
-    memberGrid->addWidget(spanLabel_, 2, 0);
-    memberGrid->addWidget(l1Box_, 2, 1);
-    memberGrid->addWidget(MakeLabel("钢号:", member), 3, 0);
-    memberGrid->addWidget(gradeList_, 3, 1);
+    // The span label is long for cases 5 to 10: it gets a row of its own.
+    memberGrid->addWidget(spanLabel_, 2, 0, 1, 2);
+    memberGrid->addWidget(l1Box_, 3, 1);
+    memberGrid->addWidget(MakeLabel("钢号:", member), 4, 0);
+    memberGrid->addWidget(gradeList_, 4, 1);
 
     // 受力.
     auto* loads = new QGroupBox(QStringLiteral("受力"), this);
@@ -135,7 +136,7 @@ void CBeamStabilityDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
     report_ = new ReportBox(this);
-    report_->setMinimumSize(720, 170);
+    report_->setMinimumSize(720, 210);
 
     auto* left = new QVBoxLayout;
     left->addWidget(member);
