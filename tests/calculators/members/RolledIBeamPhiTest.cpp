@@ -57,13 +57,6 @@ TEST(RolledIBeamPhi, BeamNumberOfEntry) {
     EXPECT_EQ(BeamNumberOfEntry("Ix0"), 0);
 }
 
-TEST(RolledIBeamPhi, GradeScalesTheTableValue) {
-    const RolledIBeamPhiResult q345 = ComputeRolledIBeamPhi({2, "I10 ", 2.5, 345});
-    EXPECT_NEAR(q345.tabulated, 1.41, 1e-7);
-    EXPECT_NEAR(q345.phiB, 1.41 * 235 / 345, 1e-7);
-    EXPECT_TRUE(q345.inelastic);
-}
-
 TEST(RolledIBeamPhi, FreeLengthOutsideTheTable) {
     for (const double l1 : {1.9, 10.5, 0.0, -2.0}) {
         const RolledIBeamPhiResult r = ComputeRolledIBeamPhi({0, "I20A", l1, 235});
