@@ -3,6 +3,8 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
+    // One entry a line, in menu order.
+    // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
         SectionEntry(),
@@ -11,6 +13,7 @@ const std::vector<Entry>& AllEntries() {
         RolledIBeamPhiEntry(),
         RolledChannelBeamEntry(),
     };
+    // clang-format on
     return entries;
 }
 
