@@ -87,8 +87,8 @@ std::optional<Notice> WeldedSection(const BeamStabilityInput& in, Section& s) {
     s.iy = std::sqrt(iy / s.a);
     s.wx = ix / yb; // bottom fibre
     s.wy = 2 * iy / in.b1;
-    // The flange widths are kept equal by the dialog, and the asymmetry coefficient is not taken
-    // into account for unequal thicknesses either.
+    // The coefficient of an asymmetric section is taken as 0: the dialog writes a new width of
+    // either flange into the other one, and flanges of different thickness are not counted.
     s.etaB = 0;
     return std::nullopt;
 }

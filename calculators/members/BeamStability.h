@@ -52,19 +52,20 @@ struct BeamStabilityInput {
     // The welded I, mm: top flange B1 x t1, clear web height H, web thickness Tw, bottom flange
     // B2 x t2.
     double b1 = 200, t1 = 16, hw = 1100, tw = 10, b2 = 350, t2 = 16;
-    int compressedFlange = 0; // 0 "上", 1 "下"
-    int loadCase = 1;         // 1 to 10, table B-1
-    double r = 0.1;           // M2/M1, load case 10
+    // 0 "上", 1 "下". It changes no formula: ηb is taken as 0 and Wx at the bottom fibre.
+    int compressedFlange = 0;
+    int loadCase = 1; // 1 to 10, table B-1
+    double r = 0.1;   // M2/M1, load case 10
 };
 
 struct BeamStabilityResult {
     // Section values as the formulas use them (mm, mm2, mm3): depth h, compression flange b1 x t1.
     double h = 0, b1 = 0, t1 = 0, a = 0, iy = 0, wx = 0, wy = 0, etaB = 0;
     double xi = 0, betaB = 0, lambdaY = 0;
-    double phiB = 0;        // formula B.1
-    bool inelastic = false; // φb > 0.6: φ'b of B.2 replaces φb in the stability stress
-    double phiBPrime = 0;
-    double sigma = 0, sigmaS = 0;      // N/mm2: strength (4.1.1) and stability (4.2.3) stresses
+    double phiB = 0;              // formula B.1
+    bool inelastic = false;       // φb > 0.6: φ'b of B.2 replaces φb in the stability stress
+    double phiBPrime = 0;         // φ'b when inelastic, else φb: the φ of the stability stress
+    double sigma = 0, sigmaS = 0; // N/mm2: strength (4.1.1) and stability (4.2.3) stresses
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
 };
