@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
+#include "app/Commands.h"
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
 #include "calculators/members/BeamStability.h"
 #include "calculators/members/BeamStabilityDlg.h"
 #include "cli/Registry.h"
@@ -206,6 +212,30 @@ TEST_F(BeamStabilityDlgTest, RefusalsKeepThePreviousReport) {
     Type(Box("l1"), "2");
     Compute();
     EXPECT_EQ(Report(), first);
+}
+
+TEST(BeamMenuCommands, OpenTheirDialogs) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const std::pair<int, QString> commands[] = {
+        {cmd::kWeldedBeamStability, "焊接工字形等截面简支梁、轧制H型钢简支梁整体稳定验算"},
+        {cmd::kRolledIBeamStability, "轧制普通工字钢简支梁的φb"},
+        {cmd::kChannelBeamStability, "轧制槽钢简支梁整体稳定系数"},
+    };
+    for (const auto& [command, caption] : commands) {
+        QAction* action = app.mainFrame()->ActionFor(command);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->isEnabled());
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->windowTitle();
+                modal->close();
+            }
+        });
+        action->trigger();
+        EXPECT_EQ(opened, caption);
+    }
 }
 
 } // namespace
