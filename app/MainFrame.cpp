@@ -14,6 +14,9 @@
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/members/AxialMemberDlg.h"
+#include "calculators/members/BeamStabilityDlg.h"
+#include "calculators/members/RolledChannelBeamDlg.h"
+#include "calculators/members/RolledIBeamPhiDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -33,6 +36,9 @@ const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
         {cmd::kAxialMember, &RunDialog<CAxialMemberDlg>},
+        {cmd::kWeldedBeamStability, &RunDialog<CBeamStabilityDlg>},
+        {cmd::kRolledIBeamStability, &RunDialog<CRolledIBeamPhiDlg>},
+        {cmd::kChannelBeamStability, &RunDialog<CRolledChannelBeamDlg>},
     };
     return handlers;
 }

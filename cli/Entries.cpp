@@ -3,12 +3,18 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
+    // One entry a line, in menu order.
+    // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
         AxialMemberEntry(),
+        BeamStabilityEntry(),
+        RolledIBeamPhiEntry(),
+        RolledChannelBeamEntry(),
     };
+    // clang-format on
     return entries;
 }
 

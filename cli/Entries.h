@@ -9,5 +9,8 @@ Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
 Entry AxialMemberEntry();
+Entry BeamStabilityEntry();
+Entry RolledIBeamPhiEntry();
+Entry RolledChannelBeamEntry();
 
 } // namespace ferrolab::cli

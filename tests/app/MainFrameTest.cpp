@@ -146,6 +146,9 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kBuiltUpSection,
         cmd::kDesignValues,
         cmd::kAxialMember,
+        cmd::kWeldedBeamStability,
+        cmd::kRolledIBeamStability,
+        cmd::kChannelBeamStability,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {

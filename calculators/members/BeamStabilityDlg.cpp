@@ -1,0 +1,257 @@
+#include "calculators/members/BeamStabilityDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "calculators/materials/DesignValues.h"
+#include "calculators/members/BeamStability.h"
+#include "engine/TextToNumber.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kSpanPresets = {"2.00", "3.00", "4.00", "5.00", "6.00",
+                                               "7.00", "8.00", "9.00", "10.00"};
+const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
+const std::vector<const char*> kMxPresets = {"50.00", "100.00", "150.00", "200.00", "250.00"};
+const std::vector<const char*> kMyPresets = {"0.00"};
+const std::vector<const char*> kVyPresets = {"50.00", "60.00",  "70.00",  "80.00",
+                                             "90.00", "100.00", "150.00", "200.00"};
+const std::vector<const char*> kGammaPresets = {"1.05", "1.2"};
+const std::vector<const char*> kB1Presets = {"200.00", "210.00", "220.00", "230.00", "240.00"};
+const std::vector<const char*> kThicknessPresets = {"16.00", "17.00", "18.00", "19.00"};
+const std::vector<const char*> kHwPresets = {"1100.00", "1200.00", "1300.00", "1400.00"};
+const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"};
+const std::vector<const char*> kB2Presets = {"350.00", "360.00", "370.00", "380.00"};
+const std::vector<const char*> kFlanges = {"上", "下"};
+
+std::vector<const char*> ToItems(NameList names) {
+    return {names.begin(), names.end()};
+}
+
+std::vector<const char*> SeriesItems() {
+    static const std::vector<std::string> entries = BeamSeriesEntries();
+    std::vector<const char*> items;
+    for (const std::string& entry : entries) {
+        items.push_back(entry.c_str());
+    }
+    return items;
+}
+
+QLabel* MakeLabel(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+} // namespace
+
+CBeamStabilityDlg::CBeamStabilityDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("beamStabilityDlg"));
+    setWindowTitle(QString::fromUtf8(kBeamStabilityCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CBeamStabilityDlg::BuildControls() {
+    // 构件参数: series, section, span, grade.
+    auto* member = new QGroupBox(QStringLiteral("构件参数"), this);
+    seriesList_ = new ChoiceList(QStringLiteral("series"), SeriesItems(), &series_, member);
+    sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, member);
+    spanLabel_ = MakeLabel(kSpanLabel, member);
+    spanLabel_->setObjectName(QStringLiteral("spanLabel"));
+    l1Box_ = new ValueCombo(QStringLiteral("l1"), kSpanPresets, &l1_, member);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &grade_, member);
+    auto* memberGrid = new QGridLayout(member);
+    memberGrid->addWidget(seriesList_, 0, 0, 1, 2);
+    memberGrid->addWidget(sectionList_, 1, 0, 1, 2);
+    // The span label is long for cases 5 to 10: it gets a row of its own.
+    memberGrid->addWidget(spanLabel_, 2, 0, 1, 2);
+    memberGrid->addWidget(l1Box_, 3, 1);
+    memberGrid->addWidget(MakeLabel("钢号:", member), 4, 0);
+    memberGrid->addWidget(gradeList_, 4, 1);
+
+    // 受力.
+    auto* loads = new QGroupBox(QStringLiteral("受力"), this);
+    mxBox_ = new ValueCombo(QStringLiteral("mx"), kMxPresets, &mx_, loads);
+    myBox_ = new ValueCombo(QStringLiteral("my"), kMyPresets, &my_, loads);
+    vyBox_ = new ValueCombo(QStringLiteral("vy"), kVyPresets, &vy_, loads);
+    auto* loadGrid = new QGridLayout(loads);
+    loadGrid->addWidget(MakeLabel("Mx(kN*m)", loads), 0, 0);
+    loadGrid->addWidget(mxBox_, 0, 1);
+    loadGrid->addWidget(MakeLabel("My(kN*m)", loads), 1, 0);
+    loadGrid->addWidget(myBox_, 1, 1);
+    loadGrid->addWidget(MakeLabel("Vy(kN)", loads), 2, 0);
+    loadGrid->addWidget(vyBox_, 2, 1);
+
+    // 截面塑性发展系数.
+    auto* gammas = new QGroupBox(QStringLiteral("截面塑性发展系数"), this);
+    gammaXBox_ = new ValueCombo(QStringLiteral("gammaX"), kGammaPresets, &gammaX_, gammas);
+    gammaYBox_ = new ValueCombo(QStringLiteral("gammaY"), kGammaPresets, &gammaY_, gammas);
+    auto* gammaGrid = new QGridLayout(gammas);
+    gammaGrid->addWidget(MakeLabel("γx:", gammas), 0, 0);
+    gammaGrid->addWidget(gammaXBox_, 0, 1);
+    gammaGrid->addWidget(MakeLabel("γy:", gammas), 1, 0);
+    gammaGrid->addWidget(gammaYBox_, 1, 1);
+
+    // 焊接工字钢截面参数(mm), enabled for the welded I only.
+    weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), this);
+    weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), kB1Presets, &b1_, weldedGroup_);
+    t1Box_ = new ValueCombo(QStringLiteral("t1"), kThicknessPresets, &t1_, weldedGroup_);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), kHwPresets, &hw_, weldedGroup_);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), kTwPresets, &tw_, weldedGroup_);
+    b2Box_ = new ValueCombo(QStringLiteral("b2"), kB2Presets, &b2_, weldedGroup_);
+    t2Box_ = new ValueCombo(QStringLiteral("t2"), kThicknessPresets, &t2_, weldedGroup_);
+    auto* weldedGrid = new QGridLayout(weldedGroup_);
+    const std::pair<const char*, ValueCombo*> rows[] = {
+        {"上翼缘宽度 B1:", b1Box_}, {"上翼缘厚度 t1:", t1Box_}, {"腹板净高度 H:", hwBox_},
+        {"腹板厚度  Tw:", twBox_},  {"下翼缘宽度 B2:", b2Box_}, {"下翼缘厚度 t2:", t2Box_}};
+    int row = 0;
+    for (const auto& [text, box] : rows) {
+        weldedGrid->addWidget(MakeLabel(text, weldedGroup_), row, 0);
+        weldedGrid->addWidget(box, row++, 1);
+    }
+    flangeList_ = new ChoiceList(QStringLiteral("compressedFlange"), kFlanges, &flange_, this);
+    auto* flangeRow = new QHBoxLayout;
+    flangeRow->addWidget(MakeLabel("受压翼缘:", this));
+    flangeRow->addWidget(flangeList_, 1);
+
+    // 侧向支承及荷载情况 with the end-moment ratio of case 10.
+    caseGroup_ = new RadioGroup(QStringLiteral("侧向支承及荷载情况"), QStringLiteral("loadCase"),
+                                BeamLoadCaseCaptions(), &caseIndex_, this);
+    rBox_ = new ValueCombo(QStringLiteral("r"), EndMomentRatioPresets(), &r_, caseGroup_);
+    auto* ratioRow = new QHBoxLayout;
+    ratioRow->addWidget(MakeLabel("两端弯矩比值:", caseGroup_));
+    ratioRow->addWidget(rBox_, 1);
+    static_cast<QBoxLayout*>(caseGroup_->layout())->addLayout(ratioRow);
+
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(240, 200);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    report_ = new ReportBox(this);
+    report_->setMinimumSize(720, 210);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(member);
+    left->addWidget(loads);
+    left->addWidget(gammas);
+    left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(weldedGroup_);
+    middle->addLayout(flangeRow);
+    middle->addWidget(picture_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(caseGroup_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+    right->addStretch(1);
+    right->addLayout(buttons);
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(left);
+    upper->addLayout(middle);
+    upper->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(MakeLabel("验算结果:", this));
+    layout->addWidget(report_, 1);
+
+    connect(seriesList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSeriesChanged);
+    connect(caseGroup_, &RadioGroup::chosen, this, &CBeamStabilityDlg::OnLoadCaseChanged);
+    connect(b1Box_, &ValueCombo::typed, this, [this] { MirrorInto(b1Box_, b2Box_, false); });
+    connect(b1Box_, &ValueCombo::chosen, this, [this] { MirrorInto(b1Box_, b2Box_, true); });
+    connect(b2Box_, &ValueCombo::typed, this, [this] { MirrorInto(b2Box_, b1Box_, false); });
+    connect(b2Box_, &ValueCombo::chosen, this, [this] { MirrorInto(b2Box_, b1Box_, true); });
+    connect(t1Box_, &ValueCombo::typed, this, [this] { MirrorInto(t1Box_, t2Box_, false); });
+    connect(t1Box_, &ValueCombo::chosen, this, [this] { MirrorInto(t1Box_, t2Box_, true); });
+    connect(compute, &QPushButton::clicked, this, &CBeamStabilityDlg::OnCompute);
+}
+
+void CBeamStabilityDlg::OnInitDialog() {
+    seriesList_->Select(0);
+    sectionList_->SetItems(ToItems(BeamSeriesNames(seriesList_->SelectedText())));
+    l1Box_->SelectFirst();
+    gradeList_->Select(0);
+    // The loads and the plastic adaptation factors open blank until the user picks or types them.
+    for (ValueCombo* box : {mxBox_, myBox_, vyBox_, gammaXBox_, gammaYBox_}) {
+        box->setCurrentIndex(-1);
+        box->SetValueText(QString());
+    }
+    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+        box->SelectFirst();
+    }
+    flangeList_->Select(0);
+    caseIndex_ = 0;
+    caseGroup_->CheckFromMember();
+    rBox_->SelectFirst();
+    rBox_->setEnabled(false);
+    spanLabel_->setText(QString::fromUtf8(SpanLabelOfCase(1)));
+    weldedGroup_->setEnabled(false);
+    sectionList_->setEnabled(true);
+    picture_->SetPicture(QStringLiteral(":/pictures/beam_stability.svg"));
+}
+
+void CBeamStabilityDlg::OnSeriesChanged() {
+    const std::string series = seriesList_->SelectedText();
+    if (IsRolledHSeries(series)) {
+        weldedGroup_->setEnabled(false);
+        sectionList_->setEnabled(true);
+        sectionList_->SetItems(ToItems(BeamSeriesNames(series)));
+        return;
+    }
+    weldedGroup_->setEnabled(true);
+    sectionList_->setEnabled(false);
+    // The plates as their boxes show them.
+    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+        *box->member() = TextToDouble(box->currentText().toStdString());
+    }
+}
+
+void CBeamStabilityDlg::OnLoadCaseChanged() {
+    const int loadCase = caseIndex_ + 1;
+    spanLabel_->setText(QString::fromUtf8(SpanLabelOfCase(loadCase)));
+    // The end-moment ratio belongs to case 10 only.
+    rBox_->setEnabled(loadCase == 10);
+    if (loadCase == 10) {
+        r_ = TextToDouble(rBox_->currentText().toStdString());
+    }
+}
+
+void CBeamStabilityDlg::MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen) {
+    // On a choice the edit field may still show the previous text: copy the chosen item.
+    to->SetValueText(chosen ? from->itemText(from->currentIndex()) : from->currentText());
+}
+
+void CBeamStabilityDlg::OnCompute() {
+    BeamStabilityInput in;
+    in.series = seriesList_->SelectedText();
+    in.name = sectionList_->SelectedText();
+    in.l1 = l1_;
+    in.fy = GradeOfEntry(gradeList_->SelectedText());
+    in.mx = mx_;
+    in.my = my_;
+    in.vy = vy_;
+    in.gammaX = gammaX_;
+    in.gammaY = gammaY_;
+    in.b1 = b1_;
+    in.t1 = t1_;
+    in.hw = hw_;
+    in.tw = tw_;
+    in.b2 = b2_;
+    in.t2 = t2_;
+    in.compressedFlange = flange_;
+    in.loadCase = caseIndex_ + 1;
+    in.r = r_;
+    const BeamStabilityResult result = ComputeBeamStability(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

@@ -1,0 +1,76 @@
+#pragma once
+// "焊接工字形等截面简支梁、轧制H型钢简支梁整体稳定验算": the dialog of the overall stability check
+// of welded I and rolled H beams (calculation in BeamStability.h).
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+
+namespace ferrolab {
+
+class ValueCombo;
+class ChoiceList;
+class RadioGroup;
+class ReportBox;
+class CBitmapPreview;
+
+class CBeamStabilityDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CBeamStabilityDlg(QWidget* parent = nullptr);
+
+    // The stored inputs (what "计算" works from).
+    double l1() const { return l1_; }
+    double b1() const { return b1_; }
+    double t1() const { return t1_; }
+    double hw() const { return hw_; }
+    double tw() const { return tw_; }
+    double b2() const { return b2_; }
+    double t2() const { return t2_; }
+    double r() const { return r_; }
+    double mx() const { return mx_; }
+    double gammaX() const { return gammaX_; }
+    int loadCase() const { return caseIndex_ + 1; }
+
+    void OnCompute();
+
+private:
+    void BuildControls();
+    void OnInitDialog();
+    void OnSeriesChanged();
+    void OnLoadCaseChanged();
+    // Flange mirroring: a new width of one flange is written into the other flange's box.
+    void MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen);
+
+    int series_ = 0, section_ = 0, grade_ = 0, flange_ = 0;
+    int caseIndex_ = 0; // radio index: load case 1 is index 0
+    double l1_ = 0, mx_ = 0, my_ = 0, vy_ = 0, gammaX_ = 0, gammaY_ = 0;
+    double b1_ = 0, t1_ = 0, hw_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
+    double r_ = 0;
+
+    ChoiceList* seriesList_ = nullptr;
+    ChoiceList* sectionList_ = nullptr;
+    QLabel* spanLabel_ = nullptr;
+    ValueCombo* l1Box_ = nullptr;
+    ChoiceList* gradeList_ = nullptr;
+    ValueCombo* mxBox_ = nullptr;
+    ValueCombo* myBox_ = nullptr;
+    ValueCombo* vyBox_ = nullptr;
+    ValueCombo* gammaXBox_ = nullptr;
+    ValueCombo* gammaYBox_ = nullptr;
+    QGroupBox* weldedGroup_ = nullptr;
+    ValueCombo* b1Box_ = nullptr;
+    ValueCombo* t1Box_ = nullptr;
+    ValueCombo* hwBox_ = nullptr;
+    ValueCombo* twBox_ = nullptr;
+    ValueCombo* b2Box_ = nullptr;
+    ValueCombo* t2Box_ = nullptr;
+    ChoiceList* flangeList_ = nullptr;
+    RadioGroup* caseGroup_ = nullptr;
+    ValueCombo* rBox_ = nullptr;
+    CBitmapPreview* picture_ = nullptr;
+    ReportBox* report_ = nullptr;
+};
+
+} // namespace ferrolab

@@ -1,0 +1,100 @@
+#include "calculators/members/RolledChannelBeamDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "calculators/materials/DesignValues.h"
+#include "calculators/members/RolledIBeamPhi.h"
+#include "sections/SectionLists.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+
+CRolledChannelBeamDlg::CRolledChannelBeamDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("rolledChannelBeamDlg"));
+    setWindowTitle(QString::fromUtf8(kRolledChannelBeamCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CRolledChannelBeamDlg::BuildControls() {
+    const NameList channels = ChannelNames();
+    channelList_ = new ChoiceList(QStringLiteral("channel"), {channels.begin(), channels.end()},
+                                  &channel_, this);
+    l1Box_ = new ValueCombo(QStringLiteral("l1"), FreeLengthPresets(), &l1_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), RolledBeamGradeEntries(), &grade_, this);
+    sectionText_ = new ReportBox(this, QStringLiteral("sectionText"));
+    sectionText_->setMinimumSize(260, 130);
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(200, 170);
+    compute_ = MakeComputeButton(this);
+    compute_->setDefault(true);
+    QPushButton* cancel = MakeCancelButton(this);
+    report_ = new ReportBox(this);
+    report_->setMinimumSize(560, 110);
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("槽钢:"), this), 0, 0);
+    inputs->addWidget(channelList_, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("自由长度(m):"), this), 1, 0);
+    inputs->addWidget(l1Box_, 1, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), this), 2, 0);
+    inputs->addWidget(gradeList_, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute_);
+    buttons->addWidget(cancel);
+    auto* right = new QVBoxLayout;
+    right->addLayout(inputs);
+    right->addWidget(picture_, 1);
+    right->addLayout(buttons);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(sectionText_, 1);
+    upper->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(report_);
+
+    connect(channelList_, &ChoiceList::chosen, this, &CRolledChannelBeamDlg::OnChannelChanged);
+    connect(gradeList_, &ChoiceList::chosen, this, &CRolledChannelBeamDlg::OnGradeChanged);
+    connect(compute_, &QPushButton::clicked, this, &CRolledChannelBeamDlg::OnCompute);
+}
+
+void CRolledChannelBeamDlg::OnInitDialog() {
+    // The first channel shows selected, but nothing is loaded until the user chooses one.
+    channelList_->Select(0);
+    l1Box_->SelectFirst();
+    gradeList_->Select(0);
+    fy_ = 235;
+    compute_->setEnabled(false);
+    picture_->SetPicture(QStringLiteral(":/pictures/rolled_channel.svg"));
+}
+
+void CRolledChannelBeamDlg::OnChannelChanged() {
+    compute_->setEnabled(true);
+    const ChannelSelection selection = SelectRolledChannel(channelList_->SelectedText());
+    ShowNotices(this, selection.notices);
+    if (selection.section) {
+        section_ = *selection.section;
+        sectionText_->SetReport(selection.text);
+    }
+}
+
+void CRolledChannelBeamDlg::OnGradeChanged() {
+    fy_ = GradeOfEntry(gradeList_->SelectedText());
+}
+
+void CRolledChannelBeamDlg::OnCompute() {
+    RolledChannelBeamInput in;
+    in.section = section_;
+    in.l1 = l1_;
+    in.fy = static_cast<int>(fy_);
+    const RolledChannelBeamResult result = ComputeRolledChannelBeam(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

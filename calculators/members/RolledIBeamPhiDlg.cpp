@@ -1,0 +1,91 @@
+#include "calculators/members/RolledIBeamPhiDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calculators/materials/DesignValues.h"
+#include "calculators/members/RolledIBeamPhi.h"
+#include "sections/SectionLists.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+
+CRolledIBeamPhiDlg::CRolledIBeamPhiDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("rolledIBeamPhiDlg"));
+    setWindowTitle(QString::fromUtf8(kRolledIBeamPhiCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CRolledIBeamPhiDlg::BuildControls() {
+    const NameList beams = IBeamPhiNames();
+    beamList_ = new ChoiceList(QStringLiteral("beam"), {beams.begin(), beams.end()}, &beam_, this);
+    l1Box_ = new ValueCombo(QStringLiteral("l1"), FreeLengthPresets(), &l1_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), RolledBeamGradeEntries(), &grade_, this);
+    caseGroup_ = new RadioGroup(QStringLiteral("荷载情况"), QStringLiteral("loadCase"),
+                                IBeamLoadCaseCaptions(), &loadCase_, this);
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(220, 170);
+    result_ = new QLineEdit(this);
+    result_->setObjectName(QStringLiteral("result"));
+    result_->setReadOnly(true);
+
+    QPushButton* compute = MakeComputeButton(this);
+    compute->setDefault(true);
+    QPushButton* cancel = MakeCancelButton(this);
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("工字钢:"), this), 0, 0);
+    inputs->addWidget(beamList_, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("自由长度(m):"), this), 1, 0);
+    inputs->addWidget(l1Box_, 1, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), this), 2, 0);
+    inputs->addWidget(gradeList_, 2, 1);
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(inputs);
+    upper->addWidget(picture_, 1);
+    auto* resultRow = new QHBoxLayout;
+    resultRow->addWidget(new QLabel(QStringLiteral("轧制普通工字钢简支梁的φb:"), this));
+    resultRow->addWidget(result_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(caseGroup_);
+    layout->addLayout(resultRow);
+    layout->addLayout(buttons);
+
+    connect(compute, &QPushButton::clicked, this, &CRolledIBeamPhiDlg::OnCompute);
+}
+
+void CRolledIBeamPhiDlg::OnInitDialog() {
+    beamList_->Select(0);
+    l1Box_->SelectFirst();
+    gradeList_->Select(0);
+    loadCase_ = 0;
+    caseGroup_->CheckFromMember();
+    result_->clear();
+    picture_->SetPicture(QStringLiteral(":/pictures/rolled_ibeam.svg"));
+}
+
+void CRolledIBeamPhiDlg::OnCompute() {
+    RolledIBeamPhiInput in;
+    in.loadCase = loadCase_;
+    in.beam = beamList_->SelectedText();
+    in.l1 = l1_;
+    in.fy = GradeOfEntry(gradeList_->SelectedText());
+    const RolledIBeamPhiResult result = ComputeRolledIBeamPhi(in);
+    ShowNotices(this, result.notices);
+    if (result.shown) {
+        result_->setText(QString::fromStdString(*result.shown));
+    }
+}
+
+} // namespace ferrolab

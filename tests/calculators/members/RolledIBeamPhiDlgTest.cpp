@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calculators/members/RolledIBeamPhiDlg.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/GuiHelpers.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
+
+using namespace ferrolab;
+using ferrolab::test::Child;
+using ferrolab::test::Choose;
+using ferrolab::test::Click;
+using ferrolab::test::Type;
+
+namespace {
+
+class RolledIBeamPhiDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override { dlg.show(); }
+
+    QString Result() { return Child<QLineEdit>(&dlg, "result")->text(); }
+    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
+    ChoiceList* Beams() { return Child<ChoiceList>(&dlg, "beam"); }
+    // Selects the beam of that entry text.
+    void ChooseBeam(const char* entry) {
+        const int index = Beams()->findText(QString::fromUtf8(entry));
+        ASSERT_GE(index, 0) << entry;
+        Choose(Beams(), index);
+    }
+
+    NoticeRecorder notices;
+    CRolledIBeamPhiDlg dlg;
+};
+
+TEST_F(RolledIBeamPhiDlgTest, OpeningState) {
+    EXPECT_EQ(dlg.windowTitle(), "轧制普通工字钢简支梁的φb");
+    EXPECT_EQ(Beams()->count(), 34);
+    EXPECT_EQ(Beams()->currentText(), "I10 ");
+    EXPECT_EQ(Beams()->itemText(5), "I20A");
+    EXPECT_EQ(Child<ValueCombo>(&dlg, "l1")->currentText(), "2");
+    EXPECT_EQ(Child<ValueCombo>(&dlg, "l1")->count(), 9);
+    EXPECT_EQ(dlg.l1(), 2);
+    EXPECT_EQ(Child<ChoiceList>(&dlg, "grade")->count(), 3);
+    EXPECT_TRUE(Child<QRadioButton>(&dlg, "loadCase_0")->isChecked());
+    EXPECT_EQ(Child<QRadioButton>(&dlg, "loadCase_4")->text(),
+              "跨中有侧向支承点，不论荷载作用点在截面高度上的位置");
+    EXPECT_TRUE(Child<QLineEdit>(&dlg, "result")->isReadOnly());
+    EXPECT_TRUE(Result().isEmpty());
+    EXPECT_TRUE(Child<QPushButton>(&dlg, "computeButton")->isDefault());
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/rolled_ibeam.svg");
+}
+
+TEST_F(RolledIBeamPhiDlgTest, TableValuesThroughTheWidgets) {
+    ChooseBeam("I20A");
+    Compute();
+    EXPECT_EQ(Result(), "0.929");
+    ChooseBeam("I45A");
+    Choose(Child<ValueCombo>(&dlg, "l1"), 8); // 10
+    Compute();
+    EXPECT_EQ(Result(), "0.40");
+    Click(Child<QRadioButton>(&dlg, "loadCase_1"));
+    Compute();
+    EXPECT_EQ(Result(), "0.600");
+    // I10, uniform load on the top flange, 2.5 m: 1.41; Q345 1.41·235/345 = 0.960 -> 0.776.
+    Choose(Beams(), 0);
+    Click(Child<QRadioButton>(&dlg, "loadCase_2"));
+    Type(Child<ValueCombo>(&dlg, "l1"), "2.5");
+    Choose(Child<ChoiceList>(&dlg, "grade"), 1);
+    Compute();
+    EXPECT_EQ(Result(), "0.776");
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_EQ(test::Call({"rolled-ibeam-phi", "case=2", "name=I10 ", "l1=2.5", "grade=Q345"}).out,
+              Result().toStdString() + "\n");
+    test::SaveScreenshot(&dlg, "rolled_ibeam_phi");
+}
+
+TEST_F(RolledIBeamPhiDlgTest, FreeLengthOutsideTheTable) {
+    Compute();
+    ASSERT_EQ(Result(), "0.929");
+    for (const char* l1 : {"1.9", "10.5", ""}) {
+        notices.clear();
+        Type(Child<ValueCombo>(&dlg, "l1"), l1);
+        Compute();
+        ASSERT_EQ(notices.notices().size(), 1u) << l1;
+        EXPECT_EQ(notices.notices()[0],
+                  (Notice{"超出规范规定", "Trabek", NoticeIcon::Information}));
+        EXPECT_EQ(Result(), "0.00") << l1;
+    }
+}
+
+} // namespace
