@@ -151,7 +151,7 @@ std::string WeldedPropertyText(const AxialSection& s) {
 AxialMemberResult ComputeAxialMember(const AxialMemberInput& in) {
     AxialMemberResult r;
     if (!(in.netFactor > 0 && in.netFactor <= 1)) {
-        r.notices.push_back(Notice{kNetFactorMessage, "", NoticeIcon::None});
+        r.notices.push_back(Notice{kNetFactorMessage, kApplicationCaption, NoticeIcon::None});
         return r;
     }
     if (!in.section) {

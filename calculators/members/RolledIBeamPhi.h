@@ -12,8 +12,6 @@
 namespace ferrolab {
 
 inline constexpr const char* kRolledIBeamPhiCaption = "轧制普通工字钢简支梁的φb";
-// The caption of the program's plain message boxes: the application's own name.
-inline constexpr const char* kApplicationCaption = "Trabek";
 inline constexpr const char* kOutsideTableMessage = "超出规范规定";
 
 // The five load cases of table B.2, radio index 0 to 4.
