@@ -13,6 +13,9 @@
 #include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "calculators/members/ColdFormedAxialDlg.h"
+#include "calculators/members/ColdFormedBeamDlg.h"
+#include "calculators/properties/ColdFormedSectionDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -31,6 +34,9 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kCFFlexural, &RunDialog<CColdFormedBeamDlg>},
+        {cmd::kCFAxial, &RunDialog<CColdFormedAxialDlg>},
+        {cmd::kCFSectionProps, &RunDialog<CColdFormedSectionDlg>},
     };
     return handlers;
 }

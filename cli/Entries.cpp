@@ -7,6 +7,9 @@ const std::vector<Entry>& AllEntries() {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
+        ColdFormedSectionEntry(),
+        ColdFormedBeamEntry(),
+        ColdFormedAxialEntry(),
     };
     return entries;
 }

@@ -8,5 +8,8 @@ namespace ferrolab::cli {
 Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
+Entry ColdFormedSectionEntry();
+Entry ColdFormedBeamEntry();
+Entry ColdFormedAxialEntry();
 
 } // namespace ferrolab::cli
