@@ -156,7 +156,7 @@ ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
         r.lambda = r.lambdaX > r.lambdaY ? r.lambdaX : r.lambdaY;
         text = " λx = lx/ix =:" + F2(r.lambdaX) + " \r\n λy:" + F2(r.lambdaY);
     }
-    if (std::isnan(r.lambda)) {
+    if (std::isnan(r.lambdaX) || std::isnan(r.lambdaY) || std::isnan(r.lambdaW)) {
         // Lengths so short or so long that the slenderness formulas leave the range of a double.
         r.restraint.reset();
         r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));

@@ -71,7 +71,7 @@ void CColdFormedAxialDlg::BuildControls() {
     properties_->setMinimumSize(230, 250);
     preview_ = new CBitmapPreview(sectionGroup);
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->setMinimumSize(160, 160);
+    preview_->setFixedSize(170, 170);
     auto* sectionLayout = new QGridLayout(sectionGroup);
     sectionLayout->addWidget(kindList_, 0, 0);
     sectionLayout->addWidget(nameList_, 1, 0);
@@ -98,6 +98,8 @@ void CColdFormedAxialDlg::BuildControls() {
     battens_ = new RadioGroup(QString(), QStringLiteral("battens"), kBattenTexts, &battenChoice_,
                               restraintGroup_, Qt::Horizontal);
     battens_->setFlat(true);
+    // Each button as wide as its text, so that a click beside the text does not count.
+    qobject_cast<QBoxLayout*>(battens_->layout())->addStretch(1);
     alphaBox_ = MakeValueBox("alpha", restraintGroup_);
     betaBox_ = MakeValueBox("beta", restraintGroup_);
     auto* restraintGrid = new QGridLayout(restraintGroup_);

@@ -202,7 +202,8 @@ ColdFormedBeamResult ComputeColdFormedBeam(const ColdFormedBeamInput& in) {
     const double l0 = r.factors.muB * in.l * 0.1;
     const double lambdaY = l0 / s.iy;
     r.xi = 4 * s.Iw / (h * h * s.Iy) + 0.156 * s.It * (l0 / h) * (l0 / h) / s.Iy;
-    r.eta = 2 * r.factors.xi2 * ea / h;
+    // Where the table gives no ξ2 the load position does not matter: η is 0, never −0.
+    r.eta = r.factors.xi2 == 0 ? 0.0 : 2 * r.factors.xi2 * ea / h;
     const double fy = in.grade == 1 ? 345 : 235;
     r.phiBx = k4320Times235 * s.A * h * r.factors.xi1 * (std::sqrt(r.eta * r.eta + r.xi) + r.eta) /
               (fy * lambdaY * lambdaY * s.Wx);

@@ -51,7 +51,7 @@ void CColdFormedBeamDlg::BuildControls() {
     properties_->setMinimumSize(230, 260);
     preview_ = new CBitmapPreview(sectionGroup);
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->setMinimumSize(200, 200);
+    preview_->setFixedSize(220, 220);
     auto* sectionLayout = new QGridLayout(sectionGroup);
     sectionLayout->addWidget(kindList_, 0, 0);
     sectionLayout->addWidget(nameList_, 1, 0);
@@ -118,7 +118,7 @@ void CColdFormedBeamDlg::BuildControls() {
     outerLayout->addLayout(right);
 
     report_ = new ReportBox(this);
-    report_->setMinimumHeight(130);
+    report_->setMinimumHeight(180);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(outer);
     layout->addWidget(report_);

@@ -62,7 +62,7 @@ void CColdFormedSectionDlg::BuildControls() {
     auto* previewGroup = new QGroupBox(QStringLiteral("截面预览"), this);
     preview_ = new CBitmapPreview(previewGroup);
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->setMinimumSize(220, 220);
+    preview_->setFixedSize(230, 230);
     (new QVBoxLayout(previewGroup))->addWidget(preview_);
 
     QPushButton* compute = MakeComputeButton(this);
