@@ -3,6 +3,7 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
+    // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
         SectionEntry(),
@@ -11,6 +12,7 @@ const std::vector<Entry>& AllEntries() {
         ColdFormedBeamEntry(),
         ColdFormedAxialEntry(),
     };
+    // clang-format on
     return entries;
 }
 
