@@ -25,11 +25,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// The first three characters of a kind entry (each three bytes in UTF-8, but "Z").
-bool KindIs(std::string_view entry, std::string_view firstThree) {
-    return StartsWith(entry, firstThree);
-}
-
 // The channel lines from the second moments on, shared by both channel kinds.
 template <class Channel> std::string ChannelTail(const Channel& s) {
     return "\r\n 惯性矩   Ix：" + F2(s.Ix) + "cm4" + "\r\n 惯性矩   Iy：" + F2(s.Iy) + "cm4" +
@@ -98,33 +93,34 @@ void LoadLightH(std::string_view name, CFBeamSectionLoad& load) {
 
 } // namespace
 
+// A kind entry is recognised by its first three characters.
 NameList ColdFormedBeamNames(std::string_view kind) {
-    if (KindIs(kind, "薄壁槽")) {
+    if (StartsWith(kind, "薄壁槽")) {
         return CFChannelNames();
     }
-    if (KindIs(kind, "卷边槽")) {
+    if (StartsWith(kind, "卷边槽")) {
         return CFLippedChannelNames();
     }
-    if (KindIs(kind, "卷边Z")) {
+    if (StartsWith(kind, "卷边Z")) {
         return CFLippedZNames();
     }
-    if (KindIs(kind, "大通薄")) {
+    if (StartsWith(kind, "大通薄")) {
         return LightHNames();
     }
     return {};
 }
 
 const char* ColdFormedBeamPicture(std::string_view kind) {
-    if (KindIs(kind, "薄壁槽")) {
+    if (StartsWith(kind, "薄壁槽")) {
         return ":/pictures/coldformed_beam_channel.svg";
     }
-    if (KindIs(kind, "卷边槽")) {
+    if (StartsWith(kind, "卷边槽")) {
         return ":/pictures/coldformed_beam_lipped_channel.svg";
     }
-    if (KindIs(kind, "卷边Z")) {
+    if (StartsWith(kind, "卷边Z")) {
         return ":/pictures/coldformed_beam_lipped_z.svg";
     }
-    if (KindIs(kind, "大通薄")) {
+    if (StartsWith(kind, "大通薄")) {
         return ":/pictures/coldformed_beam_light_h.svg";
     }
     return "";

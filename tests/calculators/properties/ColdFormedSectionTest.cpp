@@ -79,14 +79,6 @@ TEST(ColdFormedSection, EveryFamilyAgainstTheHandWorkedReport) {
     }
 }
 
-TEST(ColdFormedSection, OpeningChannelInMillimetres) {
-    const ColdFormedSectionResult r = ComputeColdFormedSection({});
-    EXPECT_DOUBLE_EQ(r.A, 300);
-    EXPECT_DOUBLE_EQ(r.x0, 7.5);
-    EXPECT_DOUBLE_EQ(r.Ix, 180000);
-    EXPECT_DOUBLE_EQ(r.It, 625);
-}
-
 TEST(ColdFormedSection, PrincipalAngleWithoutProductOfInertiaIsZero) {
     EXPECT_EQ(PrincipalAngle(10, 57.6, 0), 0);
     EXPECT_EQ(PrincipalAngle(20, 20, 0), 0); // no 0/0
