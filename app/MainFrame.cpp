@@ -15,8 +15,11 @@
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/members/AxialMemberDlg.h"
 #include "calculators/members/BeamStabilityDlg.h"
+#include "calculators/members/ColdFormedAxialDlg.h"
+#include "calculators/members/ColdFormedBeamDlg.h"
 #include "calculators/members/RolledChannelBeamDlg.h"
 #include "calculators/members/RolledIBeamPhiDlg.h"
+#include "calculators/properties/ColdFormedSectionDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -39,6 +42,9 @@ const std::map<int, Handler>& CalculatorHandlers() {
         {cmd::kWeldedBeamStability, &RunDialog<CBeamStabilityDlg>},
         {cmd::kRolledIBeamStability, &RunDialog<CRolledIBeamPhiDlg>},
         {cmd::kChannelBeamStability, &RunDialog<CRolledChannelBeamDlg>},
+        {cmd::kCFFlexural, &RunDialog<CColdFormedBeamDlg>},
+        {cmd::kCFAxial, &RunDialog<CColdFormedAxialDlg>},
+        {cmd::kCFSectionProps, &RunDialog<CColdFormedSectionDlg>},
     };
     return handlers;
 }

@@ -13,6 +13,9 @@ const std::vector<Entry>& AllEntries() {
         BeamStabilityEntry(),
         RolledIBeamPhiEntry(),
         RolledChannelBeamEntry(),
+        ColdFormedSectionEntry(),
+        ColdFormedBeamEntry(),
+        ColdFormedAxialEntry(),
     };
     // clang-format on
     return entries;

@@ -12,5 +12,8 @@ Entry AxialMemberEntry();
 Entry BeamStabilityEntry();
 Entry RolledIBeamPhiEntry();
 Entry RolledChannelBeamEntry();
+Entry ColdFormedSectionEntry();
+Entry ColdFormedBeamEntry();
+Entry ColdFormedAxialEntry();
 
 } // namespace ferrolab::cli

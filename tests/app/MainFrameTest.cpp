@@ -149,6 +149,9 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kWeldedBeamStability,
         cmd::kRolledIBeamStability,
         cmd::kChannelBeamStability,
+        cmd::kCFFlexural,
+        cmd::kCFAxial,
+        cmd::kCFSectionProps,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {

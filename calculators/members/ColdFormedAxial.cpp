@@ -1,0 +1,186 @@
+#include "calculators/members/ColdFormedAxial.h"
+
+#include <cmath>
+
+#include "engine/AxialStability.h"
+#include "engine/Format.h"
+#include "engine/SectionRecord.h"
+
+namespace ferrolab {
+namespace {
+
+std::string F2(double v) {
+    return FormatNumber("%.2f", v);
+}
+std::string F3(double v) {
+    return FormatNumber("%.3f", v);
+}
+std::string F4(double v) {
+    return FormatNumber("%.4f", v);
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+void LoadChannel(std::string_view name, CFAxialSectionLoad& load) {
+    CFChannelSection s;
+    load.found = LoadSectionRecord(name, s);
+    load.text = "薄壁槽钢的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
+                "\r\n 截面总高度 ：" + F2(s.h) + "mm" + "\r\n 截面宽度   ：" + F2(s.b) + "mm" +
+                "\r\n 板厚度     ：" + F2(s.t) + "mm" + "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" +
+                "\r\n y轴与腹板外边缘间距：" + F3(s.x0) + "cm" + "\r\n 惯性矩   Ix：" + F2(s.Ix) +
+                "cm4" + "\r\n 惯性矩   Iy：" + F2(s.Iy) + "cm4" + "\r\n 惯性矩  Iy1：" + F2(s.Iy1) +
+                "cm4" + "\r\n 回转半径 ix：" + F2(s.ix) + "cm" + "\r\n 回转半径 iy：" + F2(s.iy) +
+                "cm" + "\r\n 抵抗矩   Wx：" + F2(s.Wx) + "cm3" + "\r\n 抵抗矩Wymax：" +
+                F2(s.Wymax) + "cm3" + "\r\n 抵抗矩Wymin：" + F2(s.Wymin) + "cm3" +
+                "\r\n 弯心与形心间距：" + F2(s.e0) + "cm" + "\r\n 扭转惯性矩It  ：" + F4(s.It) +
+                "cm4" + "\r\n 扇性惯性矩Iω ：" + F2(s.Iw) + "cm6" + "\r\n          Wω1 ：" +
+                F2(s.Ww1) + "cm4" + "\r\n          Wω2 ：" + F2(s.Ww2) + "cm4";
+    load.values = {CFAxialKind::Channel, s.ix, s.iy, s.e0, s.Iw, s.It, s.A};
+}
+
+void LoadTube(std::string_view name, CFAxialSectionLoad& load) {
+    SquareTubeSection s;
+    load.found = LoadSectionRecord(name, s);
+    load.text = "薄壁方钢管的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
+                "\r\n 截面边长h ：" + F2(s.h) + "mm" + "\r\n 厚度     ：" + F2(s.t) + "mm" +
+                "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" + "\r\n 惯性矩   Ix：" + F2(s.Ix) +
+                "cm4" + "\r\n 回转半径 ix：" + F2(s.ix) + "cm" + "\r\n 抵抗矩   Wx：" + F2(s.Wx) +
+                "cm3";
+    // A square tube is as stiff about either axis: iy = ix.
+    load.values = {CFAxialKind::Tube, s.ix, s.ix, 0, 0, 0, s.A};
+}
+
+std::optional<Notice> CheckInput(const ColdFormedAxialInput& in) {
+    const CFAxialSection& s = in.section;
+    const bool channel = s.kind == CFAxialKind::Channel;
+    if (!(s.A > 0 && s.ix > 0) ||
+        (channel && !(s.iy > 0 && s.Iw > 0 && s.It > 0 && std::isfinite(s.e0)))) {
+        return InputError(channel ? "截面参数不全：A、回转半径ix和iy、扇性惯性矩Iω和扭转惯性矩It"
+                                    "都必须大于0"
+                                  : "截面参数不全：A和回转半径ix都必须大于0");
+    }
+    if (!(in.lx > 0) || !(in.ly > 0)) {
+        return InputError("计算长度lx和ly必须是大于0的数");
+    }
+    if (channel && !(in.l > 0)) {
+        return InputError(in.battens ? "相邻缀板中心线最大间距l必须是大于0的数"
+                                     : "构件的几何长度l必须是大于0的数");
+    }
+    if (!std::isfinite(in.N)) {
+        return InputError("轴力N不是一个数");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+NameList ColdFormedAxialNames(std::string_view kind) {
+    if (StartsWith(kind, "薄壁槽")) {
+        return CFChannelNames();
+    }
+    if (StartsWith(kind, "方钢管")) {
+        return SquareTubeNames();
+    }
+    return {};
+}
+
+const char* ColdFormedAxialPicture(std::string_view kind) {
+    if (StartsWith(kind, "薄壁槽")) {
+        return ":/pictures/coldformed_beam_channel.svg";
+    }
+    if (StartsWith(kind, "方钢管")) {
+        return ":/pictures/coldformed_axial_tube.svg";
+    }
+    return "";
+}
+
+CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name) {
+    CFAxialSectionLoad load;
+    load.recognised = true;
+    if (StartsWith(name, "薄槽")) {
+        LoadChannel(name, load);
+    } else if (StartsWith(name, "方钢")) {
+        LoadTube(name, load);
+    } else {
+        load.recognised = false;
+        return load;
+    }
+    if (!load.found) {
+        load.text.clear();
+        load.values = {};
+        load.notices.push_back(InputError("截面库中没有这个截面：" + std::string(name)));
+    }
+    return load;
+}
+
+ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
+    ColdFormedAxialResult r;
+    CFRestraint restraint;
+    if (!GetOpenSectionRestraint(in.endCondition, in.battens, &restraint)) {
+        r.notices.push_back(
+            InputError("两端铰接、端部截面可自由翘曲的构件没有缀板一栏，请选无缀板"));
+        return r;
+    }
+    if (const auto refusal = CheckInput(in)) {
+        r.notices.push_back(*refusal);
+        return r;
+    }
+    r.restraint = restraint;
+
+    // Section values in mm.
+    const CFAxialSection& s = in.section;
+    const double e0 = 10 * s.e0, ix = 10 * s.ix, iy = 10 * s.iy;
+    const double A = 100 * s.A, Iw = 1e6 * s.Iw, It = 1e4 * s.It;
+
+    std::string text;
+    if (s.kind == CFAxialKind::Channel) {
+        // Flexural-torsional buckling about the axis of symmetry x, GB50018-2002 5.2.4.
+        r.lambdaX = in.lx / ix;
+        const double i0Squared = e0 * e0 + ix * ix + iy * iy;
+        const double lw = restraint.beta * in.l;
+        const double sSquared = r.lambdaX * r.lambdaX * (Iw / (lw * lw) + 0.039 * It) / A;
+        const double p = (sSquared + i0Squared) / (2 * sSquared);
+        r.lambdaW =
+            r.lambdaX *
+            std::sqrt(p + std::sqrt(p * p - (i0Squared - restraint.alpha * e0 * e0) / sSquared));
+        r.lambdaY = in.ly / iy;
+        r.lambda = r.lambdaW > r.lambdaY ? r.lambdaW : r.lambdaY;
+        text = " ------单轴对称开口截面-------" + std::string("\r\n  λy = ly/iy =") +
+               F2(r.lambdaY) + " \r\n  λω=" + F2(r.lambdaW) +
+               "   (参见GB50018-2002之5.2.4-1 ~5.2.4-3式)";
+    } else {
+        r.lambdaX = in.lx / ix;
+        r.lambdaY = in.ly / ix;
+        r.lambda = r.lambdaX > r.lambdaY ? r.lambdaX : r.lambdaY;
+        text = " λx = lx/ix =:" + F2(r.lambdaX) + " \r\n λy:" + F2(r.lambdaY);
+    }
+    if (std::isnan(r.lambdaX) || std::isnan(r.lambdaY) || std::isnan(r.lambdaW)) {
+        // Lengths so short or so long that the slenderness formulas leave the range of a double.
+        r.restraint.reset();
+        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        return r;
+    }
+    if (!(r.lambda > 0 && r.lambda < 250)) {
+        r.outOfRange = true;
+        r.report = kSlendernessOutOfRange;
+        return r;
+    }
+
+    r.phi = GetColdFormedPhi(r.lambda, in.grade == 1 ? kQ345 : kQ235);
+    r.sigma = in.N * 1000 / (r.phi * A);
+    if (!std::isfinite(r.sigma)) {
+        r.restraint.reset();
+        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        return r;
+    }
+    text += "\r\n  最大长细比：" + F2(r.lambda) +
+            "\r\n  根据GB50018-2002附录A，得轴心受压构件稳定系数φ:" + F4(r.phi) +
+            "\r\n  根据GB50018-2002之5.2.2，N*1000/(φ*A) =" + F2(in.N) + "*1000/(" + F4(r.phi) +
+            "*" + F4(A) + ")=" + F3(r.sigma) + "N/mm2";
+    r.report = std::move(text);
+    return r;
+}
+
+} // namespace ferrolab

@@ -1,0 +1,183 @@
+#include "calculators/members/ColdFormedBeamDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kSpanPresets = {"1000.00", "1500.00", "2000.00", "2500.00",
+                                               "3000.00", "5000.00", "6000.00", "9000.00"};
+const std::vector<const char*> kEaPresets = {"0.0", "10.0", "-10.0", "20.0", "-20.0"};
+const std::vector<const char*> kLoadCaseTexts = {"1", "2", "3", "4", "5", "6", "7"};
+
+std::vector<const char*> Items(NameList names) {
+    return {names.begin(), names.end()};
+}
+
+template <std::size_t N> std::vector<const char*> Items(const std::array<const char*, N>& list) {
+    return {list.begin(), list.end()};
+}
+
+} // namespace
+
+CColdFormedBeamDlg::CColdFormedBeamDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("coldFormedBeamDlg"));
+    setWindowTitle(QString::fromUtf8(kColdFormedBeamCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CColdFormedBeamDlg::BuildControls() {
+    auto* outer = new QGroupBox(
+        QStringLiteral("受弯简支梁绕对称轴弯曲时的整体稳定系数（根据附录表A.2）"), this);
+    outer->setObjectName(QStringLiteral("outerGroup"));
+
+    // The section: kind, name, properties and picture.
+    auto* sectionGroup = new QGroupBox(QStringLiteral("选择截面"), outer);
+    sectionGroup->setObjectName(QStringLiteral("sectionGroup"));
+    kindList_ =
+        new ChoiceList(QStringLiteral("kind"), Items(kCFBeamKindNames), &kind_, sectionGroup);
+    nameList_ = new ChoiceList(QStringLiteral("name"), {}, &name_, sectionGroup);
+    nameList_->setMaxVisibleItems(20);
+    properties_ = new ReportBox(sectionGroup, QStringLiteral("properties"));
+    properties_->setMinimumSize(230, 260);
+    preview_ = new CBitmapPreview(sectionGroup);
+    preview_->setObjectName(QStringLiteral("preview"));
+    preview_->setFixedSize(220, 220);
+    auto* sectionLayout = new QGridLayout(sectionGroup);
+    sectionLayout->addWidget(kindList_, 0, 0);
+    sectionLayout->addWidget(nameList_, 1, 0);
+    sectionLayout->addWidget(new QLabel(QStringLiteral("截面参数:"), sectionGroup), 2, 0);
+    sectionLayout->addWidget(properties_, 3, 0);
+    sectionLayout->addWidget(preview_, 0, 1, 4, 1);
+    sectionLayout->setColumnStretch(1, 1);
+
+    // Load case and bracing of table A.2.1.
+    auto* tableGroup =
+        new QGroupBox(QStringLiteral("两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值"), outer);
+    tableGroup->setObjectName(QStringLiteral("factorGroup"));
+    loadCases_ = new RadioGroup(QStringLiteral("弯矩作用平面内的荷载及支承情况"),
+                                QStringLiteral("loadCase"), kLoadCaseTexts, &loadCase_, tableGroup);
+    // Each radio button beside the drawing of its load case, in two columns.
+    auto* caseBox = qobject_cast<QBoxLayout*>(loadCases_->layout());
+    auto* caseGrid = new QGridLayout;
+    for (int i = 0; i < static_cast<int>(kLoadCaseTexts.size()); ++i) {
+        QRadioButton* button = loadCases_->button(i);
+        caseBox->removeWidget(button);
+        auto* picture = new CBitmapPreview(loadCases_);
+        picture->setObjectName(QStringLiteral("loadCasePicture_%1").arg(i));
+        picture->setFixedSize(150, 60);
+        picture->SetPicture(QStringLiteral(":/pictures/coldformed_load_case_%1.svg").arg(i + 1));
+        caseGrid->addWidget(button, i % 4, 2 * (i / 4));
+        caseGrid->addWidget(picture, i % 4, 2 * (i / 4) + 1);
+    }
+    caseBox->addLayout(caseGrid);
+    bracingList_ = new ChoiceList(QStringLiteral("bracing"), Items(kCFBeamBracingNames), &bracing_,
+                                  tableGroup);
+    auto* tableLayout = new QVBoxLayout(tableGroup);
+    tableLayout->addWidget(loadCases_);
+    tableLayout->addWidget(bracingList_);
+
+    // Grade, span and load position.
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(kCFGradeNames), &grade_, outer);
+    lBox_ = new ValueCombo(QStringLiteral("l"), kSpanPresets, &l_, outer);
+    eaBox_ = new ValueCombo(QStringLiteral("ea"), kEaPresets, &ea_, outer);
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), outer), 0, 0);
+    inputs->addWidget(gradeList_, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("梁的跨度   l:"), outer), 1, 0);
+    inputs->addWidget(lBox_, 1, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("mm"), outer), 1, 2);
+    inputs->addWidget(new QLabel(QStringLiteral("横向荷载作用点到弯心的距离ea:"), outer), 2, 0);
+    inputs->addWidget(eaBox_, 2, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("mm"), outer), 2, 2);
+
+    compute_ = MakeComputeButton(this);
+    compute_->setDefault(true);
+    QPushButton* cancel = MakeCancelButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute_);
+    buttons->addWidget(cancel);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(tableGroup);
+    right->addLayout(inputs);
+    right->addStretch(1);
+    right->addLayout(buttons);
+    auto* outerLayout = new QHBoxLayout(outer);
+    outerLayout->addWidget(sectionGroup, 1);
+    outerLayout->addLayout(right);
+
+    report_ = new ReportBox(this);
+    report_->setMinimumHeight(180);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(outer);
+    layout->addWidget(report_);
+
+    connect(kindList_, &ChoiceList::chosen, this, &CColdFormedBeamDlg::OnKindChosen);
+    connect(nameList_, &ChoiceList::chosen, this, &CColdFormedBeamDlg::OnNameChosen);
+    connect(compute_, &QPushButton::clicked, this, &CColdFormedBeamDlg::OnCompute);
+}
+
+void CColdFormedBeamDlg::OnInitDialog() {
+    kindList_->Select(0);
+    // The opening list lacks one plain channel; choosing the kind offers all eleven.
+    nameList_->SetItems(Items(CFChannelOpeningNames()));
+    preview_->SetPicture(QString::fromUtf8(ColdFormedBeamPicture(kCFBeamKindNames[0])));
+    loadCases_->CheckFromMember();
+    bracingList_->Select(0);
+    gradeList_->Select(0);
+    lBox_->SelectFirst();
+    eaBox_->SelectFirst();
+    compute_->setEnabled(false);
+}
+
+void CColdFormedBeamDlg::OnKindChosen() {
+    compute_->setEnabled(false);
+    properties_->SetReport("");
+    report_->SetReport("");
+    const std::string kind = kindList_->SelectedText();
+    nameList_->SetItems(Items(ColdFormedBeamNames(kind)));
+    preview_->SetPicture(QString::fromUtf8(ColdFormedBeamPicture(kind)));
+}
+
+void CColdFormedBeamDlg::OnNameChosen() {
+    compute_->setEnabled(true);
+    const CFBeamSectionLoad load = LoadColdFormedBeamSection(nameList_->SelectedText());
+    if (!load.recognised) {
+        return;
+    }
+    ShowNotices(this, load.notices);
+    if (!load.found) {
+        // No properties to show: nothing may be computed from the previous section either.
+        properties_->SetReport("");
+        section_ = {};
+        compute_->setEnabled(false);
+        return;
+    }
+    properties_->SetReport(load.text);
+    section_ = load.values;
+}
+
+void CColdFormedBeamDlg::OnCompute() {
+    ColdFormedBeamInput in;
+    in.section = section_;
+    in.bracing = bracing_;
+    in.loadCase = loadCase_;
+    in.grade = grade_;
+    in.l = l_;
+    in.ea = ea_;
+    const ColdFormedBeamResult result = ComputeColdFormedBeam(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

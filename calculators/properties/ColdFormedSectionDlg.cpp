@@ -1,0 +1,128 @@
+#include "calculators/properties/ColdFormedSectionDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "calculators/properties/ColdFormedSection.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kAPresets = {"0.00", "15.00", "20.00"};
+const std::vector<const char*> kHPresets = {"60.00", "80.00", "100.00", "120.00", "140.00"};
+const std::vector<const char*> kBPresets = {"30.00", "40.00", "50.00", "60.00"};
+const std::vector<const char*> kTPresets = {"2.5", "3.0", "3.5"};
+
+QLabel* MakeLabel(const char* text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(name);
+    return label;
+}
+
+} // namespace
+
+CColdFormedSectionDlg::CColdFormedSectionDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("coldFormedSectionDlg"));
+    setWindowTitle(QString::fromUtf8(kColdFormedSectionCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CColdFormedSectionDlg::BuildControls() {
+    auto* data = new QGroupBox(QStringLiteral("原始数据（需按中心线输入）"), this);
+    data->setObjectName(QStringLiteral("dataGroup"));
+    familyList_ = new ChoiceList(QStringLiteral("family"),
+                                 {kCFFamilyNames.begin(), kCFFamilyNames.end()}, &family_, data);
+    aBox_ = new ValueCombo(QStringLiteral("a"), kAPresets, &a_, data);
+    hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, data);
+    bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, data);
+    tBox_ = new ValueCombo(QStringLiteral("t"), kTPresets, &t_, data);
+    aLabel_ = MakeLabel("a:", QStringLiteral("aLabel"), data);
+    aUnit_ = MakeLabel("mm", QStringLiteral("aUnit"), data);
+
+    auto* grid = new QGridLayout(data);
+    grid->addWidget(familyList_, 0, 0, 1, 3);
+    grid->addWidget(aLabel_, 1, 0);
+    grid->addWidget(aBox_, 1, 1);
+    grid->addWidget(aUnit_, 1, 2);
+    int row = 2;
+    for (auto [text, box] : {std::pair{"h:", hBox_}, {"b:", bBox_}, {"t:", tBox_}}) {
+        grid->addWidget(new QLabel(QString::fromUtf8(text), data), row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("mm"), data), row, 2);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+
+    auto* previewGroup = new QGroupBox(QStringLiteral("截面预览"), this);
+    preview_ = new CBitmapPreview(previewGroup);
+    preview_->setObjectName(QStringLiteral("preview"));
+    preview_->setFixedSize(230, 230);
+    (new QVBoxLayout(previewGroup))->addWidget(preview_);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    report_ = new ReportBox(this);
+    report_->setMinimumSize(420, 130);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(data);
+    upper->addWidget(previewGroup, 1);
+    upper->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(report_);
+
+    connect(familyList_, &ChoiceList::chosen, this, &CColdFormedSectionDlg::OnFamilyChanged);
+    connect(tBox_, &ValueCombo::typed, this, &CColdFormedSectionDlg::OnThicknessTyped);
+    connect(compute, &QPushButton::clicked, this, &CColdFormedSectionDlg::OnCompute);
+}
+
+void CColdFormedSectionDlg::OnInitDialog() {
+    familyList_->Select(0);
+    for (ValueCombo* box : {aBox_, hBox_, bBox_, tBox_}) {
+        box->SelectFirst();
+    }
+    OnFamilyChanged();
+}
+
+void CColdFormedSectionDlg::OnFamilyChanged() {
+    const auto family = static_cast<CFFamily>(family_);
+    const bool lips = HasLips(family);
+    if (!lips) {
+        aBox_->SelectFirst();
+    }
+    // Enabling keeps whatever lip the box holds.
+    for (QWidget* w : std::initializer_list<QWidget*>{aLabel_, aBox_, aUnit_}) {
+        w->setEnabled(lips);
+    }
+    preview_->SetPicture(QString::fromUtf8(FamilyPicture(family)));
+}
+
+void CColdFormedSectionDlg::OnThicknessTyped() {
+    if (const auto notice = ThicknessNotice(t_)) {
+        ShowNotice(this, *notice);
+    }
+}
+
+void CColdFormedSectionDlg::OnCompute() {
+    ColdFormedSectionInput in;
+    in.family = static_cast<CFFamily>(family_);
+    in.a = a_;
+    in.h = h_;
+    in.b = b_;
+    in.t = t_;
+    const ColdFormedSectionResult result = ComputeColdFormedSection(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

@@ -1,0 +1,71 @@
+#include <algorithm>
+
+#include "calculators/members/ColdFormedBeam.h"
+#include "cli/Entries.h"
+#include "engine/TextToNumber.h"
+
+namespace ferrolab::cli {
+namespace {
+
+template <std::size_t N> std::vector<std::string> Texts(const std::array<const char*, N>& list) {
+    return {list.begin(), list.end()};
+}
+
+template <std::size_t N> int IndexOf(const std::array<const char*, N>& list, const std::string& v) {
+    const auto it = std::find(list.begin(), list.end(), v);
+    return it == list.end() ? 0 : static_cast<int>(it - list.begin());
+}
+
+} // namespace
+
+Entry ColdFormedBeamEntry() {
+    Entry entry;
+    entry.id = "coldformed-beam";
+    entry.caption = kColdFormedBeamCaption;
+    entry.fields = {
+        {"kind", kCFBeamKindNames[0], Texts(kCFBeamKindNames), "section kind"},
+        {"name", CFChannelNames()[0], {}, "a section name of the kind's list"},
+        {"case",
+         "1",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         "load case: 1 uniform q, 2 F at mid-span, 3 M and M, 4 M and M/2, 5 M at one end, "
+         "6 M and M/2 reversed, 7 M and M reversed"},
+        {"bracing", kCFBeamBracingNames[0], Texts(kCFBeamBracingNames), "lateral bracing"},
+        {"grade", kCFGradeNames[0], Texts(kCFGradeNames), "steel grade"},
+        {"l", "1000.00", {}, "span, mm"},
+        {"ea", "0.0", {}, "distance of the transverse load from the shear centre, mm"},
+    };
+    entry.run = [](const FieldValues& v, std::ostream& out, std::ostream& err) {
+        const std::string& kind = v.at("kind");
+        const std::string& name = v.at("name");
+        const NameList names = ColdFormedBeamNames(kind);
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            err << "ferrolab-calc: '" << name << "' is not a section of " << kind << "; one of:";
+            for (const char* n : names) {
+                err << ' ' << n;
+            }
+            err << '\n';
+            return kExitUsage;
+        }
+        // Choosing the name shows its properties; "计算" then reports.
+        const CFBeamSectionLoad load = LoadColdFormedBeamSection(name);
+        if (!load.found) {
+            return EmitOutcome(std::nullopt, load.notices, out, err);
+        }
+        ColdFormedBeamInput in;
+        in.section = load.values;
+        in.loadCase = static_cast<int>(TextToDouble(v.at("case"))) - 1;
+        in.bracing = IndexOf(kCFBeamBracingNames, v.at("bracing"));
+        in.grade = IndexOf(kCFGradeNames, v.at("grade"));
+        in.l = TextToDouble(v.at("l"));
+        in.ea = TextToDouble(v.at("ea"));
+        const ColdFormedBeamResult result = ComputeColdFormedBeam(in);
+        if (!result.report) {
+            return EmitOutcome(std::nullopt, result.notices, out, err);
+        }
+        return EmitOutcome(load.text + "\r\n\r\n" + *result.report, result.notices, out, err);
+    };
+    return entry;
+}
+
+} // namespace ferrolab::cli
