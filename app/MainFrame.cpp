@@ -12,6 +12,7 @@
 #include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "ui/MessageBox.h"
 
@@ -31,6 +32,7 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kPinnedJoint, &RunDialog<CBeamColumnPinnedDlg>},
     };
     return handlers;
 }
