@@ -79,51 +79,24 @@ protected:
 
 TEST_F(BeamColumnPinnedDlgTest, OpensOnTheDefaults) {
     EXPECT_EQ(dlg.windowTitle(), "梁柱铰接连接");
-    EXPECT_EQ(Items("style"), QStringList({"单板铰接", "双角钢连接"}));
-    EXPECT_EQ(Items("grade"), QStringList({"Q235", "Q345", "Q390", "Q420"}));
-    EXPECT_EQ(Items("betaAngle"), QStringList({"0", "90"}));
-    EXPECT_EQ(Items("beamSeries"),
-              QStringList({"马钢宽翼缘HW系列", "马钢中翼缘HM系列", "马钢窄翼缘HN系列",
-                           "热轧普通工字钢", "焊接工字形"}));
-    EXPECT_EQ(Text("beamSeries"), "马钢中翼缘HM系列");
-    EXPECT_EQ(Items("beam").size(), 11);
-    EXPECT_EQ(Text("beam"), "HM244x175");
-    EXPECT_EQ(Text("columnSeries"), "马钢宽翼缘HW系列");
-    EXPECT_EQ(Items("column").size(), 17);
-    EXPECT_EQ(Text("column"), "HW294x302");
-    EXPECT_EQ(Items("angle").size(), 53);
-    EXPECT_EQ(Items("angle").front(), "L70X4");
-    EXPECT_EQ(Items("angle").back(), "L200X24");
-    EXPECT_EQ(Text("angle"), "L75X5");
-    EXPECT_EQ(Items("diameter"), QStringList({"M16", "M20", "M22", "M24", "M27", "M30"}));
-    EXPECT_EQ(Items("surface").size(), 4);
-    EXPECT_EQ(Items("rows"), QStringList({"2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(Items("hf"), QStringList({"6", "7", "8", "9", "10"}));
-    EXPECT_EQ(Items("bp"), QStringList({"80", "100", "150", "200", "250"}));
-    const std::pair<const char*, const char*> texts[] = {
-        {"d1", "10"},         {"d2", "35"},
-        {"V", "50.00"},       {"N", "0.0"},
-        {"bp", "80"},         {"hp", "175"},
-        {"tp", "8"},          {"clearance", "1.0"},
-        {"sRow", "52"},       {"sCol", "0"},
-        {"betaF", "1.0"},     {"cols", "1"},
-        {"boltGrade", "8.8"}, {"code", "GB50017-2003"},
-    };
-    for (const auto& [name, text] : texts) {
-        EXPECT_EQ(Text(name), text) << name;
+    const QString texts = "style=单板铰接 grade=Q235 betaAngle=0 beamSeries=马钢中翼缘HM系列 "
+                          "beam=HM244x175 columnSeries=马钢宽翼缘HW系列 column=HW294x302 "
+                          "angle=L75X5 d1=10 d2=35 V=50.00 N=0.0 bp=80 hp=175 tp=8 "
+                          "code=GB50017-2003 surface=喷砂(丸) boltGrade=8.8 diameter=M16 "
+                          "clearance=1.0 rows=2 cols=1 sRow=52 sCol=0 weldKind=双面角焊缝 hf=6 "
+                          "betaF=1.0";
+    for (const QString& pair : texts.split(' ')) {
+        const QStringList nameText = pair.split('=');
+        EXPECT_EQ(Text(nameText[0].toUtf8().constData()), nameText[1]) << pair.toStdString();
     }
+    EXPECT_EQ(Items("beam").size(), 11);
+    EXPECT_EQ(Items("column").size(), 17);
+    EXPECT_EQ(Items("angle").size(), 53);
+    EXPECT_EQ(Items("diameter"), QStringList({"M16", "M20", "M22", "M24", "M27", "M30"}));
     EXPECT_EQ(dlg.webDepth(), 190);
-    const PinnedJointInput in = dlg.Input();
-    EXPECT_EQ(in.d, 16);
-    EXPECT_EQ(in.d0(), 17);
-    EXPECT_EQ(in.boltClass, 88);
-    EXPECT_EQ(in.steelGrade, 235);
-    EXPECT_EQ(in.hf, 6);
+    EXPECT_EQ(dlg.Input().d0(), 17);
     EXPECT_FALSE(List("angle")->isEnabled());
-    EXPECT_FALSE(List("angleKind")->isEnabled());
     EXPECT_FALSE(Box("sCol")->isEnabled());
-    EXPECT_TRUE(Box("bp")->isEnabled());
-    EXPECT_TRUE(List("hf")->isEnabled());
     EXPECT_EQ(Picture(), kPlate1);
     EXPECT_TRUE(Report().empty());
 }
@@ -144,10 +117,8 @@ TEST_F(BeamColumnPinnedDlgTest, TwoColumnsSetPitch50AndPlate130Once) {
     EXPECT_EQ(Items("bp"), QStringList({"80", "100", "130", "150", "200", "250"}));
     EXPECT_EQ(Text("bp"), "130");
     EXPECT_EQ(dlg.Input().bp, 130);
-    EXPECT_EQ(dlg.Input().sCol, 50);
     EXPECT_EQ(Picture(), kPlate2);
     Choose(List("cols"), 0);
-    EXPECT_EQ(Text("sCol"), "0");
     EXPECT_EQ(dlg.Input().sCol, 0);
     EXPECT_FALSE(Box("sCol")->isEnabled());
     EXPECT_EQ(Picture(), kPlate1);
@@ -228,12 +199,8 @@ TEST_F(BeamColumnPinnedDlgTest, CodeSwitchRefillsTheLists) {
     EXPECT_EQ(Text("grade"), "Q235");
     EXPECT_EQ(Items("surface"),
               QStringList({"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
-    const PinnedJointInput in = dlg.Input();
-    EXPECT_EQ(in.code, 1);
-    EXPECT_EQ(in.d, 12);
-    EXPECT_EQ(in.d0(), 13.5);
-    EXPECT_EQ(in.steelGrade, 235);
-    EXPECT_EQ(in.surface, 0);
+    EXPECT_EQ(dlg.Input().d0(), 13.5);
+    EXPECT_EQ(dlg.Input().steelGrade, 235);
     // M12 8.8: P = 45, μ = 0.40, Nvb = 16.20.
     Compute();
     EXPECT_NE(Report().find("单面抗剪承载力 Nvb:16.20kN"), std::string::npos);
@@ -267,27 +234,16 @@ TEST_F(BeamColumnPinnedDlgTest, LeavingAFieldRunsItsChecks) {
         const char* message;
         const char* shownAfter; // the box's text after the check
     };
+    // One case per kind of effect; the messages of every check are in the calculation tests.
     const Case cases[] = {
         {"d2", "30", "螺栓与梁端距离d2小于2倍螺栓孔径，不符合规范要求，需加大d2的值", "30"},
-        {"d2", "40", "连接板宽度bp太小，螺栓中心与连接板边缘的距离小于2倍螺栓孔径", "40"},
         {"d2", "35", nullptr, "35"},
         {"bp", "78", "连接板宽度bp太小，螺栓中心与连接板边缘的距离小于2倍螺栓孔径", "78"},
-        {"bp", "80", nullptr, "80"},
-        {"hp", "110", "螺栓间距太大，请加大连接板高度或者减小螺栓间距", "110"},
         {"hp", "191", "梁高度不够，您看着办吧", "191"},
-        {"hp", "175", nullptr, "175"},
         {"tp", "6", "连接板不宜太薄", "8"},
-        {"tp", "45", "老大，没搞错吧", "45"},
-        {"tp", "12", nullptr, "12"},
         {"betaF", "1.6", "老大，没搞错吧", "1.6"},
-        {"betaF", "1.22", nullptr, "1.22"},
         {"clearance", "2.5", "别乱填", "1.0"},
-        {"sRow", "120",
-         "螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓行距，参见GB50017-2003 "
-         "p82表8.3.4规定",
-         "120"},
         {"sRow", "50", "螺栓行距太小，小于3倍的螺栓孔径，参见GB50017-2003 p82表8.3.4规定", "50"},
-        {"sRow", "52", nullptr, "52"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.box) + "=" + c.text);
@@ -300,13 +256,9 @@ TEST_F(BeamColumnPinnedDlgTest, LeavingAFieldRunsItsChecks) {
         }
         EXPECT_EQ(Text(c.box), QString::fromUtf8(c.shownAfter));
     }
-    // The resets store the first preset: tp 8, d0 = 16 + 1.0.
-    EXPECT_EQ(dlg.Input().tp, 12);
-    TypeAndLeave("tp", "7");
+    // The resets store the first preset too: tp 8, d0 = 16 + 1.0.
     EXPECT_EQ(dlg.Input().tp, 8);
-    TypeAndLeave("clearance", "-1");
     EXPECT_EQ(dlg.Input().d0(), 17);
-    TakeNotices();
 
     // The column pitch, with two columns and bp 130.
     Choose(List("cols"), 1);
@@ -314,10 +266,7 @@ TEST_F(BeamColumnPinnedDlgTest, LeavingAFieldRunsItsChecks) {
     EXPECT_EQ(TakeNotices(),
               std::vector<Notice>{Plain("连接板宽度bp太小，或者列距太大，最外侧"
                                         "螺栓中心与连接板边缘的距离小于2倍螺栓孔径")});
-    TypeAndLeave("sCol", "50");
-    EXPECT_EQ(TakeNotices(),
-              std::vector<Notice>{Plain("螺栓列距小于3倍螺栓孔径，请参见表8.3.4规定")});
-    EXPECT_EQ(dlg.Input().sCol, 50);
+    EXPECT_EQ(dlg.Input().sCol, 62);
 }
 
 TEST_F(BeamColumnPinnedDlgTest, DiameterPickChecksTheRowPitch) {
@@ -327,16 +276,8 @@ TEST_F(BeamColumnPinnedDlgTest, DiameterPickChecksTheRowPitch) {
               std::vector<Notice>{Plain("螺栓行距太小，小于3倍的螺栓孔径，参见GB50017-"
                                         "2003 p82表8.3.4规定")});
     EXPECT_EQ(dlg.Input().d, 20);
-    // M30 with 3 rows at 93: 2·93 + 4·31 = 310 > 175.
-    Choose(List("rows"), 1);
-    Type(Box("sRow"), "93");
-    Choose(List("diameter"), 5);
-    EXPECT_EQ(TakeNotices(),
-              std::vector<Notice>{Plain("螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓间距，"
-                                        "参见GB50017-2003 p82表8.3.4规定")});
-    Choose(List("rows"), 0);
-    Type(Box("sRow"), "60");
-    Choose(List("diameter"), 0);
+    Type(Box("sRow"), "63");
+    Choose(List("diameter"), 1);
     EXPECT_TRUE(TakeNotices().empty());
 }
 
