@@ -84,7 +84,7 @@ Entry BeamColumnPinnedEntry() {
         {"betaF", "1.0", {}, "强度增大系数β"},
         {"code", "GB50017-2003", Names(PinnedCodeNames()), "规范 of the bolts"},
         {"bolt-grade", "8.8", Names(PinnedBoltGradeNames()), "等级"},
-        {"d", "M16", Union(PinnedDiameterNames(0), PinnedDiameterNames(1)),
+        {"d", "M16", Union(PinnedDiameterNames(1), PinnedDiameterNames(0)),
          "M16-M30 with GB50017-2003, M12-M16 with GB50018-2002"},
         {"clearance", "1.0", {}, "hole minus bolt diameter (mm)"},
         {"surface", FayingSurfaceNames(0)[0],
