@@ -12,6 +12,7 @@
 #include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/members/AxialMemberDlg.h"
 #include "calculators/members/BeamStabilityDlg.h"
@@ -45,6 +46,7 @@ const std::map<int, Handler>& CalculatorHandlers() {
         {cmd::kCFFlexural, &RunDialog<CColdFormedBeamDlg>},
         {cmd::kCFAxial, &RunDialog<CColdFormedAxialDlg>},
         {cmd::kCFSectionProps, &RunDialog<CColdFormedSectionDlg>},
+        {cmd::kPinnedJoint, &RunDialog<CBeamColumnPinnedDlg>},
     };
     return handlers;
 }

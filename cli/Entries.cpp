@@ -16,6 +16,7 @@ const std::vector<Entry>& AllEntries() {
         ColdFormedSectionEntry(),
         ColdFormedBeamEntry(),
         ColdFormedAxialEntry(),
+        BeamColumnPinnedEntry(),
     };
     // clang-format on
     return entries;

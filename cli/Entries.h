@@ -15,5 +15,6 @@ Entry RolledChannelBeamEntry();
 Entry ColdFormedSectionEntry();
 Entry ColdFormedBeamEntry();
 Entry ColdFormedAxialEntry();
+Entry BeamColumnPinnedEntry();
 
 } // namespace ferrolab::cli

@@ -152,6 +152,7 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kCFFlexural,
         cmd::kCFAxial,
         cmd::kCFSectionProps,
+        cmd::kPinnedJoint,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {
