@@ -12,6 +12,9 @@
 #include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "calculators/connections/BoltConnectionDlg.h"
+#include "calculators/connections/FilletWeldMNVDlg.h"
+#include "calculators/connections/FilletWeldTorqueDlg.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "ui/MessageBox.h"
 
@@ -31,6 +34,9 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kFilletWeldMnv, &RunDialog<CFilletWeldMNVDlg>},
+        {cmd::kFilletWeldTorque, &RunDialog<CFilletWeldTorqueDlg>},
+        {cmd::kBoltGroup, &RunDialog<CBoltConnectionDlg>},
     };
     return handlers;
 }

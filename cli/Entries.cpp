@@ -7,6 +7,10 @@ const std::vector<Entry>& AllEntries() {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
+        FilletWeldMnvEntry(),
+        FilletWeldTorqueEntry(),
+        BoltCapacityEntry(),
+        BoltGroupEntry(),
     };
     return entries;
 }

@@ -8,5 +8,9 @@ namespace ferrolab::cli {
 Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
+Entry FilletWeldMnvEntry();
+Entry FilletWeldTorqueEntry();
+Entry BoltCapacityEntry();
+Entry BoltGroupEntry();
 
 } // namespace ferrolab::cli

@@ -144,6 +144,9 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kOnlineHelp,
         cmd::kBuiltUpSection,
         cmd::kDesignValues,
+        cmd::kFilletWeldMnv,
+        cmd::kFilletWeldTorque,
+        cmd::kBoltGroup,
     };
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {
         std::vector<Item> items;
