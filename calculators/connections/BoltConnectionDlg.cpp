@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -303,7 +304,12 @@ void CBoltConnectionDlg::OnSurfaceChanged() {
 
 bool CBoltConnectionDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == muBox_ && event->type() == QEvent::FocusOut) {
-        OnMuFocusLost();
+        // Only a move to another control leaves the box: an opening drop-down list or another
+        // window (the message box itself among them) takes the focus only for a while.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            OnMuFocusLost();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
