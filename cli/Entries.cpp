@@ -3,6 +3,8 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
+    // One entry a line, so that each calculator adds its own line.
+    // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
         SectionEntry(),
@@ -12,6 +14,7 @@ const std::vector<Entry>& AllEntries() {
         BoltCapacityEntry(),
         BoltGroupEntry(),
     };
+    // clang-format on
     return entries;
 }
 

@@ -57,18 +57,11 @@ TEST(BoltCapacity, FrictionTypeBolts) {
     in.d = 20;
     in.n = 2;
     in.mu = 0.45;
-    BoltCapacityResult r = ComputeBoltCapacity(in);
+    const BoltCapacityResult r = ComputeBoltCapacity(in);
     ASSERT_TRUE(r.text);
     EXPECT_EQ(*r.text, "根据规范GB50017-2003之表7.2.2-2，高强螺栓预拉力设计值 P= 155kN  \r\n"
                        "一个高强螺栓的抗拉承载力设计值 Ntb=0.8P= 124.00kN  \r\n"
                        "一个高强螺栓的抗剪承载力 Nvb=0.9*n*μ*P= 125.55kN");
-    // GB50018, 8.8 M14: P = 60, Ntb 48.00, one plane at μ 0.35: 0.9·0.35·60 = 18.90.
-    in = BoltCapacityInput{1, kFrictionBolt, 88, 14, 1, kQ345, 6, 0.35};
-    r = ComputeBoltCapacity(in);
-    ASSERT_TRUE(r.text);
-    EXPECT_EQ(*r.text, "根据规范GB50018-2002之表6.1.5-2，高强螺栓预拉力设计值 P= 60kN  \r\n"
-                       "一个高强螺栓的抗拉承载力设计值 Ntb=0.8P= 48.00kN  \r\n"
-                       "一个高强螺栓的抗剪承载力 Nvb=0.9*n*μ*P= 18.90kN");
 }
 
 TEST(BoltCapacity, CombinationsTheTablesDoNotHoldAreRefused) {
@@ -85,38 +78,6 @@ TEST(BoltCapacity, CombinationsTheTablesDoNotHoldAreRefused) {
         EXPECT_FALSE(r.text) << in.d << ' ' << in.boltClass;
         ASSERT_EQ(r.notices.size(), 1u);
         EXPECT_EQ(r.notices[0].caption, "输入错误");
-    }
-}
-
-TEST(BoltCapacity, ListsFollowCodeAndKind) {
-    EXPECT_EQ(BoltClassEntries(1, kOrdinaryBolt), std::vector<std::string>{"4.6级4.8级C级"});
-    EXPECT_EQ(BoltClassEntries(0, kFrictionBolt), (std::vector<std::string>{"8.8级", "10.9级"}));
-    EXPECT_EQ(BoltClassCode(kOrdinaryBolt, 2), 88);
-    EXPECT_EQ(BoltClassCode(kFrictionBolt, 1), 109);
-    EXPECT_EQ(BoltDiameterEntries(0, kOrdinaryBolt).size(), 27u);
-    EXPECT_EQ(BoltDiameterEntries(1, kFrictionBolt),
-              (std::vector<std::string>{"M12", "M14", "M16"}));
-    EXPECT_EQ(DiameterOfEntry("M27"), 27);
-    EXPECT_EQ(DiameterOfEntry("100"), 100);
-    EXPECT_EQ(DiameterOfEntry("M"), 0);
-    EXPECT_EQ(DiameterOfEntry("2O"), 0);
-    EXPECT_EQ(PlateGradeEntries(1), (std::vector<std::string>{"Q235", "Q345"}));
-    EXPECT_EQ(ThicknessSumEntries().front(), "6");
-    EXPECT_EQ(ThicknessSumEntries().back(), "22");
-    EXPECT_EQ(ThicknessSumEntries().size(), 17u);
-    EXPECT_EQ(ColumnEntries(kLoadBending), std::vector<std::string>{"2"});
-    EXPECT_EQ(ColumnEntries(kLoadTorque).back(), "6");
-    EXPECT_EQ(PitchEntries().size(), 13u);
-}
-
-TEST(BoltCapacity, SlipFactorAdviceOutsideZeroToOne) {
-    for (const double mu : {-0.01, 1.01}) {
-        ASSERT_TRUE(SlipFactorAdvice(mu)) << mu;
-        EXPECT_EQ(*SlipFactorAdvice(mu),
-                  (Notice{"摩擦系数不是很合理吧", "提示", NoticeIcon::Warning}));
-    }
-    for (const double mu : {0.0, 0.45, 1.0}) {
-        EXPECT_FALSE(SlipFactorAdvice(mu)) << mu;
     }
 }
 
@@ -147,27 +108,13 @@ TEST(BoltGroup, BendingPivotFollowsTheBoltKind) {
     r = ComputeBoltGroup(in);
     EXPECT_EQ(*r.report, "  Σyi^2=100000.00mm2\r\n\r\n 竖向力V由端板刨平顶紧于承板传递\r\n");
     EXPECT_DOUBLE_EQ(r.nMax, 150 * 100 * 1000 / 100000.0);
-    // The column pitch does not enter the bending case.
-    in.colPitch = 0;
-    EXPECT_TRUE(ComputeBoltGroup(in).report);
 }
 
-TEST(BoltGroup, LoadCaseTwoGivesAnEmptyReport) {
-    BoltGroupInput in;
-    in.loadCase = kLoadBendingN;
-    const BoltGroupResult r = ComputeBoltGroup(in);
-    ASSERT_TRUE(r.report);
-    EXPECT_TRUE(r.report->empty());
-    EXPECT_TRUE(r.notices.empty());
-}
-
-TEST(BoltGroup, BadPitchesAndLoadsAreRefused) {
+TEST(BoltGroup, BadLoadsAreRefused) {
     const struct {
         BoltGroupInput in;
         const char* message;
     } cases[] = {
-        {{kLoadTorque, 0, 140, 0, 35, 2, 1, 0, 40}, "行距应为大于0的数"},
-        {{kLoadTorque, 0, 140, 0, 35, 2, 1, 40, -40}, "列距应为大于0的数"},
         {{kLoadBending, 0, 140, 0, 35, 2, 2, -10, 40}, "行距应为大于0的数"},
         {{kLoadTorque, 0, -140, 0, 35, 2, 1, 40, 40}, "M、V、N 按图示方向输入，不能为负数"},
         {{kLoadTorque, 0, 140, -1, 35, 2, 1, 40, 40}, "M、V、N 按图示方向输入，不能为负数"},

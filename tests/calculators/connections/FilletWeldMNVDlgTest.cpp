@@ -31,7 +31,7 @@ protected:
     CFilletWeldMNVDlg dlg;
 };
 
-TEST_F(FilletWeldMNVDlgTest, OpensOnTheFirstPresets) {
+TEST_F(FilletWeldMNVDlgTest, OpensOnTheFirstPresetsAndComputesThem) {
     EXPECT_EQ(dlg.windowTitle(), "承受弯矩、轴力和剪力作用的角焊缝连接");
     EXPECT_EQ(Child<QGroupBox>(&dlg, "dataGroup")->title(), "原始数据(mm)");
     const std::pair<const char*, const char*> opening[] = {
@@ -40,25 +40,20 @@ TEST_F(FilletWeldMNVDlgTest, OpensOnTheFirstPresets) {
     for (const auto& [name, text] : opening) {
         EXPECT_EQ(Box(name)->currentText(), text) << name;
     }
-    EXPECT_EQ(Box("tw")->count(), 6);
     EXPECT_EQ(List("method")->currentText(), "E43**手工焊");
-    EXPECT_EQ(List("grade")->count(), 4);
     EXPECT_EQ(List("grade")->currentText(), "Q235");
     EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/fillet_weld_mnv.svg");
     EXPECT_TRUE(Report().empty());
-}
-
-TEST_F(FilletWeldMNVDlgTest, FirstComputeWorksTheOpeningCase) {
+    // By hand: flanges 90 and 40 after the crater allowance, If = 1.2216e9, hc = 605.29,
+    // σb = 2e7·(1100 + 10 − 605.29)/If = 8.26, τF = 1e5/(8.4·1100) = 10.82, combined 13.62.
     Compute();
     EXPECT_TRUE(notices.notices().empty());
-    // By hand (see the unit tests): σa 8.52, σb 8.26, τF 10.82, combined 13.62 N/mm2.
-    const std::string report = Report();
-    EXPECT_EQ(report.rfind("钢材为:Q235,查表，得角焊缝的抗拉、抗压、抗剪强度设计值为:160.00(N/mm2),"
-                           "\r\n 角焊缝围成的图形对于其形心的惯性矩 If =1.22e+009mm4,\r\n",
-                           0),
-              0u);
-    EXPECT_NE(report.find("sqrt(8.26^2 + 10.82^2) = 13.62N/mm2 \r\n"), std::string::npos);
-    EXPECT_EQ(report.find("请加大焊脚尺寸"), std::string::npos);
+    EXPECT_EQ(
+        Report().rfind("钢材为:Q235,查表，得角焊缝的抗拉、抗压、抗剪强度设计值为:160.00(N/mm2),"
+                       "\r\n 角焊缝围成的图形对于其形心的惯性矩 If =1.22e+009mm4,\r\n",
+                       0),
+        0u);
+    EXPECT_NE(Report().find("sqrt(8.26^2 + 10.82^2) = 13.62N/mm2 \r\n"), std::string::npos);
 }
 
 TEST_F(FilletWeldMNVDlgTest, TypedAndChosenValuesReachTheReport) {
@@ -93,7 +88,6 @@ TEST_F(FilletWeldMNVDlgTest, RefusedSizesKeepThePreviousReport) {
     } cases[] = {
         {"hf", "", "焊脚尺寸 hf 应为大于0的数"},
         {"b1", "abc", "上翼缘宽度 b1 应为大于0的数"},
-        {"t2", "-10", "下翼缘厚度 t2 应为大于0的数"},
         {"b2", "10", "下翼缘宽度 b2 应大于10mm（翼缘焊缝的计算长度为 b2-10）"},
     };
     for (const auto& c : cases) {

