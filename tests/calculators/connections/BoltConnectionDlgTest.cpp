@@ -7,7 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include "app/Commands.h"
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
 #include "calculators/connections/BoltConnectionDlg.h"
 #include "tests/support/GuiHelpers.h"
 #include "ui/BitmapPreview.h"
@@ -301,6 +305,35 @@ TEST_F(BoltConnectionDlgTest, ZeroOrBlankPitchIsRefusedAndTheReportStays) {
         EXPECT_EQ(Report(), good);
         Type(Box(c.box), "40");
     }
+}
+
+// The three menu items open their dialogs, each time from the opening state.
+TEST(ConnectionMenu, OpensEachDialogFromTheMainMenu) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const std::pair<int, const char*> commands[] = {
+        {cmd::kFilletWeldMnv, "承受弯矩、轴力和剪力作用的角焊缝连接"},
+        {cmd::kFilletWeldTorque, "承受扭矩和剪力共同作用的角焊缝"},
+        {cmd::kBoltGroup, "螺栓连接"}};
+    for (const auto& [command, caption] : commands) {
+        for (int run = 0; run < 2; ++run) {
+            QString shown;
+            bool fresh = false;
+            QTimer::singleShot(0, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    shown = modal->windowTitle();
+                    auto* report = modal->findChild<ReportBox*>("report");
+                    fresh = report && report->Report().empty();
+                    Click(modal->findChild<QPushButton*>("computeButton"));
+                    modal->close();
+                }
+            });
+            app.mainFrame()->ActionFor(command)->trigger();
+            EXPECT_EQ(shown, caption) << run;
+            EXPECT_TRUE(fresh) << caption << ' ' << run;
+        }
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace
