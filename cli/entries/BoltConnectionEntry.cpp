@@ -112,7 +112,8 @@ Entry BoltGroupEntry() {
     entry.id = "bolt-group";
     entry.caption = std::string(kBoltConnectionCaption) + " (螺栓群)";
     entry.fields = {
-        {"load-case", LoadCaseEntries()[0], LoadCaseEntries(), "受力类型"},
+        {"load-case", LoadCaseEntries()[0], LoadCaseEntries(),
+         "受力类型; 弯矩M + 轴拉力N is not computed (exit 2)"},
         {"kind", "普通螺栓", BoltKindEntries(), "bolt kind (the pivot of the bending case)"},
         {"V", "140.00", {}, "vertical shear, kN"},
         {"N", "0.00", {}, "horizontal axial force, kN"},
