@@ -12,6 +12,9 @@
 #include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
+#include "calculators/connections/BoltConnectionDlg.h"
+#include "calculators/connections/FilletWeldMNVDlg.h"
+#include "calculators/connections/FilletWeldTorqueDlg.h"
 #include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/members/AxialMemberDlg.h"
@@ -47,6 +50,9 @@ const std::map<int, Handler>& CalculatorHandlers() {
         {cmd::kCFAxial, &RunDialog<CColdFormedAxialDlg>},
         {cmd::kCFSectionProps, &RunDialog<CColdFormedSectionDlg>},
         {cmd::kPinnedJoint, &RunDialog<CBeamColumnPinnedDlg>},
+        {cmd::kFilletWeldMnv, &RunDialog<CFilletWeldMNVDlg>},
+        {cmd::kFilletWeldTorque, &RunDialog<CFilletWeldTorqueDlg>},
+        {cmd::kBoltGroup, &RunDialog<CBoltConnectionDlg>},
     };
     return handlers;
 }

@@ -4,6 +4,7 @@ namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
     // One entry a line, in menu order.
+    // One entry a line, so that each calculator adds its own line.
     // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
@@ -17,6 +18,10 @@ const std::vector<Entry>& AllEntries() {
         ColdFormedBeamEntry(),
         ColdFormedAxialEntry(),
         BeamColumnPinnedEntry(),
+        FilletWeldMnvEntry(),
+        FilletWeldTorqueEntry(),
+        BoltCapacityEntry(),
+        BoltGroupEntry(),
     };
     // clang-format on
     return entries;

@@ -16,5 +16,9 @@ Entry ColdFormedSectionEntry();
 Entry ColdFormedBeamEntry();
 Entry ColdFormedAxialEntry();
 Entry BeamColumnPinnedEntry();
+Entry FilletWeldMnvEntry();
+Entry FilletWeldTorqueEntry();
+Entry BoltCapacityEntry();
+Entry BoltGroupEntry();
 
 } // namespace ferrolab::cli

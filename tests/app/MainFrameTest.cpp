@@ -153,6 +153,9 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kCFAxial,
         cmd::kCFSectionProps,
         cmd::kPinnedJoint,
+        cmd::kFilletWeldMnv,
+        cmd::kFilletWeldTorque,
+        cmd::kBoltGroup,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {

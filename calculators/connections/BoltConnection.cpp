@@ -1,0 +1,250 @@
+#include "calculators/connections/BoltConnection.h"
+
+#include <cmath>
+
+#include "engine/Bolts.h"
+#include "engine/Format.h"
+
+namespace ferrolab {
+namespace {
+
+std::vector<std::string> Numbers(int first, int last, int step) {
+    std::vector<std::string> list;
+    for (int i = first; i <= last; i += step) {
+        list.push_back(std::to_string(i));
+    }
+    return list;
+}
+
+std::string Fmt4(double v) {
+    return FormatNumber("%.4f", v);
+}
+
+// The three capacity lines of an ordinary bolt, by code: the clauses of GB50017-2003 7.2.1 and
+// GB50018-2002 6.1.4.
+struct CapacityWording {
+    const char* table;
+    const char* tension;
+    const char* shear;
+    const char* bearing;
+};
+
+const CapacityWording kOrdinaryWording[] = {
+    {"\r\n-----根据GB50017 -2003表3.4.1-4----\r\n",
+     "  根据式7.2.1-5，一个螺栓的抗拉承载力设计值 Ntb = ftb*(π*de^2 /4) = ",
+     "  根据式7.2.1-1，一个螺栓的抗剪承载力设计值 Nvb = n*fvb*(π*d^2 /4) =",
+     "  根据式7.2.1-3，一个螺栓的抗压承载力设计值 Ncb = d* Σt *fcb= "},
+    {"\r\n-----根据GB50018 -2002表4.2.5----\r\n",
+     "  根据式6.1.4-1，一个螺栓的抗拉承载力设计值 Ntb = ftb*(π*de^2 /4) = ",
+     "  根据式6.1.4-2，一个螺栓的抗剪承载力设计值 Nvb = n*fvb*(π*d^2 /4) =",
+     "  根据式6.1.4-3，一个螺栓的抗压承载力设计值 Ncb = d* Σt *fcb= "},
+};
+
+const char* const kPretensionWording[] = {
+    "根据规范GB50017-2003之表7.2.2-2，高强螺栓预拉力设计值 P= ",
+    "根据规范GB50018-2002之表6.1.5-2，高强螺栓预拉力设计值 P= ",
+};
+
+bool ValidCode(int code) {
+    return code == kCodeGB50017 || code == kCodeGB50018;
+}
+
+} // namespace
+
+std::vector<std::string> BoltCodeEntries() {
+    return {"GB50017-2003", "GB50018-2002"};
+}
+
+std::vector<std::string> BoltKindEntries() {
+    return {"普通螺栓", "摩擦型高强螺栓"};
+}
+
+std::vector<std::string> BoltClassEntries(int code, int kind) {
+    if (kind == kFrictionBolt) {
+        return {"8.8级", "10.9级"};
+    }
+    if (code == kCodeGB50018) {
+        return {"4.6级4.8级C级"};
+    }
+    return {"4.6级4.8级C级", "5.6级A级B级", "8.8级A级B级"};
+}
+
+int BoltClassCode(int kind, int index) {
+    static const int ordinary[] = {46, 56, 88};
+    static const int friction[] = {88, 109};
+    if (kind == kFrictionBolt) {
+        return index >= 0 && index < 2 ? friction[index] : 0;
+    }
+    return index >= 0 && index < 3 ? ordinary[index] : 0;
+}
+
+std::vector<std::string> BoltDiameterEntries(int code, int kind) {
+    if (kind == kFrictionBolt) {
+        if (code == kCodeGB50018) {
+            return {"M12", "M14", "M16"};
+        }
+        return {"M16", "M20", "M22", "M24", "M27", "M30"};
+    }
+    return {"12", "14", "16", "18", "20", "22", "24", "27", "30", "33", "36", "39", "42", "45",
+            "48", "52", "56", "60", "64", "68", "72", "76", "80", "85", "90", "95", "100"};
+}
+
+int DiameterOfEntry(const std::string& entry) {
+    const std::string digits = !entry.empty() && entry[0] == 'M' ? entry.substr(1) : entry;
+    if (digits.empty() || digits.size() > 3) {
+        return 0;
+    }
+    int d = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        d = d * 10 + (c - '0');
+    }
+    return d;
+}
+
+std::vector<std::string> ShearPlaneEntries() {
+    return {"1", "2"};
+}
+
+std::vector<std::string> PlateGradeEntries(int code) {
+    if (code == kCodeGB50018) {
+        return {"Q235", "Q345"};
+    }
+    return {"Q235", "Q345", "Q390", "Q420"};
+}
+
+std::vector<std::string> ThicknessSumEntries() {
+    return Numbers(6, 22, 1);
+}
+
+std::vector<std::string> SurfaceEntries(int code) {
+    const auto names = FayingSurfaceNames(code);
+    return {names.begin(), names.end()};
+}
+
+BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
+    BoltCapacityResult r;
+    auto refuse = [&r](const std::string& text) {
+        r.notices.push_back(InputError(text));
+        return r;
+    };
+    if (!ValidCode(in.code) || (in.n != 1 && in.n != 2)) {
+        return refuse("所选的规范或受剪面个数不在表中");
+    }
+    if (in.kind == kFrictionBolt) {
+        r.p = GetBoltPretension(in.code, in.d, in.boltClass);
+        if (r.p <= 1) {
+            return refuse("规范未给出这种高强螺栓的预拉力");
+        }
+        r.ntb = 0.8 * r.p;
+        r.nvb = GetFrictionCapacity(in.n, r.p, in.mu);
+        if (!std::isfinite(r.nvb)) {
+            return refuse("抗滑移系数 μ 的数值过大");
+        }
+        r.text = std::string(kPretensionWording[in.code]) + FormatNumber("%2i", r.p) + "kN  \r\n" +
+                 "一个高强螺栓的抗拉承载力设计值 Ntb=0.8P= " + Fmt2(r.ntb) + "kN  \r\n" +
+                 "一个高强螺栓的抗剪承载力 Nvb=0.9*n*μ*P= " + Fmt2(r.nvb) + "kN";
+        return r;
+    }
+
+    r.fcb = GetBoltBearingStrength(in.code, in.grade, in.boltClass);
+    if (!GetBoltStrength(in.code, in.boltClass, r.ftb, r.fvb) ||
+        !GetBoltThreadArea(in.d, r.de, r.ae) || r.fcb <= 0 || in.thicknessSum <= 0) {
+        return refuse("规范未给出这种螺栓、直径或钢号的强度");
+    }
+    r.ntb = r.ae * r.ftb * 0.001;
+    r.nvb = in.n * 3.1415927 * in.d * in.d * r.fvb * 0.00025;
+    r.ncb = r.fcb * in.d * in.thicknessSum * 0.001;
+    const CapacityWording& w = kOrdinaryWording[in.code];
+    std::string t;
+    t += "螺纹处有效直径    de = " + FormatNumber("%.3f", r.de) + "mm\r\n";
+    t += "螺纹处有效截面积 Ae = " + Fmt4(r.ae) + "mm2\r\n";
+    t += w.table;
+    t += "抗拉强度设计值 ftb =" + Fmt2(r.ftb) + "N/mm2, \r\n";
+    t += "抗剪强度设计值 fvb =" + Fmt2(r.fvb) + "N/mm2, \r\n";
+    t += w.tension + Fmt4(r.ntb) + "kN\r\n";
+    t += w.shear + Fmt4(r.nvb) + "kN\r\n";
+    t += w.bearing + Fmt4(r.ncb) + "kN\r\n";
+    r.text = std::move(t);
+    return r;
+}
+
+std::optional<Notice> SlipFactorAdvice(double mu) {
+    if (mu > 1 || mu < 0) {
+        return Notice{kSlipFactorAdvice, "提示", NoticeIcon::Warning};
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> LoadCaseEntries() {
+    return {"扭矩M + 剪力V + 轴力N", "弯矩M + 剪力V ", "弯矩M + 轴拉力N"};
+}
+
+std::vector<std::string> RowEntries() {
+    return Numbers(2, 10, 1);
+}
+
+std::vector<std::string> ColumnEntries(int loadCase) {
+    if (loadCase == kLoadBending) {
+        return {"2"};
+    }
+    return Numbers(1, 6, 1);
+}
+
+std::vector<std::string> PitchEntries() {
+    return Numbers(40, 160, 10);
+}
+
+std::string MomentLabel(int loadCase) {
+    return loadCase == kLoadTorque ? "扭矩  M (kN*m):" : "弯矩  M (kN*m):";
+}
+
+BoltGroupResult ComputeBoltGroup(const BoltGroupInput& in) {
+    BoltGroupResult r;
+    auto refuse = [&r](const std::string& text) {
+        r.notices.push_back(InputError(text));
+        return r;
+    };
+    if (in.loadCase != kLoadTorque && in.loadCase != kLoadBending) {
+        r.report = std::string();
+        return r;
+    }
+    if (in.rows < 1 || in.cols < 1) {
+        return refuse("请选择螺栓的行数和列数");
+    }
+    if (!(in.rowPitch > 0) || !std::isfinite(in.rowPitch)) {
+        return refuse("行距应为大于0的数");
+    }
+    if (in.loadCase == kLoadTorque) {
+        if (!(in.colPitch > 0) || !std::isfinite(in.colPitch)) {
+            return refuse("列距应为大于0的数");
+        }
+        if (in.m < 0 || in.n < 0 || in.v < 0) {
+            // The corner bolt where the three actions add up is the one worked; reversed
+            // actions load another corner more.
+            return refuse("M、V、N 按图示方向输入，不能为负数");
+        }
+        const BoltGroupForces f =
+            GetBoltGroupForces(in.m, in.n, in.v, in.rows, in.cols, in.rowPitch, in.colPitch);
+        if (!f.valid || !std::isfinite(f.nMax) || !std::isfinite(f.sumA + f.sumB)) {
+            return refuse("输入的数值过大");
+        }
+        r.nMax = f.nMax;
+        r.report = f.text;
+        return r;
+    }
+    // Friction-type bolts stay clamped, so the group turns about its centroid; ordinary bolts
+    // let the plate lift off and turn about the outermost row.
+    const BoltGroupBending b =
+        GetBoltGroupBending(in.kind == kFrictionBolt, in.m, in.v, in.rows, in.cols, in.rowPitch);
+    if (!b.valid || !std::isfinite(b.nMax) || !std::isfinite(b.sumY)) {
+        return refuse("输入的数值过大");
+    }
+    r.nMax = b.nMax;
+    r.report = b.text + "\r\n 竖向力V由端板刨平顶紧于承板传递\r\n";
+    return r;
+}
+
+} // namespace ferrolab

@@ -1,0 +1,352 @@
+#include "calculators/connections/BoltConnectionDlg.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calculators/connections/BoltConnection.h"
+#include "calculators/materials/DesignValues.h"
+#include "engine/Bolts.h"
+#include "engine/Format.h"
+#include "engine/TextToNumber.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kVPresets = {"140.00", "150.00", "200.00",
+                                            "220.00", "300.00", "500.00"};
+const std::vector<const char*> kNPresets = {"0.00", "100.00", "200.00", "300.00"};
+const std::vector<const char*> kMPresets = {"35.00",  "50.00",  "70.00", "100.00",
+                                            "150.00", "200.00", "300.00"};
+
+// The pitch presets "40" ... "160", as the value boxes take them.
+const std::vector<const char*>& PitchPresets() {
+    static const std::vector<std::string> texts = PitchEntries();
+    static const std::vector<const char*> presets = [] {
+        std::vector<const char*> list;
+        for (const std::string& text : texts) {
+            list.push_back(text.c_str());
+        }
+        return list;
+    }();
+    return presets;
+}
+
+QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+int NumberOf(const ChoiceList* list) {
+    return static_cast<int>(TextToDouble(list->SelectedText()));
+}
+
+} // namespace
+
+CBoltConnectionDlg::CBoltConnectionDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("boltConnectionDlg"));
+    setWindowTitle(QString::fromUtf8(kBoltConnectionCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CBoltConnectionDlg::BuildControls() {
+    // 螺栓选择: the capacity of one bolt.
+    auto* bolt = new QGroupBox(QStringLiteral("螺栓选择"), this);
+    bolt->setObjectName(QStringLiteral("boltGroup"));
+    codeList_ = new ChoiceList(QStringLiteral("code"), {}, &code_, bolt);
+    kindList_ = new ChoiceList(QStringLiteral("kind"), {}, &kind_, bolt);
+    classList_ = new ChoiceList(QStringLiteral("boltClass"), {}, &class_, bolt);
+    diameterList_ = new ChoiceList(QStringLiteral("diameter"), {}, &diameter_, bolt);
+    planesList_ = new ChoiceList(QStringLiteral("shearPlanes"), {}, &planes_, bolt);
+    auto* boltGrid = new QGridLayout;
+    int row = 0;
+    for (auto [text, list] : {std::pair<const char*, ChoiceList*>{"选用规范:", codeList_},
+                              {"螺栓类型:", kindList_},
+                              {"螺栓等级:", classList_},
+                              {"直径 d (mm):", diameterList_},
+                              {"受剪面个数n:", planesList_}}) {
+        boltGrid->addWidget(new QLabel(QString::fromUtf8(text), bolt), row, 0);
+        boltGrid->addWidget(list, row++, 1);
+    }
+
+    auto* plate = new QGroupBox(QStringLiteral("连接板"), bolt);
+    plate->setObjectName(QStringLiteral("plateGroup"));
+    plateGradeList_ = new ChoiceList(QStringLiteral("plateGrade"), {}, &plateGrade_, plate);
+    thicknessList_ = new ChoiceList(QStringLiteral("thicknessSum"), {}, &thickness_, plate);
+    auto* plateGrid = new QGridLayout(plate);
+    plateGrid->addWidget(new QLabel(QStringLiteral("钢号:"), plate), 0, 0);
+    plateGrid->addWidget(plateGradeList_, 0, 1);
+    plateGrid->addWidget(new QLabel(QStringLiteral("最小厚度之和:"), plate), 1, 0);
+    plateGrid->addWidget(thicknessList_, 1, 1);
+    plateGrid->addWidget(new QLabel(QStringLiteral("mm"), plate), 1, 2);
+
+    slipGroup_ = new QGroupBox(QStringLiteral("摩擦面的抗滑移系数"), bolt);
+    slipGroup_->setObjectName(QStringLiteral("slipGroup"));
+    surfaceList_ = new ChoiceList(QStringLiteral("surface"), {}, &surface_, slipGroup_);
+    muBox_ = new QLineEdit(slipGroup_);
+    muBox_->setObjectName(QStringLiteral("mu"));
+    muBox_->setMaximumWidth(70);
+    muBox_->installEventFilter(this);
+    auto* slipRow = new QHBoxLayout(slipGroup_);
+    slipRow->addWidget(surfaceList_, 1);
+    slipRow->addWidget(muBox_);
+
+    capacity_ = new ReportBox(bolt, QStringLiteral("capacity"));
+    capacity_->setMinimumSize(420, 150);
+    auto* boltLayout = new QVBoxLayout(bolt);
+    auto* boltTop = new QHBoxLayout;
+    boltTop->addLayout(boltGrid);
+    boltTop->addWidget(plate);
+    boltLayout->addLayout(boltTop);
+    boltLayout->addWidget(slipGroup_);
+    boltLayout->addWidget(capacity_);
+
+    // The bolt group.
+    loadCaseList_ = new ChoiceList(QStringLiteral("loadCase"), {}, &loadCase_, this);
+    auto* forces = new QGroupBox(QStringLiteral("对螺栓群形心的:"), this);
+    forces->setObjectName(QStringLiteral("forceGroup"));
+    vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, forces);
+    nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, forces);
+    mBox_ = new ValueCombo(QStringLiteral("M"), kMPresets, &m_, forces);
+    momentLabel_ = MakeLabel(QString(), "momentLabel", forces);
+    auto* forceGrid = new QGridLayout(forces);
+    forceGrid->addWidget(new QLabel(QStringLiteral("竖向剪力V (kN):"), forces), 0, 0);
+    forceGrid->addWidget(vBox_, 0, 1);
+    forceGrid->addWidget(new QLabel(QStringLiteral("水平轴力N (kN):"), forces), 1, 0);
+    forceGrid->addWidget(nBox_, 1, 1);
+    forceGrid->addWidget(momentLabel_, 2, 0);
+    forceGrid->addWidget(mBox_, 2, 1);
+
+    auto* layoutGroup = new QGroupBox(QStringLiteral("螺栓排列"), this);
+    layoutGroup->setObjectName(QStringLiteral("arrangementGroup"));
+    rowsList_ = new ChoiceList(QStringLiteral("rows"), {}, &rows_, layoutGroup);
+    colsList_ = new ChoiceList(QStringLiteral("cols"), {}, &cols_, layoutGroup);
+    rowPitchBox_ =
+        new ValueCombo(QStringLiteral("rowPitch"), PitchPresets(), &rowPitch_, layoutGroup);
+    colPitchBox_ =
+        new ValueCombo(QStringLiteral("colPitch"), PitchPresets(), &colPitch_, layoutGroup);
+    auto* arrangement = new QGridLayout(layoutGroup);
+    arrangement->addWidget(new QLabel(QStringLiteral("行数m:"), layoutGroup), 0, 0);
+    arrangement->addWidget(rowsList_, 0, 1);
+    arrangement->addWidget(new QLabel(QStringLiteral("列数n:"), layoutGroup), 0, 2);
+    arrangement->addWidget(colsList_, 0, 3);
+    arrangement->addWidget(new QLabel(QStringLiteral("行距(mm):"), layoutGroup), 1, 0);
+    arrangement->addWidget(rowPitchBox_, 1, 1);
+    arrangement->addWidget(new QLabel(QStringLiteral("列距(mm):"), layoutGroup), 1, 2);
+    arrangement->addWidget(colPitchBox_, 1, 3);
+
+    auto* previewGroup = new QGroupBox(QStringLiteral("螺栓排列预览"), this);
+    previewGroup->setObjectName(QStringLiteral("previewGroup"));
+    picture_ = new CBitmapPreview(previewGroup);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(240, 240);
+    (new QVBoxLayout(previewGroup))->addWidget(picture_);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    report_ = new ReportBox(this);
+    report_->setMinimumHeight(90);
+
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(new QLabel(QStringLiteral("受力类型:"), this));
+    caseRow->addWidget(loadCaseList_, 1);
+    auto* groupInputs = new QVBoxLayout;
+    groupInputs->addLayout(caseRow);
+    groupInputs->addWidget(forces);
+    groupInputs->addWidget(layoutGroup);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+    groupInputs->addLayout(buttons);
+    groupInputs->addStretch(1);
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addLayout(groupInputs);
+    groupRow->addWidget(previewGroup, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bolt);
+    layout->addLayout(groupRow);
+    layout->addWidget(report_);
+
+    connect(codeList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnCodeChanged);
+    connect(kindList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnKindChanged);
+    for (ChoiceList* list : {classList_, diameterList_, planesList_, thicknessList_}) {
+        connect(list, &ChoiceList::chosen, this, &CBoltConnectionDlg::RebuildCapacity);
+    }
+    connect(plateGradeList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnPlateGradeChanged);
+    connect(surfaceList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnSurfaceChanged);
+    connect(loadCaseList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnLoadCaseChanged);
+    connect(compute, &QPushButton::clicked, this, &CBoltConnectionDlg::OnCompute);
+}
+
+void CBoltConnectionDlg::OnInitDialog() {
+    codeList_->SetItems(BoltCodeEntries());
+    kindList_->SetItems(BoltKindEntries());
+    classList_->SetItems(BoltClassEntries(kCodeGB50017, kOrdinaryBolt));
+    // Diameter, shear planes, plate grade, thickness, rows, columns and pitches open on their
+    // first entries, so that neither the capacity nor the group ever works with a missing value.
+    diameterList_->SetItems(BoltDiameterEntries(kCodeGB50017, kOrdinaryBolt));
+    planesList_->SetItems(ShearPlaneEntries());
+    plateGradeList_->SetItems(PlateGradeEntries(kCodeGB50017));
+    thicknessList_->SetItems(ThicknessSumEntries());
+    surfaceList_->SetItems(SurfaceEntries(kCodeGB50017));
+    SetMuFromTable();
+    ShowSlipFactor(false);
+    thicknessList_->setEnabled(true);
+
+    loadCaseList_->SetItems(LoadCaseEntries());
+    for (ValueCombo* box : {vBox_, nBox_, mBox_, rowPitchBox_, colPitchBox_}) {
+        box->SelectFirst();
+    }
+    momentLabel_->setText(QString::fromStdString(MomentLabel(kLoadTorque)));
+    rowsList_->SetItems(RowEntries());
+    colsList_->SetItems(ColumnEntries(kLoadTorque));
+    UpdatePicture();
+}
+
+void CBoltConnectionDlg::SetMuFromTable() {
+    const double mu = GetSlipFactor(code_, GradeOfEntry(plateGradeList_->SelectedText()), surface_);
+    muBox_->setText(QString::fromStdString(FormatNumber("%.2f", mu)));
+}
+
+void CBoltConnectionDlg::RebuildCapacity() {
+    BoltCapacityInput in;
+    in.code = code_;
+    in.kind = kind_;
+    in.boltClass = BoltClassCode(kind_, class_);
+    in.d = DiameterOfEntry(diameterList_->SelectedText());
+    in.n = NumberOf(planesList_);
+    in.grade = GradeOfEntry(plateGradeList_->SelectedText());
+    in.thicknessSum = NumberOf(thicknessList_);
+    in.mu = TextToDouble(muBox_->text().toStdString());
+    const BoltCapacityResult result = ComputeBoltCapacity(in);
+    ShowOutcome(this, capacity_, result.text, result.notices);
+}
+
+void CBoltConnectionDlg::ShowSlipFactor(bool shown) {
+    slipGroup_->setVisible(shown);
+    surfaceList_->setVisible(shown);
+    muBox_->setVisible(shown);
+}
+
+void CBoltConnectionDlg::UpdatePicture() {
+    QString name;
+    switch (loadCase_) {
+    case kLoadTorque:
+        name = QStringLiteral("bolt_group_torque");
+        break;
+    case kLoadBending:
+        name = kind_ == kFrictionBolt ? QStringLiteral("bolt_group_bending_friction")
+                                      : QStringLiteral("bolt_group_bending_ordinary");
+        break;
+    default:
+        name = QStringLiteral("bolt_group_not_available");
+        break;
+    }
+    picture_->SetPicture(QStringLiteral(":/pictures/%1.svg").arg(name));
+}
+
+void CBoltConnectionDlg::OnCodeChanged() {
+    plateGradeList_->SetItems(PlateGradeEntries(code_));
+    // The surfaces follow the code in either bolt kind, so a later switch to friction-type bolts
+    // never shows the surfaces of the other code.
+    surfaceList_->SetItems(SurfaceEntries(code_));
+    if (kind_ == kFrictionBolt) {
+        diameterList_->SetItems(BoltDiameterEntries(code_, kFrictionBolt));
+        SetMuFromTable();
+    } else {
+        classList_->SetItems(BoltClassEntries(code_, kOrdinaryBolt));
+    }
+    RebuildCapacity();
+}
+
+void CBoltConnectionDlg::OnKindChanged() {
+    if (kind_ == kOrdinaryBolt) {
+        thicknessList_->setEnabled(true);
+        capacity_->SetReport(std::string());
+        ShowSlipFactor(false);
+        classList_->SetItems(BoltClassEntries(code_, kOrdinaryBolt));
+        plateGradeList_->SetItems(PlateGradeEntries(code_));
+        diameterList_->SetItems(BoltDiameterEntries(code_, kOrdinaryBolt));
+    } else {
+        thicknessList_->setEnabled(false);
+        diameterList_->SetItems(BoltDiameterEntries(code_, kFrictionBolt));
+        classList_->SetItems(BoltClassEntries(code_, kFrictionBolt));
+        ShowSlipFactor(true);
+        SetMuFromTable();
+    }
+    RebuildCapacity();
+    UpdatePicture();
+}
+
+void CBoltConnectionDlg::OnPlateGradeChanged() {
+    if (kind_ == kFrictionBolt) {
+        SetMuFromTable();
+    }
+    RebuildCapacity();
+}
+
+void CBoltConnectionDlg::OnSurfaceChanged() {
+    SetMuFromTable();
+    RebuildCapacity();
+}
+
+bool CBoltConnectionDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == muBox_ && event->type() == QEvent::FocusOut) {
+        // Only a move to another control leaves the box: an opening drop-down list or another
+        // window (the message box itself among them) takes the focus only for a while.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            OnMuFocusLost();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CBoltConnectionDlg::OnMuFocusLost() {
+    // Advice only: the typed value stays and is used.
+    if (const auto advice = SlipFactorAdvice(TextToDouble(muBox_->text().toStdString()))) {
+        ShowNotice(this, *advice);
+    }
+}
+
+void CBoltConnectionDlg::OnLoadCaseChanged() {
+    report_->SetReport(std::string());
+    momentLabel_->setText(QString::fromStdString(MomentLabel(loadCase_)));
+    nBox_->setEnabled(loadCase_ != kLoadBending);
+    if (loadCase_ == kLoadTorque || loadCase_ == kLoadBending) {
+        colsList_->SetItems(ColumnEntries(loadCase_));
+    }
+    UpdatePicture();
+    if (loadCase_ == kLoadBendingN) {
+        ShowNotice(this, Notice{kLoadCaseNotBuilt, "提示", NoticeIcon::Warning});
+    }
+}
+
+void CBoltConnectionDlg::OnCompute() {
+    BoltGroupInput in;
+    in.loadCase = loadCase_;
+    in.kind = kind_;
+    in.v = v_;
+    in.n = n_;
+    in.m = m_;
+    in.rows = NumberOf(rowsList_);
+    in.cols = NumberOf(colsList_);
+    in.rowPitch = rowPitch_;
+    in.colPitch = colPitch_;
+    const BoltGroupResult result = ComputeBoltGroup(in);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

@@ -1,0 +1,44 @@
+#pragma once
+// "承受弯矩、轴力和剪力作用的角焊缝连接": fillet welds all round the end of a welded I section
+// under a force F at an eccentricity e.
+
+#include <QDialog>
+
+namespace ferrolab {
+
+class ValueCombo;
+class ChoiceList;
+class ReportBox;
+class CBitmapPreview;
+
+class CFilletWeldMNVDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CFilletWeldMNVDlg(QWidget* parent = nullptr);
+
+    void OnCompute();
+
+private:
+    void BuildControls();
+    void OnInitDialog();
+
+    double b1_ = 0, t1_ = 0, h0_ = 0, tw_ = 0, b2_ = 0, t2_ = 0, hf_ = 0, f_ = 0, e_ = 0;
+    int method_ = 0; // welding method and electrode (one entry; not part of the computation)
+    int grade_ = 0;
+
+    ValueCombo* b1Box_ = nullptr;
+    ValueCombo* t1Box_ = nullptr;
+    ValueCombo* h0Box_ = nullptr;
+    ValueCombo* twBox_ = nullptr;
+    ValueCombo* b2Box_ = nullptr;
+    ValueCombo* t2Box_ = nullptr;
+    ValueCombo* hfBox_ = nullptr;
+    ValueCombo* fBox_ = nullptr;
+    ValueCombo* eBox_ = nullptr;
+    ChoiceList* methodList_ = nullptr;
+    ChoiceList* gradeList_ = nullptr;
+    CBitmapPreview* picture_ = nullptr;
+    ReportBox* report_ = nullptr;
+};
+
+} // namespace ferrolab

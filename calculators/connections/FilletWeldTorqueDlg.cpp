@@ -1,0 +1,143 @@
+#include "calculators/connections/FilletWeldTorqueDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <tuple>
+#include <utility>
+
+#include "calculators/connections/FilletWeldTorque.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kBPresets = {"150.00", "160.00", "170.00", "180.00"};
+const std::vector<const char*> kHPresets = {"320.00", "360.00", "380.00", "400.00", "420.00"};
+const std::vector<const char*> kEPresets = {"280.00", "320.00", "360.00", "400.00"};
+const std::vector<const char*> kHfPresets = {"6.00", "7.00", "8.00", "9.00", "10.00"};
+const std::vector<const char*> kFxPresets = {"0.00"};
+const std::vector<const char*> kFyPresets = {"340.00", "400.00", "460.00", "500.00"};
+const std::vector<const char*> kBetaPresets = {"1.0", "1.1", "1.22"};
+
+QLineEdit* MakeResultBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+} // namespace
+
+CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("filletWeldTorqueDlg"));
+    setWindowTitle(QString::fromUtf8(kFilletWeldTorqueCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CFilletWeldTorqueDlg::BuildControls() {
+    auto label = [](const char* text, QWidget* parent) {
+        return new QLabel(QString::fromUtf8(text), parent);
+    };
+
+    auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
+    sizes->setObjectName(QStringLiteral("sizeGroup"));
+    bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, sizes);
+    hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, sizes);
+    xBox_ = MakeResultBox("x", sizes);
+    eBox_ = new ValueCombo(QStringLiteral("e"), kEPresets, &e_, sizes);
+    hfBox_ = new ValueCombo(QStringLiteral("hf"), kHfPresets, &hf_, sizes);
+    auto* sizeGrid = new QGridLayout(sizes);
+    int row = 0;
+    for (auto [text, box] : {std::pair<const char*, QWidget*>{"b:", bBox_},
+                             {"h:", hBox_},
+                             {"x:", xBox_},
+                             {"e:", eBox_},
+                             {"hf:", hfBox_}}) {
+        sizeGrid->addWidget(label(text, sizes), row, 0);
+        sizeGrid->addWidget(box, row++, 1);
+    }
+
+    auto* forces = new QGroupBox(QStringLiteral("外力"), this);
+    forces->setObjectName(QStringLiteral("forceGroup"));
+    fxBox_ = new ValueCombo(QStringLiteral("Fx"), kFxPresets, &fx_, forces);
+    fyBox_ = new ValueCombo(QStringLiteral("Fy"), kFyPresets, &fy_, forces);
+    tBox_ = MakeResultBox("T", forces);
+    auto* forceGrid = new QGridLayout(forces);
+    row = 0;
+    for (auto [text, box, unit] :
+         {std::tuple<const char*, QWidget*, const char*>{"Fx:", fxBox_, "kN"},
+          {"Fy:", fyBox_, "kN"},
+          {"T:", tBox_, "kN*m"}}) {
+        forceGrid->addWidget(label(text, forces), row, 0);
+        forceGrid->addWidget(box, row, 1);
+        forceGrid->addWidget(label(unit, forces), row++, 2);
+    }
+
+    betaBox_ = new ValueCombo(QStringLiteral("beta"), kBetaPresets, &beta_, this);
+    auto* betaRow = new QHBoxLayout;
+    betaRow->addWidget(label("β:", this));
+    betaRow->addWidget(betaBox_, 1);
+
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(300, 300);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(sizes);
+    left->addWidget(forces);
+    left->addLayout(betaRow);
+    left->addStretch(1);
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(left);
+    upper->addWidget(picture_, 1);
+
+    report_ = new ReportBox(this);
+    report_->setMinimumSize(640, 180);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addLayout(buttons);
+    layout->addWidget(report_);
+
+    connect(compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
+}
+
+void CFilletWeldTorqueDlg::OnInitDialog() {
+    // Every list opens on its first preset, so the first "计算" works a real case.
+    for (ValueCombo* box : {bBox_, hBox_, eBox_, hfBox_, fxBox_, fyBox_, betaBox_}) {
+        box->SelectFirst();
+    }
+    picture_->SetPicture(QStringLiteral(":/pictures/fillet_weld_torque.svg"));
+}
+
+void CFilletWeldTorqueDlg::OnCompute() {
+    FilletWeldTorqueInput in;
+    in.b = b_;
+    in.h = h_;
+    in.e = e_;
+    in.hf = hf_;
+    in.fx = fx_;
+    in.fy = fy_;
+    in.beta = beta_;
+    const FilletWeldTorqueResult result = ComputeFilletWeldTorque(in);
+    if (result.xText && result.tText) {
+        xBox_->setText(QString::fromStdString(*result.xText));
+        tBox_->setText(QString::fromStdString(*result.tText));
+    }
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab
