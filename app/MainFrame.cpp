@@ -13,6 +13,7 @@
 #include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "calculators/joints/SeatedPinnedDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -31,6 +32,7 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kSeatedJoint, &RunDialog<CSeatedPinnedDlg>},
     };
     return handlers;
 }

@@ -7,6 +7,7 @@ const std::vector<Entry>& AllEntries() {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
+        SeatedPinnedEntry(),
     };
     return entries;
 }

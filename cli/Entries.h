@@ -8,5 +8,6 @@ namespace ferrolab::cli {
 Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
+Entry SeatedPinnedEntry();
 
 } // namespace ferrolab::cli

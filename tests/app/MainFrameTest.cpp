@@ -144,6 +144,7 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kOnlineHelp,
         cmd::kBuiltUpSection,
         cmd::kDesignValues,
+        cmd::kSeatedJoint,
     };
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {
         std::vector<Item> items;
