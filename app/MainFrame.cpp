@@ -14,6 +14,7 @@
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/joints/SeatedPinnedDlg.h"
+#include "calculators/joints/ColumnBaseDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -33,6 +34,7 @@ const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
         {cmd::kSeatedJoint, &RunDialog<CSeatedPinnedDlg>},
+        {cmd::kColumnBase, &RunDialog<CColumnBaseDlg>},
     };
     return handlers;
 }

@@ -8,6 +8,7 @@ const std::vector<Entry>& AllEntries() {
         SectionEntry(),
         DesignValuesEntry(),
         SeatedPinnedEntry(),
+        ColumnBaseEntry(),
     };
     return entries;
 }

@@ -9,5 +9,6 @@ Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
 Entry SeatedPinnedEntry();
+Entry ColumnBaseEntry();
 
 } // namespace ferrolab::cli

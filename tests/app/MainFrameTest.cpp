@@ -145,6 +145,7 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kBuiltUpSection,
         cmd::kDesignValues,
         cmd::kSeatedJoint,
+        cmd::kColumnBase,
     };
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {
         std::vector<Item> items;
