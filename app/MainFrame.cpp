@@ -12,9 +12,9 @@
 #include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
-#include "calculators/materials/DesignValuesDlg.h"
-#include "calculators/joints/SeatedPinnedDlg.h"
 #include "calculators/joints/ColumnBaseDlg.h"
+#include "calculators/joints/SeatedPinnedDlg.h"
+#include "calculators/materials/DesignValuesDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
