@@ -16,6 +16,8 @@
 #include "calculators/connections/FilletWeldMNVDlg.h"
 #include "calculators/connections/FilletWeldTorqueDlg.h"
 #include "calculators/joints/BeamColumnPinnedDlg.h"
+#include "calculators/joints/ColumnBaseDlg.h"
+#include "calculators/joints/SeatedPinnedDlg.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "calculators/members/AxialMemberDlg.h"
 #include "calculators/members/BeamStabilityDlg.h"
@@ -53,6 +55,8 @@ const std::map<int, Handler>& CalculatorHandlers() {
         {cmd::kFilletWeldMnv, &RunDialog<CFilletWeldMNVDlg>},
         {cmd::kFilletWeldTorque, &RunDialog<CFilletWeldTorqueDlg>},
         {cmd::kBoltGroup, &RunDialog<CBoltConnectionDlg>},
+        {cmd::kSeatedJoint, &RunDialog<CSeatedPinnedDlg>},
+        {cmd::kColumnBase, &RunDialog<CColumnBaseDlg>},
     };
     return handlers;
 }

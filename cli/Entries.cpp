@@ -22,6 +22,8 @@ const std::vector<Entry>& AllEntries() {
         FilletWeldTorqueEntry(),
         BoltCapacityEntry(),
         BoltGroupEntry(),
+        SeatedPinnedEntry(),
+        ColumnBaseEntry(),
     };
     // clang-format on
     return entries;

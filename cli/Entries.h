@@ -20,5 +20,7 @@ Entry FilletWeldMnvEntry();
 Entry FilletWeldTorqueEntry();
 Entry BoltCapacityEntry();
 Entry BoltGroupEntry();
+Entry SeatedPinnedEntry();
+Entry ColumnBaseEntry();
 
 } // namespace ferrolab::cli

@@ -156,6 +156,8 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kFilletWeldMnv,
         cmd::kFilletWeldTorque,
         cmd::kBoltGroup,
+        cmd::kSeatedJoint,
+        cmd::kColumnBase,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {

@@ -1,0 +1,201 @@
+#include "calculators/joints/SeatedPinnedDlg.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "sections/SectionLists.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
+const std::vector<const char*> kBetaAngles = {"0", "90"};
+const std::vector<const char*> kSeries = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列",
+                                          "马钢窄翼缘HN系列", "热轧普通工字钢", "焊接工字形"};
+const std::vector<const char*> kD1 = {"10", "15", "20"};
+const std::vector<const char*> kD2 = {"35", "40", "45", "50"};
+const std::vector<const char*> kLf = {"80", "100", "150", "200", "250"};
+const std::vector<const char*> kWf = {"75", "100", "150", "200", "250", "300"};
+const std::vector<const char*> kTf = {"8", "9", "10", "11", "12"};
+const std::vector<const char*> kHw = {"100", "150", "200", "250"};
+const std::vector<const char*> kTw = {"7", "8", "9", "10", "11", "12", "13"};
+const std::vector<const char*> kCl = {"6", "7", "8", "9", "10"};
+const std::vector<const char*> kWeldKinds = {"双面角焊缝"};
+const std::vector<const char*> kLegs = {"6", "7", "8", "9", "10"};
+const std::vector<const char*> kBetaF = {"1.0", "1.2"};
+const std::vector<const char*> kV = {"50.00", "100.00", "150.00", "200.00"};
+
+// The sections of a series of the list above; the rolled I-beam and welded series offer none.
+std::vector<const char*> SeriesSections(int series) {
+    NameList names;
+    switch (series) {
+    case 0:
+        names = HWNames();
+        break;
+    case 1:
+        names = HMNames();
+        break;
+    case 2:
+        names = HNNames();
+        break;
+    default:
+        break;
+    }
+    return {names.begin(), names.end()};
+}
+
+QLabel* Label(const char* text, QWidget* parent) {
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+} // namespace
+
+CSeatedPinnedDlg::CSeatedPinnedDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("seatedPinnedDlg"));
+    setWindowTitle(QString::fromUtf8(kSeatedPinnedCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CSeatedPinnedDlg::BuildControls() {
+    auto box = [this](const char* name, const std::vector<const char*>& presets, double* member,
+                      QWidget* parent) {
+        auto* combo = new ValueCombo(QString::fromUtf8(name), presets, member, parent);
+        boxes_.push_back(combo);
+        return combo;
+    };
+
+    // 截面参数: grade, β angle, beam and column, and where V acts.
+    auto* sections = new QGroupBox(QStringLiteral("截面参数"), this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &grade_, sections);
+    betaAngleList_ =
+        new ChoiceList(QStringLiteral("betaAngle"), kBetaAngles, &betaAngle_, sections);
+    beamSeriesList_ = new ChoiceList(QStringLiteral("beamSeries"), kSeries, &beamSeries_, sections);
+    beamList_ = new ChoiceList(QStringLiteral("beam"), {}, &beam_, sections);
+    columnSeriesList_ =
+        new ChoiceList(QStringLiteral("columnSeries"), kSeries, &columnSeries_, sections);
+    columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, sections);
+    auto* sectionGrid = new QGridLayout(sections);
+    sectionGrid->addWidget(Label("钢材等级:", sections), 0, 0);
+    sectionGrid->addWidget(gradeList_, 0, 1);
+    sectionGrid->addWidget(Label("β角:", sections), 0, 2);
+    sectionGrid->addWidget(betaAngleList_, 0, 3);
+    sectionGrid->addWidget(Label("梁:", sections), 1, 0);
+    sectionGrid->addWidget(beamSeriesList_, 1, 1);
+    sectionGrid->addWidget(beamList_, 1, 2, 1, 2);
+    sectionGrid->addWidget(Label("柱:", sections), 2, 0);
+    sectionGrid->addWidget(columnSeriesList_, 2, 1);
+    sectionGrid->addWidget(columnList_, 2, 2, 1, 2);
+    sectionGrid->addWidget(Label("d1(mm):", sections), 3, 0);
+    sectionGrid->addWidget(box("d1", kD1, &in_.d1, sections), 3, 1);
+    sectionGrid->addWidget(Label("d2(mm):", sections), 3, 2);
+    sectionGrid->addWidget(box("d2", kD2, &in_.d2, sections), 3, 3);
+
+    auto* flange = new QGroupBox(QStringLiteral("支托翼缘"), this);
+    auto* flangeGrid = new QGridLayout(flange);
+    flangeGrid->addWidget(Label("长lf (mm):", flange), 0, 0);
+    flangeGrid->addWidget(box("lf", kLf, &in_.lf, flange), 0, 1);
+    flangeGrid->addWidget(Label("宽wf (mm):", flange), 1, 0);
+    flangeGrid->addWidget(box("wf", kWf, &in_.wf, flange), 1, 1);
+    flangeGrid->addWidget(Label("厚tf (mm):", flange), 2, 0);
+    flangeGrid->addWidget(box("tf", kTf, &in_.tf, flange), 2, 1);
+
+    auto* web = new QGroupBox(QStringLiteral("支托腹板"), this);
+    auto* webGrid = new QGridLayout(web);
+    webGrid->addWidget(Label("高hw (mm):", web), 0, 0);
+    webGrid->addWidget(box("hw", kHw, &in_.hw, web), 0, 1);
+    webGrid->addWidget(Label("厚tw (mm):", web), 1, 0);
+    webGrid->addWidget(box("tw", kTw, &in_.tw, web), 1, 1);
+    webGrid->addWidget(Label("切角边长cl(mm):", web), 2, 0);
+    webGrid->addWidget(box("cl", kCl, &in_.cl, web), 2, 1);
+
+    auto* flangeWeld = new QGroupBox(QStringLiteral("支托翼缘与柱翼缘间焊缝"), this);
+    weldList_ = new ChoiceList(QStringLiteral("weld"), kWeldKinds, &weld_, flangeWeld);
+    auto* flangeWeldGrid = new QGridLayout(flangeWeld);
+    flangeWeldGrid->addWidget(Label("焊接方式:", flangeWeld), 0, 0);
+    flangeWeldGrid->addWidget(weldList_, 0, 1);
+    flangeWeldGrid->addWidget(Label("焊脚尺寸hf_H(mm):", flangeWeld), 1, 0);
+    flangeWeldGrid->addWidget(box("hfH", kLegs, &in_.hfH, flangeWeld), 1, 1);
+    flangeWeldGrid->addWidget(Label("强度增大系数β:", flangeWeld), 2, 0);
+    flangeWeldGrid->addWidget(box("betaF", kBetaF, &in_.betaF, flangeWeld), 2, 1);
+
+    auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
+    auto* webWeldGrid = new QGridLayout(webWeld);
+    webWeldGrid->addWidget(Label("焊脚尺寸hf_V(mm):", webWeld), 0, 0);
+    webWeldGrid->addWidget(box("hfV", kLegs, &in_.hfV, webWeld), 0, 1);
+
+    auto* force = new QGroupBox(QStringLiteral("梁端力:"), this);
+    auto* forceGrid = new QGridLayout(force);
+    forceGrid->addWidget(Label("V(kN):", force), 0, 0);
+    forceGrid->addWidget(box("V", kV, &in_.v, force), 0, 1);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(250, 250);
+    report_ = new ReportBox(this);
+    report_->setMinimumWidth(300);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(flange);
+    left->addWidget(web);
+    auto* right = new QVBoxLayout;
+    right->addWidget(flangeWeld);
+    right->addWidget(webWeld);
+    right->addWidget(force);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left);
+    middle->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(picture_, 1);
+    lower->addWidget(report_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sections);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    layout->addLayout(lower, 1);
+
+    connect(beamSeriesList_, &ChoiceList::chosen, this,
+            [this] { OnSeriesChanged(beamSeriesList_, beamList_); });
+    connect(columnSeriesList_, &ChoiceList::chosen, this,
+            [this] { OnSeriesChanged(columnSeriesList_, columnList_); });
+    connect(compute, &QPushButton::clicked, this, &CSeatedPinnedDlg::OnCompute);
+}
+
+void CSeatedPinnedDlg::OnInitDialog() {
+    for (ValueCombo* combo : boxes_) {
+        combo->SelectFirst();
+    }
+    gradeList_->Select(0);
+    betaAngleList_->Select(0);
+    weldList_->Select(0);
+    // The lists open on the wide-flange series, the beam list on the medium-flange sections
+    // with HM194x150 chosen, the column list on HW100x100.
+    beamSeriesList_->Select(0);
+    beamList_->SetItems(SeriesSections(1));
+    columnSeriesList_->Select(0);
+    columnList_->SetItems(SeriesSections(0));
+    picture_->SetPicture(QStringLiteral(":/pictures/seated_bracket.svg"));
+}
+
+void CSeatedPinnedDlg::OnSeriesChanged(ChoiceList* series, ChoiceList* sections) {
+    sections->SetItems(SeriesSections(series->currentIndex()));
+}
+
+void CSeatedPinnedDlg::OnCompute() {
+    const SeatedPinnedResult result = ComputeSeatedPinned(in_);
+    ShowOutcome(this, report_, result.report, result.notices);
+}
+
+} // namespace ferrolab

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include <tuple>
+
+#include "app/Commands.h"
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
+
+#include "calculators/joints/SeatedPinnedDlg.h"
+#include "tests/support/GuiHelpers.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
+
+using namespace ferrolab;
+using ferrolab::test::Child;
+using ferrolab::test::Choose;
+using ferrolab::test::Click;
+using ferrolab::test::Type;
+
+namespace {
+
+const char* const kOpeningReport =
+    " 焊缝σ_1:66.02N/mm2\r\n σ_2:129.62N/mm2\r\n σ_3:77.28N/mm2\r\n"
+    " 梁托翼缘1处 σ_Top:48.69N/mm2\r\n 梁托腹板最大剪力 τ:91.81N/mm2";
+
+class SeatedPinnedDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override { dlg.show(); }
+
+    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
+    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
+    std::vector<std::string> Items(QComboBox* box) {
+        std::vector<std::string> items;
+        for (int i = 0; i < box->count(); ++i) {
+            items.push_back(box->itemText(i).toStdString());
+        }
+        return items;
+    }
+    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
+    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
+
+    NoticeRecorder notices;
+    CSeatedPinnedDlg dlg;
+};
+
+TEST_F(SeatedPinnedDlgTest, OpensOnItsPresets) {
+    EXPECT_EQ(dlg.windowTitle(), "支托铰接");
+    // The opening text and the size of each preset list.
+    const std::tuple<const char*, const char*, int> boxes[] = {
+        {"d1", "10", 3}, {"d2", "35", 4},     {"lf", "80", 5}, {"wf", "75", 6},
+        {"tf", "8", 5},  {"hw", "100", 4},    {"tw", "7", 7},  {"cl", "6", 5},
+        {"hfH", "6", 5}, {"betaF", "1.0", 2}, {"hfV", "6", 5}, {"V", "50.00", 4},
+    };
+    for (const auto& [name, text, count] : boxes) {
+        EXPECT_EQ(Box(name)->currentText().toStdString(), text) << name;
+        EXPECT_EQ(Box(name)->count(), count) << name;
+    }
+    EXPECT_EQ(Items(Box("wf")).back(), "300");
+    EXPECT_EQ(Items(Box("tw")).back(), "13");
+    EXPECT_EQ(Items(List("grade")), (std::vector<std::string>{"Q235", "Q345", "Q390", "Q420"}));
+    EXPECT_EQ(Items(List("betaAngle")), (std::vector<std::string>{"0", "90"}));
+    EXPECT_EQ(Items(List("weld")), (std::vector<std::string>{"双面角焊缝"}));
+    const std::vector<std::string> series = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列",
+                                             "马钢窄翼缘HN系列", "热轧普通工字钢", "焊接工字形"};
+    EXPECT_EQ(Items(List("beamSeries")), series);
+    EXPECT_EQ(Items(List("columnSeries")), series);
+    EXPECT_EQ(List("beam")->SelectedText(), "HM194x150");
+    EXPECT_EQ(List("column")->SelectedText(), "HW100x100");
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/seated_bracket.svg");
+    EXPECT_TRUE(Report().empty());
+}
+
+TEST_F(SeatedPinnedDlgTest, SeriesPickRefillsItsSectionList) {
+    Choose(List("beamSeries"), 2);
+    EXPECT_EQ(List("beam")->count(), 25);
+    EXPECT_EQ(List("beam")->SelectedText(), "HN175x90");
+    Choose(List("columnSeries"), 1);
+    EXPECT_EQ(List("column")->count(), 11);
+    EXPECT_EQ(List("column")->SelectedText(), "HM194x150");
+    // The rolled I-beam and welded series offer no section.
+    Choose(List("columnSeries"), 3);
+    EXPECT_EQ(List("column")->count(), 0);
+    Choose(List("beamSeries"), 4);
+    EXPECT_EQ(List("beam")->count(), 0);
+    Compute(); // nothing of the sections enters the check
+    EXPECT_EQ(Report(), kOpeningReport);
+}
+
+TEST_F(SeatedPinnedDlgTest, TypedAndChosenValuesReachTheReport) {
+    Compute();
+    EXPECT_EQ(Report(), kOpeningReport);
+    Compute();
+    EXPECT_EQ(Report(), kOpeningReport);
+    // The larger bracket of the unit test, entered through the boxes.
+    Choose(Box("wf"), 2);
+    Choose(Box("tf"), 2);
+    Choose(Box("hw"), 2);
+    Choose(Box("tw"), 3);
+    Choose(Box("cl"), 2);
+    Choose(Box("hfH"), 2);
+    Type(Box("hfV"), "7mm");
+    Type(Box("d1"), "15");
+    Choose(Box("d2"), 1);
+    Choose(Box("V"), 2);
+    Choose(List("grade"), 1);
+    Choose(List("betaAngle"), 1);
+    Choose(Box("betaF"), 1);
+    Compute();
+    EXPECT_EQ(Report(), " 焊缝σ_1:39.97N/mm2\r\n σ_2:117.81N/mm2\r\n σ_3:88.83N/mm2\r\n"
+                        " 梁托翼缘1处 σ_Top:33.25N/mm2\r\n 梁托腹板最大剪力 τ:97.77N/mm2");
+    EXPECT_TRUE(notices.notices().empty());
+    test::SaveScreenshot(&dlg, "seated-joint-dialog");
+}
+
+TEST_F(SeatedPinnedDlgTest, RefusalKeepsThePreviousReport) {
+    Compute();
+    Type(Box("wf"), "12");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 1u);
+    EXPECT_EQ(notices.notices()[0].caption, "输入错误");
+    EXPECT_EQ(notices.notices()[0].icon, NoticeIcon::Error);
+    EXPECT_EQ(Report(), kOpeningReport);
+    Type(Box("wf"), "75");
+    Type(Box("hfV"), "");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 2u);
+    EXPECT_EQ(notices.notices()[1].text, "焊脚尺寸hf_H和hf_V必须大于0");
+    EXPECT_EQ(Report(), kOpeningReport);
+}
+
+// "节点设计" > "梁柱连接" > "支托铰接" (command 32807) opens the dialog from its opening state.
+TEST(SeatedPinnedMenu, OpensFromTheMainMenu) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    for (int run = 0; run < 2; ++run) {
+        QString caption, wf;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            caption = modal->windowTitle();
+            wf = modal->findChild<ValueCombo*>("wf")->currentText();
+            Type(modal->findChild<ValueCombo*>("wf"), "300"); // gone at the next opening
+            modal->close();
+        });
+        app.mainFrame()->ActionFor(cmd::kSeatedJoint)->trigger();
+        EXPECT_EQ(caption, "支托铰接");
+        EXPECT_EQ(wf, "75");
+    }
+}
+
+} // namespace
