@@ -13,6 +13,8 @@
 #include "app/MainMenu.h"
 #include "app/Shell.h"
 #include "calculators/materials/DesignValuesDlg.h"
+#include "calculators/members/ColumnLengthFactorDlg.h"
+#include "calculators/seismic/SeismicCoefficientDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -31,6 +33,8 @@ using Handler = void (*)(QWidget*);
 const std::map<int, Handler>& CalculatorHandlers() {
     static const std::map<int, Handler> handlers = {
         {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
+        {cmd::kEffectiveLength, &RunDialog<CColumnLengthFactorDlg>},
+        {cmd::kSeismicCurve, &RunDialog<CSeismicCoefficientDlg>},
     };
     return handlers;
 }

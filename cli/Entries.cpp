@@ -7,6 +7,8 @@ const std::vector<Entry>& AllEntries() {
         BuiltUpSectionEntry(),
         SectionEntry(),
         DesignValuesEntry(),
+        ColumnLengthFactorEntry(),
+        SeismicEntry(),
     };
     return entries;
 }

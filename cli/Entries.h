@@ -8,5 +8,7 @@ namespace ferrolab::cli {
 Entry BuiltUpSectionEntry();
 Entry SectionEntry();
 Entry DesignValuesEntry();
+Entry ColumnLengthFactorEntry();
+Entry SeismicEntry();
 
 } // namespace ferrolab::cli

@@ -144,6 +144,8 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kOnlineHelp,
         cmd::kBuiltUpSection,
         cmd::kDesignValues,
+        cmd::kEffectiveLength,
+        cmd::kSeismicCurve,
     };
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {
         std::vector<Item> items;
