@@ -3,6 +3,7 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
+    // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
         SectionEntry(),
@@ -10,6 +11,7 @@ const std::vector<Entry>& AllEntries() {
         ColumnLengthFactorEntry(),
         SeismicEntry(),
     };
+    // clang-format on
     return entries;
 }
 

@@ -97,8 +97,7 @@ ColumnLengthFactorResult ComputeColumnLengthFactor(const ColumnLengthFactorInput
             InputError("柱上端的线刚度比 K1 不能为负数（K1 = 0 表示柱上端与横梁铰接）"));
     }
     if (!(input.k2 >= 0) || !std::isfinite(input.k2)) {
-        r.notices.push_back(
-            InputError("柱下端的线刚度比 K2 不能为负数（K2 = 0 表示柱下端铰接）"));
+        r.notices.push_back(InputError("柱下端的线刚度比 K2 不能为负数（K2 = 0 表示柱下端铰接）"));
     }
     if (!r.notices.empty()) {
         return r;

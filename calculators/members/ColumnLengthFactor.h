@@ -39,8 +39,8 @@ struct ColumnLengthFactorInput {
 };
 
 struct ColumnLengthFactorResult {
-    double mu = 0;      // +infinity for a sway column hinged at both ends
-    double k1 = 0;      // the ratios used (at most kLargestStiffnessRatio)
+    double mu = 0; // +infinity for a sway column hinged at both ends
+    double k1 = 0; // the ratios used (at most kLargestStiffnessRatio)
     double k2 = 0;
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;

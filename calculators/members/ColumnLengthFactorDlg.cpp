@@ -16,7 +16,7 @@ namespace ferrolab {
 namespace {
 
 // The upper column's list: one plain text item per property, edited in place.
-const char* const kUpperColumnItems[] = {"编号", "翼缘宽", "翼缘厚", "腹板宽",
+const char* const kUpperColumnItems[] = {"编号",   "翼缘宽", "翼缘厚", "腹板宽",
                                          "腹板厚", "EI",     "长度"};
 
 // The stiffness ratios of the tables D-1 and D-2.
@@ -80,6 +80,8 @@ void CColumnLengthFactorDlg::BuildControls() {
     k2Box_ = new ValueCombo(QStringLiteral("k2"), kRatioPresets, &k2_, frame);
     frameGroup_ = new RadioGroup(QStringLiteral("框架类型"), QStringLiteral("frame"),
                                  FrameKindEntries(), &frame_, frame, Qt::Horizontal);
+    // The two buttons at their own width, side by side.
+    static_cast<QBoxLayout*>(frameGroup_->layout())->addStretch(1);
     QPushButton* compute = MakeComputeButton(frame);
     report_ = new ReportBox(frame);
     report_->setMinimumHeight(130);
@@ -118,7 +120,7 @@ void CColumnLengthFactorDlg::BuildControls() {
     layout->addWidget(upper);
     layout->addLayout(middle, 1);
     layout->addWidget(lower);
-    resize(640, 560);
+    resize(720, 560);
 
     connect(select, &QPushButton::clicked, this, &CColumnLengthFactorDlg::OnSelectSection);
     connect(compute, &QPushButton::clicked, this, &CColumnLengthFactorDlg::OnCompute);

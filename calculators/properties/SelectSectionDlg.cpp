@@ -34,6 +34,7 @@ QComboBox* PlateBox(const char* name, const std::vector<const char*>& presets, Q
         box->addItem(QString::fromUtf8(preset));
     }
     box->setCurrentIndex(-1);
+    box->setMinimumWidth(120);
     return box;
 }
 

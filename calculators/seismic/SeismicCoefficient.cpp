@@ -111,8 +111,7 @@ SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput
         r.alpha.push_back(std::pow(tg / period(i), gamma) * eta2 * alphaMax);
     }
     for (int i = r.nCurve; i < r.nEnd; ++i) {
-        r.alpha.push_back((std::pow(0.2, gamma) * eta2 - r.eta1 * (period(i) - 5 * tg)) *
-                          alphaMax);
+        r.alpha.push_back((std::pow(0.2, gamma) * eta2 - r.eta1 * (period(i) - 5 * tg)) * alphaMax);
     }
 
     std::string report;

@@ -43,7 +43,7 @@ struct SeismicCoefficientResult {
     // before nCurve, the straight descent before nEnd (each by truncation of a period over Δt).
     int nRise = 0, nPlateau = 0, nCurve = 0, nEnd = 0;
     double dt = 0;
-    std::vector<double> alpha; // α[i] at T = i*Δt
+    std::vector<double> alpha;         // α[i] at T = i*Δt
     std::optional<std::string> report; // α[i] "%.7f" a line; absent when the input was refused
     std::vector<Notice> notices;
 };

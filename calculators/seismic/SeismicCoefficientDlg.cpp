@@ -20,7 +20,8 @@ CSeismicCoefficientDlg::CSeismicCoefficientDlg(QWidget* parent) : QDialog(parent
 }
 
 void CSeismicCoefficientDlg::BuildControls() {
-    alphaMaxList_ = new ChoiceList(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMaxIndex_, this);
+    alphaMaxList_ =
+        new ChoiceList(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMaxIndex_, this);
     zetaList_ = new ChoiceList(QStringLiteral("zeta"), DampingRatioEntries(), &zetaIndex_, this);
     siteList_ = new ChoiceList(QStringLiteral("site"), SiteClassEntries(), &site_, this);
     groupList_ = new ChoiceList(QStringLiteral("group"), DesignGroupEntries(), &group_, this);
@@ -64,9 +65,8 @@ void CSeismicCoefficientDlg::BuildControls() {
     layout->addWidget(curve_, 1);
 
     // The numeric lists store the number of the chosen entry, the others its index.
-    connect(alphaMaxList_, &ChoiceList::chosen, this, [this] {
-        alphaMax_ = TextToDouble(alphaMaxList_->SelectedText());
-    });
+    connect(alphaMaxList_, &ChoiceList::chosen, this,
+            [this] { alphaMax_ = TextToDouble(alphaMaxList_->SelectedText()); });
     connect(zetaList_, &ChoiceList::chosen, this,
             [this] { zeta_ = TextToDouble(zetaList_->SelectedText()); });
     connect(dtList_, &ChoiceList::chosen, this,

@@ -70,8 +70,10 @@ void CSpectrumCurve::paintEvent(QPaintEvent*) {
     // Axes with arrow heads and titles.
     painter.drawLine(QPointF(plot.left, plot.bottom), QPointF(plot.right + 10, plot.bottom));
     painter.drawLine(QPointF(plot.left, plot.bottom), QPointF(plot.left, plot.top - 12));
-    painter.drawLine(QPointF(plot.right + 10, plot.bottom), QPointF(plot.right + 4, plot.bottom - 3));
-    painter.drawLine(QPointF(plot.right + 10, plot.bottom), QPointF(plot.right + 4, plot.bottom + 3));
+    painter.drawLine(QPointF(plot.right + 10, plot.bottom),
+                     QPointF(plot.right + 4, plot.bottom - 3));
+    painter.drawLine(QPointF(plot.right + 10, plot.bottom),
+                     QPointF(plot.right + 4, plot.bottom + 3));
     painter.drawLine(QPointF(plot.left, plot.top - 12), QPointF(plot.left - 3, plot.top - 6));
     painter.drawLine(QPointF(plot.left, plot.top - 12), QPointF(plot.left + 3, plot.top - 6));
     const QString periodTitle = QString::fromStdString(plot.periodTitle);
@@ -86,8 +88,8 @@ void CSpectrumCurve::paintEvent(QPaintEvent*) {
     // Tg and 5Tg.
     if (plot.marked) {
         painter.setPen(QPen(QColor(120, 120, 120), 1, Qt::DashLine));
-        for (const auto& [x, text] : {std::pair{plot.tgX, plot.tgLabel},
-                                      std::pair{plot.fiveTgX, plot.fiveTgLabel}}) {
+        for (const auto& [x, text] :
+             {std::pair{plot.tgX, plot.tgLabel}, std::pair{plot.fiveTgX, plot.fiveTgLabel}}) {
             painter.drawLine(QPointF(x, plot.top), QPointF(x, plot.bottom));
             painter.drawText(QPointF(x + 3, plot.top + metrics.ascent()),
                              QString::fromStdString(text));

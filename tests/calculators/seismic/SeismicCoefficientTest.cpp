@@ -269,8 +269,8 @@ TEST(SpectrumPlot, MarksTgAndFiveTg) {
     EXPECT_NEAR(plot.branches[2].front().x, plot.tgX, 1e-9);
     EXPECT_NEAR(plot.branches[3].front().x, plot.fiveTgX, 1e-9);
 
-    const SpectrumPlot largest = PlotSpectrum(ComputeSeismicCoefficient({1.40, 0.05, 3, 2, 0.01}),
-                                              656, 366);
+    const SpectrumPlot largest =
+        PlotSpectrum(ComputeSeismicCoefficient({1.40, 0.05, 3, 2, 0.01}), 656, 366);
     EXPECT_EQ(largest.tgLabel, "Tg=0.90");
     EXPECT_EQ(largest.fiveTgLabel, "5Tg=4.50");
     EXPECT_EQ(largest.coefficients, "η1=0.02000  η2=1.00000  γ=0.90000");
@@ -339,8 +339,7 @@ TEST_F(SeismicRunner, AWriteFailureGoesToStandardErrorWithStatus2) {
     const fs::path target = fs::current_path() / "plain" / "table.txt";
     const test::CliRun run = test::Call({"seismic", "file=plain/table.txt"});
     EXPECT_EQ(run.status, cli::kExitRefused);
-    EXPECT_EQ(run.err,
-              "提示: 无法写入文件 " + target.string() + "，地震影响系数表没有保存。\n");
+    EXPECT_EQ(run.err, "提示: 无法写入文件 " + target.string() + "，地震影响系数表没有保存。\n");
     // The list is printed all the same, as the dialog fills its box.
     EXPECT_EQ(run.out, cli::ToUnixLines(*Defaults().report));
 }
