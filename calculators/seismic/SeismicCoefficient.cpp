@@ -138,12 +138,18 @@ std::optional<Notice> WriteTextFileAtomically(const std::string& path, const std
     const Notice failure{"无法写入文件 " + path + "，地震影响系数表没有保存。", "提示",
                          NoticeIcon::Warning};
     const fs::path target(path);
+    std::error_code ec;
+    // An earlier table the user has made read-only stays as it is.
+    const fs::file_status existing = fs::status(target, ec);
+    if (!ec && fs::exists(existing) &&
+        (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return failure;
+    }
 
     // A temporary name beside the target that is not in use yet.
     std::random_device seed;
     std::mt19937 random(seed());
     fs::path temporary;
-    std::error_code ec;
     for (int attempt = 0; attempt < 8; ++attempt) {
         fs::path candidate = target;
         candidate += ".tmp" + std::to_string(random() % 1000000u);

@@ -216,6 +216,15 @@ TEST_F(SpectrumFile, FailureNamesThePathAndLeavesNothingBehind) {
         EXPECT_EQ(failure->caption, "提示");
         EXPECT_EQ(failure->icon, NoticeIcon::Warning);
     }
+    // A table made read-only is kept, whoever runs the program.
+    const fs::path kept = Root() / kSpectrumFileName;
+    std::ofstream(kept) << "kept";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(WriteTextFileAtomically(kept.string(), "table"));
+    EXPECT_EQ(ReadFile(kept), "kept");
+    fs::permissions(kept, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(DirectoryEntries(Root()),
+              (std::vector<std::string>{kSpectrumFileName, "plain", "taken"}));
     EXPECT_EQ(ReadFile(Root() / "plain"), "not a directory");
     EXPECT_EQ(DirectoryEntries(Root() / "taken"), std::vector<std::string>{kSpectrumFileName});
     EXPECT_TRUE(fs::is_empty(Root() / "taken" / kSpectrumFileName));
