@@ -10,6 +10,7 @@
 
 #include "calculators/members/ColumnLengthFactor.h"
 #include "calculators/properties/SelectSectionDlg.h"
+#include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
 namespace ferrolab {
@@ -23,6 +24,10 @@ const char* const kUpperColumnItems[] = {"编号",   "翼缘宽", "翼缘厚", "
 const std::vector<const char*> kRatioPresets = {"0.00", "0.05", "0.10", "0.20", "0.30",
                                                 "0.40", "0.50", "1.00", "2.00", "3.00",
                                                 "4.00", "5.00", "10.00"};
+
+// The column in its storey, buckling without and with sway of the frame.
+const char* const kFramePictures[] = {":/pictures/column_length_nosway.svg",
+                                      ":/pictures/column_length_sway.svg"};
 
 QGroupBox* MemberGroup(const char* title, const char* name, QWidget* parent) {
     auto* group = new QGroupBox(QString::fromUtf8(title), parent);
@@ -91,9 +96,17 @@ void CColumnLengthFactorDlg::BuildControls() {
     ratios->addWidget(new QLabel(QStringLiteral("柱下端线刚度比 K2:"), frame), 1, 0);
     ratios->addWidget(k2Box_, 1, 1);
     ratios->addWidget(compute, 0, 2, 2, 1);
+    picture_ = new CBitmapPreview(frame);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setFixedSize(110, 132);
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(ratios);
+    inputs->addWidget(frameGroup_);
+    auto* upperPart = new QHBoxLayout;
+    upperPart->addWidget(picture_);
+    upperPart->addLayout(inputs, 1);
     auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addLayout(ratios);
-    frameLayout->addWidget(frameGroup_);
+    frameLayout->addLayout(upperPart);
     frameLayout->addWidget(report_, 1);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -123,6 +136,8 @@ void CColumnLengthFactorDlg::BuildControls() {
     resize(720, 560);
 
     connect(select, &QPushButton::clicked, this, &CColumnLengthFactorDlg::OnSelectSection);
+    connect(frameGroup_, &RadioGroup::chosen, this,
+            [this](int kind) { picture_->SetPicture(QString::fromLatin1(kFramePictures[kind])); });
     connect(compute, &QPushButton::clicked, this, &CColumnLengthFactorDlg::OnCompute);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -137,6 +152,7 @@ void CColumnLengthFactorDlg::OnInitDialog() {
     k1Box_->SelectFirst();
     k2Box_->SelectFirst();
     frameGroup_->CheckFromMember();
+    picture_->SetPicture(QString::fromLatin1(kFramePictures[frame_]));
 }
 
 void CColumnLengthFactorDlg::OnSelectSection() {

@@ -12,6 +12,7 @@ namespace ferrolab {
 class ValueCombo;
 class RadioGroup;
 class ReportBox;
+class CBitmapPreview;
 
 class CColumnLengthFactorDlg : public QDialog {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     ValueCombo* k2Box_ = nullptr;
     RadioGroup* frameGroup_ = nullptr;
     ReportBox* report_ = nullptr;
+    CBitmapPreview* picture_ = nullptr;
 };
 
 } // namespace ferrolab

@@ -16,6 +16,7 @@
 #include "app/TrabekApp.h"
 #include "calculators/members/ColumnLengthFactorDlg.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 #include "ui/MessageBox.h"
 
@@ -110,7 +111,11 @@ TEST_F(ColumnLengthFactorDlgTest, LabelsEditInPlaceAndAFreshFormForgetsThem) {
 
 TEST_F(ColumnLengthFactorDlgTest, ComputeShowsMuOfTheChosenFrame) {
     Choose(Child<ValueCombo>(&dlg, "k1"), 7); // 1.00
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(),
+              ":/pictures/column_length_nosway.svg");
     Click(Child<QRadioButton>(&dlg, "frame_1"));
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(),
+              ":/pictures/column_length_sway.svg");
     Compute();
     // Table D-2, K1 = 1, K2 = 0 (hinged base): 2.3279.
     EXPECT_NE(Report().find("框架类型: 有侧移（表D-2）\r\n"), std::string::npos);
