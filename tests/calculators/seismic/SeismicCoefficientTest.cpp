@@ -9,6 +9,8 @@
 #include <locale>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "calculators/seismic/SeismicCoefficient.h"
 #include "calculators/seismic/SpectrumPlot.h"
 #include "engine/Format.h"
@@ -181,6 +183,18 @@ TEST_F(SpectrumFile, FailureNamesThePathAndLeavesNothingBehind) {
     EXPECT_EQ(DirectoryEntries(Root()),
               (std::vector<std::string>{kSpectrumFileName, "plain", "taken"}));
     fs::permissions(kept, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(SpectrumFile, AReadOnlyDirectoryGetsNoPartialFile) {
+    const fs::path locked = Root() / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    // Only where permissions bind (not for root) can the directory refuse the file.
+    if (access(locked.c_str(), W_OK) != 0) {
+        EXPECT_TRUE(WriteTextFileAtomically((locked / kSpectrumFileName).string(), "table"));
+        EXPECT_TRUE(fs::is_empty(locked));
+    }
+    fs::permissions(locked, fs::perms::owner_all);
 }
 
 // The default spectrum in a 656 x 366 widget: plot area x 56..638 (582 px for 6 s), y 26..326.
