@@ -110,6 +110,13 @@ ColumnLengthFactorResult ComputeColumnLengthFactor(const ColumnLengthFactorInput
     std::string report = "框架柱的计算长度系数 μ（GB50017-2003 附录D）\r\n";
     report += sway ? "框架类型: 有侧移（表D-2）\r\n" : "框架类型: 无侧移（表D-1）\r\n";
     report += "K1、K2: 相交于柱上端、柱下端的横梁线刚度之和与柱线刚度之和的比值\r\n";
+    // How the ratios are formed: far ends of the beams, beams hinged to the column, the base.
+    report += sway ? "注: 横梁远端铰接时横梁线刚度乘以0.5，远端嵌固时乘以2/3；"
+                     "横梁与柱铰接时取横梁线刚度为零；"
+                     "柱与基础铰接时取K2=0（平板支座可取0.1），刚接时取K2=10\r\n"
+                   : "注: 横梁远端铰接时横梁线刚度乘以1.5，远端嵌固时乘以2；"
+                     "横梁与柱铰接时取横梁线刚度为零；"
+                     "柱与基础铰接时取K2=0（平板支座可取0.1），刚接时取K2=10\r\n";
     report += RatioLine("K1", input.k1);
     report += RatioLine("K2", input.k2);
     report += sway ? "稳定方程: [36K1K2-(π/μ)^2]sin(π/μ)+6(K1+K2)(π/μ)cos(π/μ)=0\r\n"

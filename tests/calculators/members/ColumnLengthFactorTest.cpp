@@ -65,6 +65,9 @@ TEST(ColumnLengthFactor, ReportOfABracedColumnHingedAtItsBase) {
     EXPECT_EQ(*r.report, "框架柱的计算长度系数 μ（GB50017-2003 附录D）\r\n"
                          "框架类型: 无侧移（表D-1）\r\n"
                          "K1、K2: 相交于柱上端、柱下端的横梁线刚度之和与柱线刚度之和的比值\r\n"
+                         "注: 横梁远端铰接时横梁线刚度乘以1.5，远端嵌固时乘以2；"
+                         "横梁与柱铰接时取横梁线刚度为零；"
+                         "柱与基础铰接时取K2=0（平板支座可取0.1），刚接时取K2=10\r\n"
                          "K1 = 1.000\r\n"
                          "K2 = 0.000（铰接）\r\n"
                          "稳定方程: [(π/μ)^2+2(K1+K2)-4K1K2](π/μ)sin(π/μ)"
@@ -79,6 +82,8 @@ TEST(ColumnLengthFactor, RatiosAboveTenAreTakenAsTen) {
     ASSERT_TRUE(r.report);
     EXPECT_EQ(r.k1, 10);
     EXPECT_NE(r.report->find("框架类型: 有侧移（表D-2）\r\n"), std::string::npos);
+    EXPECT_NE(r.report->find("注: 横梁远端铰接时横梁线刚度乘以0.5，远端嵌固时乘以2/3；"),
+              std::string::npos);
     EXPECT_NE(r.report->find("K1 = 25.000（大于10，按10计算）\r\nK2 = 0.500\r\n"),
               std::string::npos);
     EXPECT_NE(r.report->find("稳定方程: [36K1K2-(π/μ)^2]sin(π/μ)+6(K1+K2)(π/μ)cos(π/μ)=0\r\n"),
