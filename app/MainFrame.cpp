@@ -23,9 +23,11 @@
 #include "calculators/members/BeamStabilityDlg.h"
 #include "calculators/members/ColdFormedAxialDlg.h"
 #include "calculators/members/ColdFormedBeamDlg.h"
+#include "calculators/members/ColumnLengthFactorDlg.h"
 #include "calculators/members/RolledChannelBeamDlg.h"
 #include "calculators/members/RolledIBeamPhiDlg.h"
 #include "calculators/properties/ColdFormedSectionDlg.h"
+#include "calculators/seismic/SeismicCoefficientDlg.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -57,6 +59,8 @@ const std::map<int, Handler>& CalculatorHandlers() {
         {cmd::kBoltGroup, &RunDialog<CBoltConnectionDlg>},
         {cmd::kSeatedJoint, &RunDialog<CSeatedPinnedDlg>},
         {cmd::kColumnBase, &RunDialog<CColumnBaseDlg>},
+        {cmd::kEffectiveLength, &RunDialog<CColumnLengthFactorDlg>},
+        {cmd::kSeismicCurve, &RunDialog<CSeismicCoefficientDlg>},
     };
     return handlers;
 }

@@ -24,6 +24,8 @@ const std::vector<Entry>& AllEntries() {
         BoltGroupEntry(),
         SeatedPinnedEntry(),
         ColumnBaseEntry(),
+        ColumnLengthFactorEntry(),
+        SeismicEntry(),
     };
     // clang-format on
     return entries;

@@ -22,5 +22,7 @@ Entry BoltCapacityEntry();
 Entry BoltGroupEntry();
 Entry SeatedPinnedEntry();
 Entry ColumnBaseEntry();
+Entry ColumnLengthFactorEntry();
+Entry SeismicEntry();
 
 } // namespace ferrolab::cli

@@ -41,6 +41,7 @@ void PrintUsage(std::ostream& err) {
            "       ferrolab-calc <id> --fields\n"
            "       ferrolab-calc <id> [field=value ...]\n"
            "       ferrolab-calc <id> value   (entries with a single field)\n"
+           "       ferrolab-calc <id> --switch [field=value ...]   (switches listed by --fields)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -55,6 +56,10 @@ const Entry* FindEntry(const std::string& id) {
 void PrintFields(const Entry& entry, std::ostream& out) {
     out << entry.id << ": " << entry.caption << '\n';
     for (const Field& field : entry.fields) {
+        if (field.flag) {
+            out << "  --" << field.name << "  " << field.help << '\n';
+            continue;
+        }
         out << "  " << field.name << '=' << field.defaultValue;
         if (!field.allowed.empty()) {
             out << "  (";
@@ -103,6 +108,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
+        const auto flag =
+            std::find_if(entry->fields.begin(), entry->fields.end(),
+                         [&](const Field& f) { return f.flag && arg == "--" + f.name; });
+        if (flag != entry->fields.end()) {
+            values[flag->name] = "1";
+            continue;
+        }
         // An entry with a single field also takes its value on its own ("section HW200x200").
         if (entry->fields.size() == 1 && arg.find('=') == std::string::npos) {
             arg = entry->fields.front().name + '=' + arg;
@@ -111,7 +123,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         const std::string name = eq == std::string::npos ? arg : arg.substr(0, eq);
         const auto field = std::find_if(entry->fields.begin(), entry->fields.end(),
                                         [&](const Field& f) { return f.name == name; });
-        if (eq == std::string::npos || field == entry->fields.end()) {
+        if (eq == std::string::npos || field == entry->fields.end() || field->flag) {
             err << "ferrolab-calc: unknown field '" << arg << "' for " << entry->id << '\n';
             PrintFields(*entry, err);
             return kExitUsage;

@@ -19,6 +19,9 @@ struct Field {
     std::string defaultValue;
     std::vector<std::string> allowed; // empty: any text (numbers are read like the dialog's boxes)
     std::string help;
+    // A switch: given on the command line as "--name" (its value is then "1"), never as
+    // name=value; defaultValue is its value when left out.
+    bool flag = false;
 };
 
 using FieldValues = std::map<std::string, std::string>;

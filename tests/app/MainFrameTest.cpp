@@ -158,6 +158,8 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kBoltGroup,
         cmd::kSeatedJoint,
         cmd::kColumnBase,
+        cmd::kEffectiveLength,
+        cmd::kSeismicCurve,
     };
     // clang-format on
     for (QAction* top : app.mainFrame()->menuBar()->actions()) {

@@ -1,0 +1,186 @@
+#include "calculators/seismic/SeismicCoefficient.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <locale>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+#include "engine/Format.h"
+
+namespace ferrolab {
+namespace {
+
+// GB50011-2001 table 5.1.4-2: rows design groups 1..3, columns site classes I..IV.
+constexpr double kTg[3][4] = {
+    {0.25, 0.35, 0.45, 0.65},
+    {0.30, 0.40, 0.55, 0.75},
+    {0.35, 0.45, 0.65, 0.90},
+};
+
+// The spectrum ends at 6 s.
+constexpr double kSpectrumEnd = 6.0;
+// The linear rise ends at 0.1 s.
+constexpr double kRiseEnd = 0.1;
+// Longest table built (a step finer than 6 microseconds is not a period step).
+constexpr double kMaxPoints = 1e6;
+
+int Truncated(double value) {
+    return static_cast<int>(std::trunc(value));
+}
+
+} // namespace
+
+const std::vector<const char*>& AlphaMaxEntries() {
+    static const std::vector<const char*> entries = {"0.04", "0.08", "0.16", "0.72", "1.40"};
+    return entries;
+}
+
+const std::vector<const char*>& DampingRatioEntries() {
+    static const std::vector<const char*> entries = {"0.02", "0.03", "0.04", "0.05"};
+    return entries;
+}
+
+const std::vector<const char*>& SiteClassEntries() {
+    static const std::vector<const char*> entries = {"I", "II", "III", "IV"};
+    return entries;
+}
+
+const std::vector<const char*>& DesignGroupEntries() {
+    static const std::vector<const char*> entries = {"第一组", "第二组", "第三组"};
+    return entries;
+}
+
+const std::vector<const char*>& PeriodStepEntries() {
+    static const std::vector<const char*> entries = {"0.01"};
+    return entries;
+}
+
+double CharacteristicPeriod(int group, int site) {
+    if (group < 0 || group > 2 || site < 0 || site > 3) {
+        return 0;
+    }
+    return kTg[group][site];
+}
+
+SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput& input) {
+    SeismicCoefficientResult r;
+    const double zeta = input.zeta;
+    const double dt = input.dt;
+    if (!(dt > 0) || !std::isfinite(dt) || kSpectrumEnd / dt > kMaxPoints) {
+        r.notices.push_back(InputError("取值步长必须是大于0的数"));
+        return r;
+    }
+    if (!(zeta >= 0) || !std::isfinite(zeta) || !(input.alphaMax >= 0) ||
+        !std::isfinite(input.alphaMax) || CharacteristicPeriod(input.group, input.site) == 0) {
+        r.notices.push_back(InputError("地震影响系数最大值、阻尼比、场地类别或设计地震分组不正确"));
+        return r;
+    }
+    const double alphaMax = input.alphaMax;
+
+    // Damping adjustments.
+    r.eta2 = 1 + (0.05 - zeta) / (0.06 + 1.7 * zeta);
+    if (r.eta2 < 0.55) {
+        r.eta2 = 0.55;
+    }
+    r.gamma = 0.9 + (0.05 - zeta) / (0.5 + 5 * zeta);
+    r.eta1 = 0.02 + (0.05 - zeta) / 8;
+    r.tg = CharacteristicPeriod(input.group, input.site);
+    r.dt = dt;
+
+    r.nRise = Truncated(kRiseEnd / dt);
+    r.nPlateau = Truncated(r.tg / dt);
+    r.nCurve = 5 * r.nPlateau;
+    r.nEnd = Truncated(kSpectrumEnd / dt);
+
+    const double eta2 = r.eta2;
+    const double gamma = r.gamma;
+    const double tg = r.tg;
+    auto period = [dt](int i) { return static_cast<double>(i) * dt; };
+    r.alpha.reserve(static_cast<std::size_t>(std::max(r.nEnd, r.nCurve)));
+    for (int i = 0; i < r.nRise; ++i) {
+        r.alpha.push_back((0.45 + 10 * (eta2 - 0.45) * period(i)) * alphaMax);
+    }
+    for (int i = r.nRise; i < r.nPlateau; ++i) {
+        r.alpha.push_back(eta2 * alphaMax);
+    }
+    for (int i = r.nPlateau; i < r.nCurve; ++i) {
+        r.alpha.push_back(std::pow(tg / period(i), gamma) * eta2 * alphaMax);
+    }
+    for (int i = r.nCurve; i < r.nEnd; ++i) {
+        r.alpha.push_back((std::pow(0.2, gamma) * eta2 - r.eta1 * (period(i) - 5 * tg)) * alphaMax);
+    }
+
+    std::string report;
+    report.reserve(r.alpha.size() * 12);
+    for (const double a : r.alpha) {
+        report += FormatNumber("%.7f", a);
+        report += "\r\n";
+    }
+    r.report = std::move(report);
+    return r;
+}
+
+std::string FormatSpectrumTable(const std::vector<double>& alpha, double dt) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    for (std::size_t i = 0; i < alpha.size(); ++i) {
+        out << alpha[i] << '\t' << static_cast<double>(i) * dt << "\r\n";
+    }
+    return out.str();
+}
+
+std::optional<Notice> WriteTextFileAtomically(const std::string& path, const std::string& text) {
+    namespace fs = std::filesystem;
+    const Notice failure{"无法写入文件 " + path + "，地震影响系数表没有保存。", "提示",
+                         NoticeIcon::Warning};
+    const fs::path target(path);
+    std::error_code ec;
+    // An earlier table the user has made read-only stays as it is.
+    const fs::file_status existing = fs::status(target, ec);
+    if (!ec && fs::exists(existing) &&
+        (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return failure;
+    }
+
+    // A temporary name beside the target that is not in use yet.
+    std::random_device seed;
+    std::mt19937 random(seed());
+    fs::path temporary;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        fs::path candidate = target;
+        candidate += ".tmp" + std::to_string(random() % 1000000u);
+        if (!fs::exists(candidate, ec) && !ec) {
+            temporary = candidate;
+            break;
+        }
+    }
+    if (temporary.empty()) {
+        return failure;
+    }
+
+    bool written = false;
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (file) {
+            file.write(text.data(), static_cast<std::streamsize>(text.size()));
+            file.flush();
+            written = static_cast<bool>(file);
+            file.close();
+            written = written && !file.fail();
+        }
+    }
+    if (written) {
+        fs::rename(temporary, target, ec);
+        if (!ec) {
+            return std::nullopt;
+        }
+    }
+    fs::remove(temporary, ec);
+    return failure;
+}
+
+} // namespace ferrolab

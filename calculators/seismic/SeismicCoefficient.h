@@ -1,0 +1,65 @@
+#pragma once
+// Seismic influence coefficient α of the design response spectrum (GB50011-2001, 5.1.5),
+// tabulated against the natural period T from 0 up to 6 s at a fixed step:
+//   0 <= T < 0.1 s     linear rise from 0.45αmax to η2αmax
+//   0.1 s <= T < Tg    plateau η2αmax
+//   Tg <= T < 5Tg      curved descent (Tg/T)^γ η2αmax
+//   5Tg <= T < 6 s     straight descent [0.2^γ η2 - η1(T - 5Tg)]αmax
+// The damping ratio ζ sets η1 (slope of the straight descent), η2 (damping adjustment, not
+// below 0.55) and γ (decay exponent); the characteristic period Tg comes from the design group
+// and the site class (table 5.1.4-2).
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Notice.h"
+
+namespace ferrolab {
+
+inline constexpr const char* kSeismicCaption = "地震影响系数";
+// The table file, written into the current directory.
+inline constexpr const char* kSpectrumFileName = "ResponseSpectrum.txt";
+
+// The dialog's lists, in their order; item 0 is the opening choice.
+const std::vector<const char*>& AlphaMaxEntries();     // "0.04" ... "1.40"
+const std::vector<const char*>& DampingRatioEntries(); // "0.02" ... "0.05"
+const std::vector<const char*>& SiteClassEntries();    // "I" ... "IV"
+const std::vector<const char*>& DesignGroupEntries();  // "第一组" ... "第三组"
+const std::vector<const char*>& PeriodStepEntries();   // "0.01"
+
+struct SeismicCoefficientInput {
+    double alphaMax = 0.04; // αmax
+    double zeta = 0.02;     // damping ratio ζ
+    int site = 0;           // site class I..IV as 0..3
+    int group = 0;          // design group 第一组..第三组 as 0..2
+    double dt = 0.01;       // period step Δt, s
+};
+
+struct SeismicCoefficientResult {
+    double eta1 = 0, eta2 = 0, gamma = 0;
+    double tg = 0; // characteristic period, s
+    // Point counts: the rise ends before nRise, the plateau before nPlateau, the curved descent
+    // before nCurve, the straight descent before nEnd (each by truncation of a period over Δt).
+    int nRise = 0, nPlateau = 0, nCurve = 0, nEnd = 0;
+    double dt = 0;
+    std::vector<double> alpha;         // α[i] at T = i*Δt
+    std::optional<std::string> report; // α[i] "%.7f" a line; absent when the input was refused
+    std::vector<Notice> notices;
+};
+
+// Tg (s) of a design group (0..2) and site class (0..3); 0 outside the table.
+double CharacteristicPeriod(int group, int site);
+
+SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput& input);
+
+// The table file's text: α, a tab and T = i*Δt on each line, both in the default stream form
+// (six significant digits, no trailing zeros, decimal point whatever the locale), "\r\n" ends.
+std::string FormatSpectrumTable(const std::vector<double>& alpha, double dt);
+
+// Writes text to path completely or not at all: into a temporary file beside it, which then
+// replaces the target. On failure nothing new is left behind, an earlier file at path is
+// unchanged, and the notice (caption "提示") names the path.
+std::optional<Notice> WriteTextFileAtomically(const std::string& path, const std::string& text);
+
+} // namespace ferrolab

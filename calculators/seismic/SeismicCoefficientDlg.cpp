@@ -1,0 +1,112 @@
+#include "calculators/seismic/SeismicCoefficientDlg.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "calculators/seismic/SpectrumCurve.h"
+#include "engine/TextToNumber.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+
+CSeismicCoefficientDlg::CSeismicCoefficientDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("seismicCoefficientDlg"));
+    setWindowTitle(QString::fromUtf8(kSeismicCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CSeismicCoefficientDlg::BuildControls() {
+    alphaMaxList_ =
+        new ChoiceList(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMaxIndex_, this);
+    zetaList_ = new ChoiceList(QStringLiteral("zeta"), DampingRatioEntries(), &zetaIndex_, this);
+    siteList_ = new ChoiceList(QStringLiteral("site"), SiteClassEntries(), &site_, this);
+    groupList_ = new ChoiceList(QStringLiteral("group"), DesignGroupEntries(), &group_, this);
+    dtList_ = new ChoiceList(QStringLiteral("dt"), PeriodStepEntries(), &dtIndex_, this);
+
+    auto* inputs = new QGridLayout;
+    int row = 0;
+    auto addRow = [&](const char* text, QWidget* list) {
+        inputs->addWidget(new QLabel(QString::fromUtf8(text), this), row, 0);
+        inputs->addWidget(list, row, 1);
+        ++row;
+    };
+    addRow("地震影响系数最大值αmax:", alphaMaxList_);
+    addRow("阻尼比:", zetaList_);
+    addRow("场地类别:", siteList_);
+    addRow("设计地震分组:", groupList_);
+    addRow("取值步长(s):", dtList_);
+
+    QPushButton* compute = MakeComputeButton(this);
+    compute->setDefault(true);
+    QPushButton* cancel = MakeCancelButton(this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compute);
+    buttons->addWidget(cancel);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(inputs);
+    left->addStretch(1);
+    left->addLayout(buttons);
+
+    report_ = new ReportBox(this);
+    report_->setMinimumWidth(130);
+    report_->setMaximumWidth(170);
+    curve_ = new CSpectrumCurve(this);
+    curve_->setObjectName(QStringLiteral("curve"));
+    curve_->setMinimumSize(420, 300);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addWidget(report_);
+    layout->addWidget(curve_, 1);
+
+    // The numeric lists store the number of the chosen entry, the others its index.
+    connect(alphaMaxList_, &ChoiceList::chosen, this,
+            [this] { alphaMax_ = TextToDouble(alphaMaxList_->SelectedText()); });
+    connect(zetaList_, &ChoiceList::chosen, this,
+            [this] { zeta_ = TextToDouble(zetaList_->SelectedText()); });
+    connect(dtList_, &ChoiceList::chosen, this,
+            [this] { dt_ = TextToDouble(dtList_->SelectedText()); });
+    connect(compute, &QPushButton::clicked, this, &CSeismicCoefficientDlg::OnCompute);
+}
+
+void CSeismicCoefficientDlg::OnInitDialog() {
+    for (ChoiceList* list : {alphaMaxList_, zetaList_, siteList_, groupList_, dtList_}) {
+        list->Select(0);
+    }
+    alphaMax_ = TextToDouble(alphaMaxList_->SelectedText());
+    zeta_ = TextToDouble(zetaList_->SelectedText());
+    dt_ = TextToDouble(dtList_->SelectedText());
+}
+
+QString CSeismicCoefficientDlg::TablePath() const {
+    return QDir::toNativeSeparators(QDir::current().absoluteFilePath(tablePath_));
+}
+
+void CSeismicCoefficientDlg::OnCompute() {
+    SeismicCoefficientInput in;
+    in.alphaMax = alphaMax_;
+    in.zeta = zeta_;
+    in.site = site_;
+    in.group = group_;
+    in.dt = dt_;
+    SeismicCoefficientResult result = ComputeSeismicCoefficient(in);
+    if (!result.report) {
+        ShowNotices(this, result.notices);
+        return;
+    }
+    result_ = std::move(result);
+    report_->SetReport(*result_.report);
+    curve_->SetResult(result_);
+    const std::optional<Notice> failure = WriteTextFileAtomically(
+        TablePath().toStdString(), FormatSpectrumTable(result_.alpha, result_.dt));
+    if (failure) {
+        ShowNotice(this, *failure);
+    }
+}
+
+} // namespace ferrolab

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/Commands.h"
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
+#include "calculators/seismic/SeismicCoefficientDlg.h"
+#include "calculators/seismic/SpectrumCurve.h"
+#include "tests/support/GuiHelpers.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
+
+using namespace ferrolab;
+using ferrolab::test::Child;
+using ferrolab::test::Choose;
+using ferrolab::test::Click;
+namespace test = ferrolab::test;
+
+namespace {
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class SeismicCoefficientDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        dlg.SetTablePath(dir.filePath("ResponseSpectrum.txt"));
+        dlg.show();
+    }
+
+    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
+    QStringList ReportLines() {
+        return QString::fromStdString(Child<ReportBox>(&dlg, "report")->Report())
+            .split("\r\n", Qt::SkipEmptyParts);
+    }
+    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
+    SpectrumPlot Plot() { return Child<CSpectrumCurve>(&dlg, "curve")->Plot(); }
+
+    QTemporaryDir dir;
+    NoticeRecorder notices;
+    CSeismicCoefficientDlg dlg;
+};
+
+TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
+    EXPECT_EQ(dlg.windowTitle(), "地震影响系数");
+    const std::pair<const char*, QStringList> lists[] = {
+        {"alphaMax", {"0.04", "0.08", "0.16", "0.72", "1.40"}},
+        {"zeta", {"0.02", "0.03", "0.04", "0.05"}},
+        {"site", {"I", "II", "III", "IV"}},
+        {"group", {"第一组", "第二组", "第三组"}},
+        {"dt", {"0.01"}},
+    };
+    for (const auto& [name, items] : lists) {
+        EXPECT_EQ(Items(List(name)), items) << name;
+        EXPECT_EQ(List(name)->currentIndex(), 0) << name;
+    }
+    EXPECT_EQ(std::vector<double>({dlg.alphaMax(), dlg.zeta(), dlg.dt()}),
+              std::vector<double>({0.04, 0.02, 0.01}));
+    QStringList labels;
+    for (const QLabel* label : dlg.findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    EXPECT_EQ(labels, (QStringList{"地震影响系数最大值αmax:", "阻尼比:", "场地类别:",
+                                   "设计地震分组:", "取值步长(s):"}));
+    EXPECT_TRUE(Child<QPushButton>(&dlg, "computeButton")->isDefault());
+    EXPECT_TRUE(ReportLines().isEmpty());
+    EXPECT_FALSE(Plot().marked);
+}
+
+TEST_F(SeismicCoefficientDlgTest, EachComputeRefillsTheListRedrawsTheCurveAndRewritesTheTable) {
+    Compute();
+    QStringList lines = ReportLines();
+    ASSERT_EQ(lines.size(), 600);
+    EXPECT_EQ(lines[0], "0.0180000");
+    EXPECT_EQ(lines[10], "0.0527660");
+    EXPECT_TRUE(notices.notices().empty());
+    QByteArray table = ReadAll(dir.filePath("ResponseSpectrum.txt"));
+    EXPECT_TRUE(table.startsWith("0.018\t0\r\n0.0214766\t0.01\r\n"));
+    EXPECT_TRUE(table.endsWith("\r\n0.00693453\t5.99\r\n"));
+    EXPECT_EQ(Plot().tgLabel, "Tg=0.25");
+    test::SaveScreenshot(&dlg, "seismic-coefficient-dialog");
+
+    // αmax 1.40, ζ 0.05, site IV, third group: Tg = 0.9, plateau 1.4 up to index 89.
+    Choose(List("alphaMax"), 4);
+    Choose(List("zeta"), 3);
+    Choose(List("site"), 3);
+    Choose(List("group"), 2);
+    Compute();
+    EXPECT_EQ(dlg.result().eta2, 1);
+    lines = ReportLines();
+    ASSERT_EQ(lines.size(), 600);
+    EXPECT_EQ(lines[0], "0.6300000");
+    EXPECT_EQ(lines[89], "1.4000000");
+    EXPECT_EQ(lines[449], "0.3295525");
+    EXPECT_EQ(lines[450], "0.3288933");
+    EXPECT_EQ(lines[599], "0.2871733");
+    EXPECT_EQ(Plot().tgLabel, "Tg=0.90");
+    for (const auto& branch : Plot().branches) {
+        EXPECT_FALSE(branch.empty());
+    }
+    table = ReadAll(dir.filePath("ResponseSpectrum.txt"));
+    EXPECT_TRUE(table.startsWith("0.63\t0\r\n"));
+    EXPECT_EQ(table.count("\r\n"), 600);
+    test::SaveScreenshot(&dlg, "seismic-coefficient-dialog-largest");
+}
+
+TEST_F(SeismicCoefficientDlgTest, ALostFileIsReportedAndTheListStillShown) {
+    QFile plain(dir.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString target = dir.filePath("plain/ResponseSpectrum.txt");
+    dlg.SetTablePath(target);
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 1u);
+    EXPECT_EQ(notices.notices()[0],
+              (Notice{"无法写入文件 " + QDir::toNativeSeparators(target).toStdString() +
+                          "，地震影响系数表没有保存。",
+                      "提示", NoticeIcon::Warning}));
+    EXPECT_EQ(ReportLines().size(), 600);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"plain"});
+}
+
+// Without a path of its own the table goes to the current directory.
+TEST(SeismicCoefficientDlgFile, WritesIntoTheCurrentDirectory) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    {
+        NoticeRecorder notices;
+        CSeismicCoefficientDlg dlg;
+        EXPECT_EQ(dlg.TablePath(), QDir(dir.path()).absoluteFilePath("ResponseSpectrum.txt"));
+        QFile earlier("ResponseSpectrum.txt");
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write(QByteArray(50000, 'x'));
+        earlier.close();
+        dlg.OnCompute();
+        EXPECT_TRUE(notices.notices().empty());
+    }
+    const QByteArray table = ReadAll(dir.filePath("ResponseSpectrum.txt"));
+    QDir::setCurrent(before);
+    EXPECT_TRUE(table.startsWith("0.018\t0\r\n"));
+    EXPECT_EQ(table.count('x'), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"ResponseSpectrum.txt"});
+}
+
+// "抗震规范" > "地震影响系数曲线" opens the dialog on its first items every time.
+TEST(SeismicCoefficientMenu, OpensFromTheMainMenuFresh) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    QAction* action = app.mainFrame()->ActionFor(cmd::kSeismicCurve);
+    ASSERT_NE(action, nullptr);
+    EXPECT_TRUE(action->isEnabled());
+    for (int run = 0; run < 2; ++run) {
+        QString caption;
+        int zeta = -1;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                caption = modal->windowTitle();
+                if (auto* list = modal->findChild<ChoiceList*>("zeta")) {
+                    zeta = list->currentIndex();
+                    Choose(list, 2);
+                }
+                modal->close();
+            }
+        });
+        action->trigger();
+        EXPECT_EQ(caption, "地震影响系数") << run;
+        EXPECT_EQ(zeta, 0) << run;
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace

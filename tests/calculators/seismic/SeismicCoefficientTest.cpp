@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <locale>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "calculators/seismic/SeismicCoefficient.h"
+#include "calculators/seismic/SpectrumPlot.h"
+#include "engine/Format.h"
+#include "engine/TextToNumber.h"
+#include "tests/support/CliRun.h"
+
+using namespace ferrolab;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "text does not end with a line end";
+    return lines;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> DirectoryEntries(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// αmax 0.04, ζ 0.02, site I, first group, Δt 0.01.
+SeismicCoefficientResult Defaults() {
+    return ComputeSeismicCoefficient(SeismicCoefficientInput{});
+}
+
+TEST(SeismicCoefficient, DefaultSpectrum) {
+    const SeismicCoefficientResult r = Defaults();
+    EXPECT_NEAR(r.eta2, 1 + 0.03 / 0.094, 1e-15);
+    EXPECT_NEAR(r.gamma, 0.95, 1e-15);
+    EXPECT_NEAR(r.eta1, 0.02375, 1e-15);
+    EXPECT_EQ(r.tg, 0.25);
+    EXPECT_EQ(std::vector<int>({r.nRise, r.nPlateau, r.nCurve, r.nEnd}),
+              std::vector<int>({10, 25, 125, 600}));
+    // η2·αmax from 0.1 s (index 10) to index 24; the curved descent starts at Tg with it.
+    ASSERT_EQ(r.alpha.size(), 600u);
+    for (int i = 0; i < 600; ++i) {
+        EXPECT_EQ(r.alpha[i] == r.eta2 * 0.04, i >= 10 && i <= 25) << i;
+    }
+    // Worked from the branch formulas with η2 = 1.3191489, γ = 0.95, η1 = 0.02375, Tg = 0.25.
+    const std::vector<std::string> lines = Lines(*r.report);
+    ASSERT_EQ(lines.size(), 600u);
+    const std::pair<int, const char*> expected[] = {
+        {0, "0.0180000"},   {1, "0.0214766"},   {9, "0.0492894"},   {10, "0.0527660"},
+        {24, "0.0527660"},  {26, "0.0508361"},  {124, "0.0115251"}, {125, "0.0114375"},
+        {126, "0.0114280"}, {599, "0.0069345"},
+    };
+    for (const auto& [index, text] : expected) {
+        EXPECT_EQ(lines[index], text) << index;
+    }
+}
+
+TEST(SeismicCoefficient, DampingCoefficientsAndTheClampOfEta2) {
+    const SeismicCoefficientResult standard = ComputeSeismicCoefficient({0.04, 0.05, 0, 0, 0.01});
+    EXPECT_EQ(standard.eta2, 1);
+    EXPECT_DOUBLE_EQ(standard.gamma, 0.9);
+    EXPECT_DOUBLE_EQ(standard.eta1, 0.02);
+    // ζ = 0.5 would give η2 = 1 - 0.45/0.91 = 0.5055: held at 0.55. η1 is not held.
+    const SeismicCoefficientResult heavy = ComputeSeismicCoefficient({0.04, 0.5, 0, 0, 0.01});
+    EXPECT_EQ(heavy.eta2, 0.55);
+    EXPECT_DOUBLE_EQ(heavy.eta1, 0.02 - 0.45 / 8);
+}
+
+TEST(SeismicCoefficient, CharacteristicPeriodTable) {
+    const double expected[3][4] = {
+        {0.25, 0.35, 0.45, 0.65}, {0.30, 0.40, 0.55, 0.75}, {0.35, 0.45, 0.65, 0.90}};
+    for (int group = 0; group < 3; ++group) {
+        for (int site = 0; site < 4; ++site) {
+            EXPECT_EQ(CharacteristicPeriod(group, site), expected[group][site]);
+            const auto r = ComputeSeismicCoefficient({0.04, 0.02, site, group, 0.01});
+            EXPECT_EQ(r.nPlateau, std::lround(expected[group][site] * 100));
+        }
+    }
+}
+
+TEST(SeismicCoefficient, EveryCombinationOfTheListsIsFinite) {
+    int combinations = 0;
+    for (const char* alphaMax : AlphaMaxEntries()) {
+        for (const char* zeta : DampingRatioEntries()) {
+            for (int site = 0; site < 4; ++site) {
+                for (int group = 0; group < 3; ++group) {
+                    const SeismicCoefficientResult r = ComputeSeismicCoefficient(
+                        {TextToDouble(alphaMax), TextToDouble(zeta), site, group, 0.01});
+                    ASSERT_EQ(r.alpha.size(), 600u);
+                    for (const double a : r.alpha) {
+                        ASSERT_TRUE(std::isfinite(a) && a > 0) << alphaMax << ' ' << zeta;
+                    }
+                    const std::string table = FormatSpectrumTable(r.alpha, r.dt);
+                    for (const char* bad : {"inf", "nan", "e-", "e+"}) {
+                        EXPECT_EQ(r.report->find(bad), std::string::npos);
+                        EXPECT_EQ(table.find(bad), std::string::npos);
+                    }
+                    ++combinations;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(combinations, 5 * 4 * 4 * 3);
+}
+
+TEST(SpectrumTable, AlphaTabPeriodInTheDefaultNumberForm) {
+    // The table reads the same whatever locale the program runs in.
+    const std::locale before = std::locale::global(std::locale::classic());
+    try {
+        std::locale::global(std::locale("de_DE.UTF-8"));
+    } catch (const std::runtime_error&) {
+    }
+    const SeismicCoefficientResult r = Defaults();
+    const std::vector<std::string> lines = Lines(FormatSpectrumTable(r.alpha, r.dt));
+    std::locale::global(before);
+    ASSERT_EQ(lines.size(), 600u);
+    EXPECT_EQ(lines[0], "0.018\t0");
+    EXPECT_EQ(lines[1], "0.0214766\t0.01");
+    EXPECT_EQ(lines[10], "0.052766\t0.1");
+    EXPECT_EQ(lines[126], "0.011428\t1.26");
+    EXPECT_EQ(lines[599], "0.00693453\t5.99");
+}
+
+class SpectrumFile : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    fs::path Root() const { return fs::path(dir.path().toStdString()); }
+    QTemporaryDir dir;
+};
+
+TEST_F(SpectrumFile, ReplacesEarlierContentCompletely) {
+    const fs::path target = Root() / kSpectrumFileName;
+    std::ofstream(target) << std::string(20000, 'x');
+    EXPECT_EQ(WriteTextFileAtomically(target.string(), "0.018\t0\r\n"), std::nullopt);
+    EXPECT_EQ(ReadFile(target), "0.018\t0\r\n");
+    EXPECT_EQ(DirectoryEntries(Root()), std::vector<std::string>{kSpectrumFileName});
+}
+
+TEST_F(SpectrumFile, FailureNamesThePathAndLeavesNothingBehind) {
+    // A parent that is a plain file (creation fails, even for root), a target that is a
+    // directory (the finished temporary file cannot take its place) and a read-only table.
+    std::ofstream(Root() / "plain") << "not a directory";
+    fs::create_directories(Root() / "taken" / kSpectrumFileName);
+    const fs::path kept = Root() / kSpectrumFileName;
+    std::ofstream(kept) << "kept";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const fs::path& target :
+         {Root() / "plain" / kSpectrumFileName, Root() / "taken" / kSpectrumFileName, kept}) {
+        const std::optional<Notice> failure = WriteTextFileAtomically(target.string(), "table");
+        ASSERT_TRUE(failure) << target;
+        EXPECT_EQ(*failure,
+                  (Notice{"无法写入文件 " + target.string() + "，地震影响系数表没有保存。", "提示",
+                          NoticeIcon::Warning}));
+    }
+    EXPECT_EQ(ReadFile(kept), "kept");
+    EXPECT_EQ(ReadFile(Root() / "plain"), "not a directory");
+    EXPECT_TRUE(fs::is_empty(Root() / "taken" / kSpectrumFileName));
+    EXPECT_EQ(DirectoryEntries(Root() / "taken"), std::vector<std::string>{kSpectrumFileName});
+    EXPECT_EQ(DirectoryEntries(Root()),
+              (std::vector<std::string>{kSpectrumFileName, "plain", "taken"}));
+    fs::permissions(kept, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(SpectrumFile, AReadOnlyDirectoryGetsNoPartialFile) {
+    const fs::path locked = Root() / "locked";
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    // Only where permissions bind (not for root) can the directory refuse the file.
+    if (access(locked.c_str(), W_OK) != 0) {
+        EXPECT_TRUE(WriteTextFileAtomically((locked / kSpectrumFileName).string(), "table"));
+        EXPECT_TRUE(fs::is_empty(locked));
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+}
+
+// The default spectrum in a 656 x 366 widget: plot area x 56..638 (582 px for 6 s), y 26..326.
+TEST(SpectrumPlot, ScalingMarksAndBranches) {
+    const SpectrumPlot plot = PlotSpectrum(Defaults(), 656, 366);
+    EXPECT_EQ(std::vector<double>({plot.left, plot.right, plot.top, plot.bottom}),
+              std::vector<double>({56, 638, 26, 326}));
+    // Highest α 0.052766: steps of 0.02 up to 0.06, 100 px each.
+    EXPECT_DOUBLE_EQ(plot.alphaTop, 0.06);
+    ASSERT_EQ(plot.alphaTicks.size(), 4u);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_NEAR(plot.alphaTicks[k].position, 326 - 100 * k, 1e-9);
+        EXPECT_EQ(plot.alphaTicks[k].label, FormatNumber("%.2f", 0.02 * k));
+    }
+    ASSERT_EQ(plot.periodTicks.size(), 7u);
+    EXPECT_NEAR(plot.periodTicks[6].position, 638, 1e-9);
+    EXPECT_EQ(plot.periodTicks[6].label, "6");
+    ASSERT_TRUE(plot.marked);
+    EXPECT_NEAR(plot.tgX, 56 + 0.25 / 6 * 582, 1e-9);
+    EXPECT_NEAR(plot.fiveTgX, 56 + 1.25 / 6 * 582, 1e-9);
+    EXPECT_EQ(plot.tgLabel, "Tg=0.25");
+    EXPECT_EQ(plot.fiveTgLabel, "5Tg=1.25");
+    EXPECT_EQ(plot.coefficients, "η1=0.02375  η2=1.31915  γ=0.95000");
+    // Rise, plateau, curved and straight descent, each running on to the next branch.
+    ASSERT_EQ(plot.branches.size(), 4u);
+    EXPECT_EQ(plot.branches[0].size(), 11u);
+    EXPECT_EQ(plot.branches[1].size(), 16u);
+    EXPECT_EQ(plot.branches[2].size(), 101u);
+    EXPECT_EQ(plot.branches[3].size(), 475u);
+    EXPECT_NEAR(plot.branches[0].front().y, 326 - 0.018 / 0.06 * 300, 1e-9);
+    EXPECT_NEAR(plot.branches[1].front().x, 56 + 0.1 / 6 * 582, 1e-9);
+    EXPECT_NEAR(plot.branches[1].front().y, 326 - 0.04 * (1 + 0.03 / 0.094) / 0.06 * 300, 1e-9);
+    EXPECT_NEAR(plot.branches[2].front().x, plot.tgX, 1e-9);
+    EXPECT_NEAR(plot.branches[3].front().x, plot.fiveTgX, 1e-9);
+    EXPECT_NEAR(plot.branches[3].back().x, 56 + 5.99 / 6 * 582, 1e-9);
+
+    // The largest table: α up to 1.4 in steps of 0.5; 5Tg at 4.5 s.
+    const SpectrumPlot largest =
+        PlotSpectrum(ComputeSeismicCoefficient({1.40, 0.05, 3, 2, 0.01}), 656, 366);
+    EXPECT_DOUBLE_EQ(largest.alphaTop, 1.5);
+    EXPECT_EQ(largest.alphaTicks.back().label, "1.5");
+    EXPECT_EQ(largest.fiveTgLabel, "5Tg=4.50");
+    EXPECT_NEAR(largest.fiveTgX, 56 + 4.5 / 6 * 582, 1e-9);
+
+    // Before the first compute: the bare axes.
+    const SpectrumPlot empty = PlotSpectrum(SeismicCoefficientResult{}, 400, 300);
+    EXPECT_FALSE(empty.marked);
+    EXPECT_EQ(empty.periodTicks.size(), 7u);
+    EXPECT_TRUE(std::all_of(empty.branches.begin(), empty.branches.end(),
+                            [](const auto& branch) { return branch.empty(); }));
+}
+
+// ---- runner entry (run in a directory of its own) ----
+
+class SeismicRunner : public SpectrumFile {
+protected:
+    void SetUp() override {
+        SpectrumFile::SetUp();
+        before = fs::current_path();
+        fs::current_path(Root());
+    }
+    void TearDown() override { fs::current_path(before); }
+    fs::path before;
+};
+
+TEST_F(SeismicRunner, PrintsTheListAndWritesTheTableOnlyWhenAsked) {
+    const test::CliRun run = test::Call({"seismic"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, cli::ToUnixLines(*Defaults().report));
+    EXPECT_TRUE(fs::is_empty(Root()));
+
+    EXPECT_EQ(test::Call({"seismic", "--write-file"}).status, 0);
+    EXPECT_EQ(ReadFile(kSpectrumFileName), FormatSpectrumTable(Defaults().alpha, 0.01));
+    // ζ = 0.05: α(0.01) = (0.45 + 10*0.55*0.01)*0.04 = 0.0202.
+    const test::CliRun named = test::Call({"seismic", "zeta=0.05", "file=named.txt"});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(ReadFile("named.txt").rfind("0.018\t0\r\n0.0202\t0.01\r\n", 0), 0u);
+
+    // A lost file: the message on standard error, status 2, the list printed all the same.
+    std::ofstream("plain") << "x";
+    const test::CliRun lost = test::Call({"seismic", "file=plain/table.txt"});
+    EXPECT_EQ(lost.status, cli::kExitRefused);
+    EXPECT_EQ(lost.err, "提示: 无法写入文件 " + (Root() / "plain" / "table.txt").string() +
+                            "，地震影响系数表没有保存。\n");
+    EXPECT_EQ(lost.out, run.out);
+}
+
+TEST_F(SeismicRunner, FieldsSwitchesAndRefusedValues) {
+    const test::CliRun fields = test::Call({"seismic", "--fields"});
+    for (const char* line :
+         {"  alpha-max=0.04  (0.04|0.08|0.16|0.72|1.40)", "  group=第一组  (第一组|第二组|第三组)",
+          "  site=I  (I|II|III|IV)", "  --write-file  "}) {
+        EXPECT_NE(fields.out.find(line), std::string::npos) << line;
+    }
+    const test::CliRun largest = test::Call(
+        {"seismic", "alpha-max=1.40", "zeta=0.05", "site=IV", "group=第三组", "dt=0.01"});
+    EXPECT_EQ(largest.out.substr(0, 10), "0.6300000\n");
+    for (const char* bad : {"alpha-max=0.05", "site=V", "--write", "write-file=1", "dt=0"}) {
+        EXPECT_EQ(test::Call({"seismic", bad}).status, cli::kExitUsage) << bad;
+    }
+    EXPECT_TRUE(fs::is_empty(Root()));
+}
+
+} // namespace
