@@ -16,8 +16,21 @@ std::string ToUnixLines(const std::string& text) {
     return result;
 }
 
+namespace {
+
+// The record of the entry that is running (the runner runs one entry at a time).
+RunRecord* currentRecord = nullptr;
+
+} // namespace
+
 int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
-                std::ostream& out, std::ostream& err) {
+                std::ostream& out, std::ostream& err, const std::vector<Check>& checks) {
+    if (currentRecord) {
+        currentRecord->notices.insert(currentRecord->notices.end(), notices.begin(), notices.end());
+        if (report) {
+            currentRecord->checks.insert(currentRecord->checks.end(), checks.begin(), checks.end());
+        }
+    }
     for (const Notice& notice : notices) {
         if (!notice.caption.empty()) {
             err << notice.caption << ": ";
@@ -42,6 +55,8 @@ void PrintUsage(std::ostream& err) {
            "       ferrolab-calc <id> [field=value ...]\n"
            "       ferrolab-calc <id> value   (entries with a single field)\n"
            "       ferrolab-calc <id> --switch [field=value ...]   (switches listed by --fields)\n"
+           "       ferrolab-calc <id> --verdict [field=value ...]   (the report's code checks "
+           "too)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -106,8 +121,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     for (const Field& field : entry->fields) {
         values[field.name] = field.defaultValue;
     }
+    bool verdict = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
+        if (arg == "--verdict") {
+            verdict = true;
+            continue;
+        }
         const auto flag =
             std::find_if(entry->fields.begin(), entry->fields.end(),
                          [&](const Field& f) { return f.flag && arg == "--" + f.name; });
@@ -137,7 +157,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         }
         values[name] = value;
     }
-    return entry->run(values, out, err);
+    RunRecord record;
+    currentRecord = &record;
+    const int status = entry->run(values, out, err);
+    currentRecord = nullptr;
+    if (verdict && status == kExitOk) {
+        for (const Check& check : record.checks) {
+            out << VerdictLine(check) << '\n';
+        }
+    }
+    return status;
 }
 
 } // namespace ferrolab::cli

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Notice.h"
 
 namespace ferrolab::cli {
@@ -44,9 +45,17 @@ const std::vector<Entry>& AllEntries();
 
 // Prints a calculation unit's outcome: the report with "\n" line ends on out (status 0), or,
 // when the compute was refused, every notice's text on err (status 2). Notices that accompany a
-// report (warnings) also go to err.
+// report (warnings) also go to err. The notices and the report's code checks are also kept for
+// the run (see RunRecord); with --verdict the checks are printed after the report.
 int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
-                std::ostream& out, std::ostream& err);
+                std::ostream& out, std::ostream& err, const std::vector<Check>& checks = {});
+
+// What the running entry reported besides its text: every message box and the code checks of
+// its report. RunCommandLine collects it while the entry runs.
+struct RunRecord {
+    std::vector<Notice> notices;
+    std::vector<Check> checks;
+};
 
 // "\r\n" -> "\n".
 std::string ToUnixLines(const std::string& text);

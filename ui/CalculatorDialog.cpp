@@ -4,9 +4,11 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "engine/Format.h"
@@ -135,12 +137,55 @@ ReportBox::ReportBox(QWidget* parent, const QString& objectName) : QPlainTextEdi
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
+    verdicts_ = new QLabel(this);
+    verdicts_->setObjectName(objectName + QStringLiteral("Verdicts"));
+    verdicts_->setTextFormat(Qt::RichText);
+    verdicts_->setAutoFillBackground(true);
+    verdicts_->setContentsMargins(4, 2, 4, 2);
+    verdicts_->hide();
 }
 
 void ReportBox::SetReport(const std::string& report) {
     QString text = QString::fromStdString(report);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(text);
+    SetChecks({});
+}
+
+void ReportBox::SetChecks(const std::vector<Check>& checks) {
+    checks_ = checks;
+    QStringList lines;
+    for (const Check& check : checks_) {
+        const QString color =
+            Satisfied(check) ? QStringLiteral("#1b7a2b") : QStringLiteral("#c62828");
+        lines << QStringLiteral("<span style=\"color:%1\">%2</span>")
+                     .arg(color, QString::fromStdString(VerdictLine(check)).toHtmlEscaped());
+    }
+    verdicts_->setText(lines.join(QStringLiteral("<br>")));
+    verdicts_->setVisible(!checks_.empty());
+    PlaceVerdicts();
+}
+
+QStringList ReportBox::VerdictLines() const {
+    QStringList lines;
+    for (const Check& check : checks_) {
+        lines << QString::fromStdString(VerdictLine(check));
+    }
+    return lines;
+}
+
+void ReportBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    PlaceVerdicts();
+}
+
+// The strip takes the bottom of the box, inside its frame; the text scrolls above it.
+void ReportBox::PlaceVerdicts() {
+    const int height = checks_.empty() ? 0 : verdicts_->sizeHint().height();
+    setViewportMargins(0, 0, 0, height);
+    const QRect inside = contentsRect();
+    verdicts_->setGeometry(inside.left(), inside.bottom() + 1 - height,
+                           inside.width() - verticalScrollBar()->sizeHint().width(), height);
 }
 
 std::string ReportBox::Report() const {
@@ -165,10 +210,11 @@ QPushButton* MakeCancelButton(QDialog* dialog) {
 }
 
 void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
-                 const std::vector<Notice>& notices) {
+                 const std::vector<Notice>& notices, const std::vector<Check>& checks) {
     ShowNotices(dialog, notices);
     if (text) {
         report->SetReport(*text);
+        report->SetChecks(checks);
     }
 }
 

@@ -21,10 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Notice.h"
 #include "ui/MessageBox.h"
 
 class QButtonGroup;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QDialog;
@@ -93,15 +95,33 @@ private:
     int* member_;
 };
 
+// The report box also carries the verdict strip: under the text, one line per code check of the
+// report (utilisation and "满足" in green or "不满足" in red), hidden while there is none.
 class ReportBox : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit ReportBox(QWidget* parent = nullptr, const QString& objectName = "report");
 
-    // Replaces the content; "\r\n" line ends are shown as line breaks.
+    // Replaces the content; "\r\n" line ends are shown as line breaks. A new report drops the
+    // verdicts of the previous one.
     void SetReport(const std::string& report);
     // The content with the "\r\n" line ends it was given.
     std::string Report() const;
+
+    // Shows the verdicts of the report just set (an empty list hides the strip).
+    void SetChecks(const std::vector<Check>& checks);
+    const std::vector<Check>& Checks() const { return checks_; }
+    // The strip's lines as shown (empty while hidden).
+    QStringList VerdictLines() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PlaceVerdicts();
+
+    std::vector<Check> checks_;
+    QLabel* verdicts_ = nullptr;
 };
 
 // "计算" (objectName "computeButton") and "取消" (objectName "cancelButton", closes the dialog).
@@ -109,8 +129,9 @@ QPushButton* MakeComputeButton(QWidget* parent);
 QPushButton* MakeCancelButton(QDialog* dialog);
 
 // Shows the outcome of a compute: its message boxes in order, then, when the compute was not
-// refused, the new report. A refused compute leaves the previous report in place.
+// refused, the new report with its verdicts. A refused compute leaves the previous report (and
+// its verdicts) in place.
 void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
-                 const std::vector<Notice>& notices);
+                 const std::vector<Notice>& notices, const std::vector<Check>& checks = {});
 
 } // namespace ferrolab

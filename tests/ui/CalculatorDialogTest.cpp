@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -81,6 +82,30 @@ TEST(ShowOutcome, RefusedComputeKeepsThePreviousReport) {
     ASSERT_EQ(recorder.notices().size(), 1u);
     EXPECT_EQ(recorder.notices()[0].caption, "输入错误");
     EXPECT_EQ(recorder.notices()[0].icon, NoticeIcon::Error);
+}
+
+TEST(ReportBox, VerdictStripFollowsTheReportItBelongsTo) {
+    NoticeRecorder recorder;
+    QDialog dialog;
+    ReportBox box(&dialog);
+    dialog.resize(400, 300);
+    dialog.show();
+    auto* strip = box.findChild<QLabel*>(QStringLiteral("reportVerdicts"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_FALSE(strip->isVisible());
+
+    ShowOutcome(&dialog, &box, std::string("r1"), {}, {{"σa/ffw", 80, 160}, {"σB/ffw", 200, 160}});
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_EQ(box.VerdictLines(), QStringList({"σa/ffw = 0.50  满足", "σB/ffw = 1.25  不满足"}));
+    EXPECT_TRUE(strip->text().contains("#1b7a2b"));
+    EXPECT_TRUE(strip->text().contains("#c62828"));
+
+    // A refusal keeps the report and its verdicts; a report without checks hides the strip.
+    ShowOutcome(&dialog, &box, std::nullopt, {InputError("bad")}, {{"x", 1, 2}});
+    EXPECT_EQ(box.VerdictLines().size(), 2);
+    ShowOutcome(&dialog, &box, std::string("r2"), {});
+    EXPECT_TRUE(box.VerdictLines().isEmpty());
+    EXPECT_FALSE(strip->isVisible());
 }
 
 TEST(Buttons, ComputeAndCancel) {
