@@ -277,12 +277,12 @@ void CAxialMemberDlg::OnInitDialog() {
     properties_->SetReport("");
     report_->SetReport("");
     picture_->SetPicture(PictureOf(AxialSectionKind::HW));
-    // The welded inputs wait, disabled, with their first presets until the welded kind is chosen.
+    // The welded inputs wait, disabled and blank, until the welded kind loads its defaults.
     for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, hBox_, twBox_, b2Box_, t2Box_}) {
-        box->SelectFirst();
+        box->setCurrentIndex(-1);
+        box->SetValueText(QString());
     }
-    flangeList_->Select(0);
-    hwMode_->setChecked(true);
+    flangeList_->setCurrentIndex(-1);
     SetWeldedEnabled(false);
     compute_->setEnabled(false);
 }

@@ -73,6 +73,13 @@ TEST_F(AxialMemberDlgTest, OpeningState) {
     EXPECT_FALSE(Box("ly")->isEnabled());
     EXPECT_FALSE(Child<QLabel>(&dlg, "lyLabel")->isEnabled());
     EXPECT_FALSE(WeldedEnabled());
+    // The welded inputs stay blank until the welded kind loads its defaults.
+    for (const char* name : {"b1", "t1", "hw", "h", "tw", "b2", "t2"}) {
+        EXPECT_EQ(Text(name), "") << name;
+    }
+    EXPECT_EQ(List("flange")->currentIndex(), -1);
+    EXPECT_FALSE(Child<QRadioButton>(&dlg, "heightModeHw")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(&dlg, "heightModeH")->isChecked());
     EXPECT_FALSE(ComputeButton()->isEnabled());
     EXPECT_TRUE(Properties().empty());
     EXPECT_FALSE(dlg.section());
