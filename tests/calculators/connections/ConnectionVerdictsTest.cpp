@@ -106,6 +106,7 @@ TEST(FilletWeldMnvVerdicts, StripInTheDialogAndLinesOfTheRunner) {
     EXPECT_EQ(report->VerdictLines(), expected);
     EXPECT_TRUE(strip->text().contains("#1b7a2b")); // A, green
     EXPECT_TRUE(strip->text().contains("#c62828")); // B, red
+    test::SaveScreenshot(&dlg, "fillet_weld_mnv_verdicts");
     // The strip sits beside the report: its text is unchanged.
     EXPECT_EQ(report->Report(), *ComputeFilletWeldMnv(Symmetric(800)).report);
 

@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <string>
 #include <vector>
 
 #include "calculators/joints/BeamColumnPinned.h"
+#include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "calculators/joints/ColumnBase.h"
+#include "calculators/joints/ColumnBaseDlg.h"
 #include "engine/Format.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/GuiHelpers.h"
+#include "ui/CalculatorDialog.h"
+#include "ui/MessageBox.h"
 
 using namespace ferrolab;
 using ferrolab::test::Call;
+using ferrolab::test::Child;
+using ferrolab::test::Click;
 using ferrolab::test::CliRun;
 
 namespace {
@@ -147,6 +155,32 @@ TEST(JointVerdicts, RunnerPrintsTheVerdictsAfterTheReport) {
     EXPECT_EQ(base.out, Call({"column-base"}).out + "底板面积 Areq/Anet = 0.06  满足\n");
     // The seated joint states stresses without a design strength: nothing to add.
     EXPECT_EQ(Call({"seated-joint", "--verdict"}).out, Call({"seated-joint"}).out);
+}
+
+// "计算" on the opening values: each dialog's strip shows the lines the runner prints.
+TEST(JointVerdicts, DialogsShowTheStripOfTheirReport) {
+    NoticeRecorder notices;
+    CBeamColumnPinnedDlg joint;
+    CColumnBaseDlg base;
+    const struct {
+        QDialog* dialog;
+        const char* name;
+        QStringList lines;
+    } dialogs[] = {
+        {&joint, "pinned_joint_verdicts", {"腹板螺栓剪力 Nmax/Nvb = 1.54  不满足"}},
+        {&base, "column_base_verdicts", {"底板面积 Areq/Anet = 0.06  满足"}},
+    };
+    joint.show();
+    base.show();
+    // The base's "计算" waits for a section to be picked: the one it opens on, 槽18b.
+    auto* sections = Child<ChoiceList>(&base, "section");
+    test::Choose(sections, sections->findText("槽18b"));
+    for (const auto& d : dialogs) {
+        Click(Child<QPushButton>(d.dialog, "computeButton"));
+        EXPECT_EQ(Child<ReportBox>(d.dialog, "report")->VerdictLines(), d.lines) << d.name;
+        test::SaveScreenshot(d.dialog, d.name);
+    }
+    EXPECT_TRUE(notices.notices().empty());
 }
 
 } // namespace
