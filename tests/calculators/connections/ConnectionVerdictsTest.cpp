@@ -75,14 +75,6 @@ TEST(FilletWeldMnvVerdicts, BothStressesAgainstFfwAgreeWithTheWarnings) {
     }
 }
 
-TEST(FilletWeldMnvVerdicts, ARefusalHasNoChecks) {
-    FilletWeldMnvInput in = Symmetric(800);
-    in.hf = 0;
-    const FilletWeldMnvResult r = ComputeFilletWeldMnv(in);
-    EXPECT_FALSE(r.report);
-    EXPECT_TRUE(r.checks.empty());
-}
-
 // The same case through the dialog's boxes and through the runner: the strip under the report
 // and the lines --verdict prints after it.
 TEST(FilletWeldMnvVerdicts, StripInTheDialogAndLinesOfTheRunner) {

@@ -82,14 +82,6 @@ TEST(PinnedJointVerdicts, WebBoltsAndColumnLegBolts) {
     }
 }
 
-TEST(PinnedJointVerdicts, AFailedLayoutHasNoChecks) {
-    PinnedJointInput in;
-    in.sRow = 40; // below 3·d0 = 51
-    const PinnedJointResult r = ComputePinnedJoint(in);
-    EXPECT_FALSE(r.report);
-    EXPECT_TRUE(r.checks.empty());
-}
-
 // The pinned base of 槽18b, C15 (fc 7.5): B = 256, L = 500, Anet = 128000 − 4500 = 123500,
 // Areq = N·1000/7.5.
 TEST(ColumnBaseVerdicts, PinnedBaseAreaAgainstTheNetArea) {
