@@ -113,6 +113,8 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
         t += "B点处焊缝折算应力大于角焊缝的抗拉抗压强度设计值，请加大焊脚尺寸后重新计算\r\n";
     }
     r.report = std::move(t);
+    r.checks = {{"A点焊缝应力 σa/ffw", r.sigmaA, r.ffw},
+                {"B点折算应力 √(σb²+τF²)/ffw", r.combinedB, r.ffw}};
     return r;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -42,6 +43,7 @@ struct FilletWeldMnvResult {
     double combinedB = 0;              // sqrt(σb² + τF²) (N/mm2)
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
+    std::vector<Check> checks; // σa and the combined stress at B against ffw, with the report
 };
 
 // The grade entries of the steel list.

@@ -118,7 +118,7 @@ void CFilletWeldMNVDlg::OnCompute() {
     in.e = e_;
     in.grade = gradeList_->SelectedText();
     const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 } // namespace ferrolab

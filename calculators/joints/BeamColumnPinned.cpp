@@ -366,6 +366,10 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
         return Refuse(r, "输入的数值过大");
     }
     r.report = std::move(report);
+    r.checks.push_back({"腹板螺栓剪力 Nmax/Nvb", r.nMax, r.nvb});
+    if (!plate) {
+        r.checks.push_back({"柱翼缘螺栓拉力 Tmax/0.8P", r.tMax, 0.8 * r.p});
+    }
     return r;
 }
 

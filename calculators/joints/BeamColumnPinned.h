@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
 
@@ -98,6 +99,9 @@ struct PinnedJointResult {
     double tMax = 0;
     std::optional<std::string> report; // absent when refused
     std::vector<Notice> notices;
+    // With the report: the web bolts' Nmax against Nvb and, double angle, the column legs' Tmax
+    // against 0.8·P.
+    std::vector<Check> checks;
     PinnedFocus focus = PinnedFocus::None;
 };
 

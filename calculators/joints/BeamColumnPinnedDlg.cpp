@@ -453,7 +453,7 @@ void CBeamColumnPinnedDlg::CheckField(PinnedField field, ValueCombo* box) {
 
 void CBeamColumnPinnedDlg::OnCompute() {
     const PinnedJointResult result = ComputePinnedJoint(Input());
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
     ValueCombo* focus = nullptr;
     switch (result.focus) {
     case PinnedFocus::RowPitch:

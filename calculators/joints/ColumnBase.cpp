@@ -68,6 +68,12 @@ std::string Fmt(const char* format, double value) {
     return FormatNumber(format, value);
 }
 
+// The bearing check of the pinned base: the plate area N/fc needs against the net area it has
+// (the same as the uniform bearing stress q against fc).
+Check AreaCheck(const ColumnBaseResult& r) {
+    return {"底板面积 Areq/Anet", r.areq, r.anet};
+}
+
 // Pinned base: bearing area, the three plate panels, the thickness.
 ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& section,
                                ColumnBaseResult r) {
@@ -88,6 +94,7 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
         r.report = "需要的底板面积为" + Fmt("%.3f", r.areq) + "mm2，而目前底板净面积为" +
                    Fmt2(r.anet) +
                    "mm2，请采取加大柱截面尺寸、加大靴梁厚度、提高柱底混凝土标号等措施";
+        r.checks = {AreaCheck(r)};
         return r;
     }
     r.q = in.n * 1000 / r.anet;
@@ -142,6 +149,7 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
          Fmt2(r.mmax) + "/200) =" + Fmt2(r.t) + "mm";
     r.report = s;
     r.thickness = PlateThicknessText(r.t);
+    r.checks = {AreaCheck(r)};
     return r;
 }
 
@@ -173,6 +181,7 @@ ColumnBaseResult ComputeFixed(const ColumnBaseInput& in, ColumnBaseResult r) {
             r.report = "-----底板与基础间全部受压-----，最大压应力σmax为: " + formula + "<" +
                        Fmt2(r.fc) + "N/mm2,\r\n  小于混凝土抗压强度";
         }
+        r.checks = {{"底板压应力 σmax/fc", r.sigmaMax, r.fc}};
         return r;
     }
 

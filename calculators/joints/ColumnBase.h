@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -112,6 +113,9 @@ struct ColumnBaseResult {
     double lc = 0, x = 0, ftb = 0, ae = 0, ae1 = 0;
     std::optional<std::string> report; // absent when nothing was computed
     std::vector<Notice> notices;
+    // With the report: the pinned base's required area against the net plate area, or the fixed
+    // base's σmax against fc when the whole plate bears. The anchor area stands alone.
+    std::vector<Check> checks;
 };
 
 ColumnBaseResult ComputeColumnBase(const ColumnBaseInput& in);

@@ -358,7 +358,7 @@ void CColumnBaseDlg::OnCompute() {
     if (result.thickness) {
         tpBox_->SetValueText(*result.thickness);
     }
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 } // namespace ferrolab

@@ -134,7 +134,7 @@ Entry BeamColumnPinnedEntry() {
             PinnedAngleLegs(v.at("angle"), in.bp, in.tp);
         }
         const PinnedJointResult result = ComputePinnedJoint(in);
-        return EmitOutcome(result.report, result.notices, out, err);
+        return EmitOutcome(result.report, result.notices, out, err, result.checks);
     };
     return entry;
 }

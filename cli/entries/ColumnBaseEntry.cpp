@@ -140,7 +140,7 @@ Entry ColumnBaseEntry() {
         in.anchorGrade = v.at("anchor-grade");
 
         const ColumnBaseResult result = ComputeColumnBase(in);
-        const int status = EmitOutcome(result.report, result.notices, out, err);
+        const int status = EmitOutcome(result.report, result.notices, out, err, result.checks);
         if (status == kExitOk) {
             out << "厚度tp:" << result.thickness.value_or(ReportedFieldText(v.at("tp"))) << " mm\n";
         }

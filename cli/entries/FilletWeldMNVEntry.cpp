@@ -33,7 +33,7 @@ Entry FilletWeldMnvEntry() {
         in.e = TextToDouble(v.at("e"));
         in.grade = v.at("grade");
         const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
-        return EmitOutcome(result.report, result.notices, out, err);
+        return EmitOutcome(result.report, result.notices, out, err, result.checks);
     };
     return entry;
 }
