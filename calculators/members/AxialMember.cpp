@@ -213,6 +213,16 @@ AxialMemberResult ComputeAxialMember(const AxialMemberInput& in) {
         r.notices.push_back(InputError(kOverflowMessage));
         return r;
     }
+    double f = 0, fv = 0, fce = 0;
+    if (GetSteelStrength(in.grade, std::max(s.t, s.tw), f, fv, fce)) {
+        r.checks.push_back({"净截面强度 N/An/f", std::abs(r.sigmaN), f});
+        if (r.buckling && in.xOn) {
+            r.checks.push_back({"x轴整体稳定 N/(φx*A)/f", std::abs(r.sigmaX), f});
+        }
+        if (r.buckling && in.yOn) {
+            r.checks.push_back({"y轴整体稳定 N/(φy*A)/f", std::abs(r.sigmaY), f});
+        }
+    }
     r.report = std::move(report);
     return r;
 }

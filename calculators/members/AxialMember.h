@@ -4,9 +4,11 @@
 //
 // The member is a rolled H-section of the HW, HM or HN series, a hot-rolled I-beam from the
 // catalogue, or a doubly symmetric welded I-section typed plate by plate. The report lists the
-// numbers only; comparing them with the design strength is left to the engineer. Compression is
+// numbers only; beside it the result holds the code checks of those numbers against the design
+// strength f of the grade (table 3.4.1-1, by the thicker plate, as for every axially loaded
+// member): N/An <= f (5.1.1-1) and N/(φA) <= f about each ticked axis (5.1.2). Compression is
 // entered as a negative force, and the sign of N, not the force-type choice, decides whether the
-// buckling part is written; the stresses keep the sign of N.
+// buckling part is written; the stresses keep the sign of N, the checks compare their size.
 //
 // Units: plates in mm, A in cm2, radii of gyration in cm, effective lengths in m, N in kN,
 // stresses in N/mm2 (λ = l·100 / i; N·10 / A).
@@ -16,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
 #include "sections/SectionLists.h"
@@ -97,6 +100,9 @@ struct AxialMemberResult {
     double lambdaY = 0, phiY = 0, sigmaY = 0;
     bool buckling = false; // N < 0: the class and fy were worked out
     std::optional<std::string> report;
+    // With a report: the net-section stress, then the buckling stress about x and about y as far
+    // as they are written, each against f. None when the plate is thicker than the table of f.
+    std::vector<Check> checks;
     std::vector<Notice> notices;
 };
 

@@ -377,7 +377,7 @@ void CAxialMemberDlg::OnCompute() {
     in.yOn = yOn_;
     in.ly = ly_;
     const AxialMemberResult result = ComputeAxialMember(in);
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 } // namespace ferrolab

@@ -6,6 +6,7 @@
 #include "engine/BeamStability.h"
 #include "engine/Format.h"
 #include "engine/ISection.h"
+#include "engine/Materials.h"
 #include "engine/SectionRecord.h"
 
 namespace ferrolab {
@@ -258,6 +259,13 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
             Fmt2(r.sigma) + "N/mm2";
     text += "\r\n -------根据GB50017-2003之4.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=" +
             Fmt2(r.sigmaS) + "N/mm2";
+    // Both stresses are worked at a flange's outer fibre; the thicker flange has the lower f.
+    const double flange = IsRolledHSeries(in.series) ? s.t1 : std::max(in.t1, in.t2);
+    double f = 0, fv = 0, fce = 0;
+    if (GetSteelStrength(in.fy, flange, f, fv, fce)) {
+        r.checks.push_back({"抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f", std::abs(r.sigma), f});
+        r.checks.push_back({"整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f", std::abs(r.sigmaS), f});
+    }
     r.report = std::move(text);
     return r;
 }

@@ -3,12 +3,15 @@
 // simply supported beam of constant section, a welded I of three plates or a rolled H from the
 // catalogue, to GB50017-2003 appendix B (βb of table B-1, φb of formula B.1, φ'b of B.2), with
 // the bending strength stress of clause 4.1.1 and the stability stress of clause 4.2.3. The
-// report states the values and formulas and leaves the verdict to the engineer.
+// report states the values and formulas and leaves the verdict to the engineer; beside it the
+// result holds both stresses as code checks against f of the grade (table 3.4.1-1, by the
+// thicker flange, where the bending stresses are worked).
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/Check.h"
 #include "engine/Notice.h"
 #include "sections/SectionLists.h"
 
@@ -68,6 +71,9 @@ struct BeamStabilityResult {
     double sigma = 0, sigmaS = 0; // N/mm2: strength (4.1.1) and stability (4.2.3) stresses
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
+    // With a report: the strength stress, then the stability stress, each by its size against f.
+    // None when fy is not a grade's number or a flange is thicker than the table of f.
+    std::vector<Check> checks;
 };
 
 BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& input);

@@ -251,7 +251,7 @@ void CBeamStabilityDlg::OnCompute() {
     in.loadCase = caseIndex_ + 1;
     in.r = r_;
     const BeamStabilityResult result = ComputeBeamStability(in);
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 } // namespace ferrolab

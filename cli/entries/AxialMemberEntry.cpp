@@ -68,7 +68,7 @@ Entry AxialMemberEntry() {
         if (result.report) {
             text = properties + "\r\n\r\n" + *result.report;
         }
-        return EmitOutcome(text, result.notices, out, err);
+        return EmitOutcome(text, result.notices, out, err, result.checks);
     };
     return entry;
 }

@@ -65,7 +65,7 @@ Entry BeamStabilityEntry() {
         in.loadCase = static_cast<int>(TextToDouble(v.at("case")));
         in.r = TextToDouble(v.at("r"));
         const BeamStabilityResult result = ComputeBeamStability(in);
-        return EmitOutcome(result.report, result.notices, out, err);
+        return EmitOutcome(result.report, result.notices, out, err, result.checks);
     };
     return entry;
 }
