@@ -24,6 +24,14 @@ namespace {
 // The record of the entry that is running (the runner runs one entry at a time).
 RunRecord* currentRecord = nullptr;
 
+// Records into record while it lives.
+struct Recording {
+    explicit Recording(RunRecord& record) { currentRecord = &record; }
+    ~Recording() { currentRecord = nullptr; }
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+};
+
 } // namespace
 
 int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
@@ -62,7 +70,8 @@ void PrintUsage(std::ostream& err) {
            "too)\n"
            "       ferrolab-calc <id> --json [field=value ...]   (one JSON object on standard "
            "output:\n"
-           "           id, inputs, report lines, refused, messages, checks; same exit status)\n"
+           "           id, inputs, report lines, refused, messages, checks; same exit status;\n"
+           "           --verdict adds nothing to it, the checks are in the object)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -217,20 +226,19 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         values[name] = value;
     }
     RunRecord record;
-    currentRecord = &record;
+    // With --json the report is kept for the object; what the entry says on standard error still
+    // goes there, and a usage error gives no object at all.
+    std::ostringstream kept;
+    const int status = [&] {
+        const Recording recording(record);
+        return entry->run(values, json ? static_cast<std::ostream&>(kept) : out, err);
+    }();
     if (json) {
-        // The report is kept for the object; what the entry says on standard error still goes
-        // there, and a usage error gives no object at all.
-        std::ostringstream report;
-        const int status = entry->run(values, report, err);
-        currentRecord = nullptr;
         if (status != kExitUsage) {
-            out << RunAsJson(*entry, values, report.str(), status, record) << '\n';
+            out << RunAsJson(*entry, values, kept.str(), status, record) << '\n';
         }
         return status;
     }
-    const int status = entry->run(values, out, err);
-    currentRecord = nullptr;
     if (verdict && status == kExitOk) {
         for (const Check& check : record.checks) {
             out << VerdictLine(check) << '\n';
