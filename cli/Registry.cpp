@@ -1,6 +1,9 @@
 #include "cli/Registry.h"
 
 #include <algorithm>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
 
 namespace ferrolab::cli {
 
@@ -20,6 +23,14 @@ namespace {
 
 // The record of the entry that is running (the runner runs one entry at a time).
 RunRecord* currentRecord = nullptr;
+
+// Records into record while it lives.
+struct Recording {
+    explicit Recording(RunRecord& record) { currentRecord = &record; }
+    ~Recording() { currentRecord = nullptr; }
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+};
 
 } // namespace
 
@@ -57,6 +68,10 @@ void PrintUsage(std::ostream& err) {
            "       ferrolab-calc <id> --switch [field=value ...]   (switches listed by --fields)\n"
            "       ferrolab-calc <id> --verdict [field=value ...]   (the report's code checks "
            "too)\n"
+           "       ferrolab-calc <id> --json [field=value ...]   (one JSON object on standard "
+           "output:\n"
+           "           id, inputs, report lines, refused, messages, checks; same exit status;\n"
+           "           --verdict adds nothing to it, the checks are in the object)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -88,6 +103,54 @@ void PrintFields(const Entry& entry, std::ostream& out) {
         }
         out << '\n';
     }
+}
+
+// "a\nb\n" -> {"a", "b"}: the lines as printed, without the last line end.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(begin));
+            break;
+        }
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return lines;
+}
+
+// The run as one JSON object. The keys keep this order, the order a reader meets them in.
+std::string RunAsJson(const Entry& entry, const FieldValues& values, const std::string& report,
+                      int status, const RunRecord& record) {
+    using Json = nlohmann::ordered_json;
+    Json inputs = Json::object();
+    for (const Field& field : entry.fields) {
+        inputs[field.name] = values.at(field.name);
+    }
+    Json messages = Json::array();
+    for (const Notice& notice : record.notices) {
+        messages.push_back({{"text", ToUnixLines(notice.text)}, {"caption", notice.caption}});
+    }
+    Json checks = Json::array();
+    for (const Check& check : record.checks) {
+        // JSON has no infinity: a check against a zero capacity gives a null utilisation.
+        checks.push_back({{"name", check.name},
+                          {"demand", check.demand},
+                          {"capacity", check.capacity},
+                          {"utilisation", Utilisation(check)},
+                          {"satisfied", Satisfied(check)}});
+    }
+    const Json run = {{"id", entry.id},
+                      {"inputs", inputs},
+                      {"report", SplitLines(report)},
+                      {"refused", status == kExitRefused},
+                      {"messages", messages},
+                      {"checks", checks}};
+    // A field typed as bytes that are not UTF-8 is shown with replacement characters rather than
+    // failing the whole run.
+    return run.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace
@@ -122,10 +185,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         values[field.name] = field.defaultValue;
     }
     bool verdict = false;
+    bool json = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
         if (arg == "--verdict") {
             verdict = true;
+            continue;
+        }
+        if (arg == "--json") {
+            json = true;
             continue;
         }
         const auto flag =
@@ -158,9 +226,19 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         values[name] = value;
     }
     RunRecord record;
-    currentRecord = &record;
-    const int status = entry->run(values, out, err);
-    currentRecord = nullptr;
+    // With --json the report is kept for the object; what the entry says on standard error still
+    // goes there, and a usage error gives no object at all.
+    std::ostringstream kept;
+    const int status = [&] {
+        const Recording recording(record);
+        return entry->run(values, json ? static_cast<std::ostream&>(kept) : out, err);
+    }();
+    if (json) {
+        if (status != kExitUsage) {
+            out << RunAsJson(*entry, values, kept.str(), status, record) << '\n';
+        }
+        return status;
+    }
     if (verdict && status == kExitOk) {
         for (const Check& check : record.checks) {
             out << VerdictLine(check) << '\n';

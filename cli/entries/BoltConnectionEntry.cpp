@@ -131,8 +131,8 @@ Entry BoltGroupEntry() {
         BoltGroupInput in;
         in.loadCase = IndexOf(LoadCaseEntries(), v.at("load-case"));
         if (in.loadCase == kLoadBendingN) {
-            err << kLoadCaseNotBuilt << '\n';
-            return kExitRefused;
+            return EmitOutcome(std::nullopt,
+                               {Notice{kLoadCaseNotBuilt, "提示", NoticeIcon::Warning}}, out, err);
         }
         in.kind = IndexOf(BoltKindEntries(), v.at("kind"));
         const std::vector<std::string> columns = ColumnEntries(in.loadCase);

@@ -108,8 +108,10 @@ Entry ColumnBaseEntry() {
         }
         const std::optional<ColumnSection> section = LookUpColumnSection(in.section);
         if (!section) {
-            err << "ferrolab-calc: the catalogue has no section " << in.section << '\n';
-            return kExitRefused;
+            return EmitOutcome(std::nullopt,
+                               {Notice{"the catalogue has no section " + in.section,
+                                       "ferrolab-calc", NoticeIcon::Error}},
+                               out, err);
         }
 
         // An anchor-bolt pick puts 3·d into c and its hole area into holes; values typed into

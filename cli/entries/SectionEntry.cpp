@@ -196,8 +196,10 @@ int PrintSection(const FieldValues& v, std::ostream& out, std::ostream& err) {
         }
         return kExitOk;
     }
-    err << "ferrolab-calc: no section named '" << name << "' in the catalogue\n";
-    return kExitRefused;
+    return EmitOutcome(std::nullopt,
+                       {Notice{"no section named '" + name + "' in the catalogue", "ferrolab-calc",
+                               NoticeIcon::Error}},
+                       out, err);
 }
 
 } // namespace

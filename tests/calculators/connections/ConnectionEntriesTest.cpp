@@ -141,7 +141,7 @@ TEST(ConnectionEntries, BoltGroupPrintsTheGroupReport) {
 
     const CliRun notBuilt = Call({"bolt-group", "load-case=弯矩M + 轴拉力N"});
     EXPECT_EQ(notBuilt.status, cli::kExitRefused);
-    EXPECT_EQ(notBuilt.err, "抱歉，还没来得及做\n");
+    EXPECT_EQ(notBuilt.err, "提示: 抱歉，还没来得及做\n");
     EXPECT_TRUE(notBuilt.out.empty());
 }
 
