@@ -74,7 +74,8 @@ QLayout* HoldingLayout(QLayout* layout, const QWidget* widget, int* index) {
 enum class Side { Before, After };
 
 // The widget next to `widget` in its layout: before it (left in a row or grid, above in a
-// column) or after it (right, in rows and grids only).
+// column, or a label above in a grid whose cell on the left is empty) or after it (right, in
+// rows and grids only).
 QWidget* Neighbour(const QWidget* widget, Side side) {
     const QWidget* parent = widget->parentWidget();
     if (!parent || !parent->layout()) {
@@ -89,11 +90,17 @@ QWidget* Neighbour(const QWidget* widget, Side side) {
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
         const int target = side == Side::Before ? column - 1 : column + columnSpan;
-        if (target < 0 || target >= grid->columnCount()) {
-            return nullptr;
+        if (target >= 0 && target < grid->columnCount()) {
+            if (QLayoutItem* item = grid->itemAtPosition(row, target)) {
+                return item->widget();
+            }
         }
-        QLayoutItem* item = grid->itemAtPosition(row, target);
-        return item ? item->widget() : nullptr;
+        // Nothing on the left: a label may stand on a row of its own above the field.
+        if (side == Side::Before && row > 0) {
+            QLayoutItem* item = grid->itemAtPosition(row - 1, column);
+            return item && qobject_cast<QLabel*>(item->widget()) ? item->widget() : nullptr;
+        }
+        return nullptr;
     }
     if (auto* form = qobject_cast<QFormLayout*>(layout)) {
         return side == Side::Before ? form->labelForField(const_cast<QWidget*>(widget)) : nullptr;

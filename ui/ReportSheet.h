@@ -43,9 +43,10 @@ struct ReportSheet {
 // The inputs of a dialog in the order its layouts show them: editable and pick-only combo boxes,
 // line edits, spin boxes, lists (their selected items), check boxes ("是"/"否"), checked radio
 // buttons and checkable group boxes, enabled or not, hidden ones left out. Each takes its label
-// from the label beside it (left, or above in a column; a radio button or check box there lends
-// its text), else from the title of the group box around it; a unit label on its right ("mm",
-// "kN") follows the value. Report boxes, buttons and pictures are no inputs.
+// from the label beside it (left, or above in a column or over an empty grid cell on the left;
+// a radio button or check box there lends its text), else from the title of the group box around
+// it; a unit label on its right ("mm", "kN") follows the value. Report boxes, buttons and
+// pictures are no inputs.
 std::vector<SheetField> GatherInputs(const QWidget* dialog);
 
 // The sheet as text, "\r\n" line ends.

@@ -24,6 +24,12 @@
 #include "ui/MessageBox.h"
 #include "ui/ReportSheet.h"
 
+namespace ferrolab {
+void PrintTo(const SheetField& field, std::ostream* out) {
+    *out << '{' << field.label.toStdString() << '|' << field.value.toStdString() << '}';
+}
+} // namespace ferrolab
+
 using namespace ferrolab;
 using ferrolab::test::Child;
 using ferrolab::test::Click;
@@ -75,6 +81,12 @@ public:
         grid->addWidget(result, 3, 1);
         spanLabel_ = new QLabel(QStringLiteral("节间数(&N):"), this);
         grid->addWidget(spanLabel_, 4, 0);
+        // A long label on a row of its own over its box.
+        grid->addWidget(new QLabel(QStringLiteral("    梁跨度(m):"), this), 5, 0, 1, 2);
+        auto* span = new QComboBox(this);
+        span->setEditable(true);
+        span->addItem(QStringLiteral("6"));
+        grid->addWidget(span, 6, 1);
 
         auto* loads = new QGroupBox(QStringLiteral("荷载"), this);
         auto* loadRow = new QHBoxLayout(loads);
@@ -151,6 +163,7 @@ TEST(GatherInputs, ReadsEveryShownInputWithItsLabelInLayoutOrder) {
                                               {"钢号", "Q345"},
                                               {"宽度", "12"},
                                               {"结果 x", "3.50"},
+                                              {"梁跨度(m)", "6"},
                                               {"荷载", "100 kN"},
                                               {"荷载", "压"},
                                               {"绕x轴", "是"},
