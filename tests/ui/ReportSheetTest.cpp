@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -238,19 +236,6 @@ TEST_F(SaveSheetTest, PdfByItsNameInAnyCaseAndPagedWhenLong) {
     EXPECT_LE(PdfPages(longPdf), 10);
 }
 
-TEST_F(SaveSheetTest, AnUnwritablePlaceFailsAndLeavesNothing) {
-    // The parent of the target is a regular file: no folder to write in, even for root.
-    const QString blocker = Path("plain");
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    for (const char* name : {"plain/sheet.txt", "plain/sheet.pdf"}) {
-        EXPECT_FALSE(SaveSheet(Path(name), sheet, QFont())) << name;
-        EXPECT_FALSE(QFile::exists(Path(name))) << name;
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
 class ReportBoxKeepTest : public ::testing::Test {
 protected:
     void SetUp() override { dialog.show(); }
@@ -289,10 +274,8 @@ TEST_F(ReportBoxKeepTest, ActionsWaitForAReportAndSitInTheStripAndTheMenu) {
     empty.SetReport("");
     EXPECT_FALSE(empty.saveAction()->isEnabled());
 
-    EXPECT_EQ(Button("Copy")->text(), "复制");
+    // The buttons keep the "..." of the actions that open a dialog, above the text in the frame.
     EXPECT_EQ(Button("Save")->text(), "保存...");
-    EXPECT_EQ(Button("Print")->text(), "打印...");
-    // The strip sits inside the frame above the text.
     EXPECT_TRUE(Button("Save")->isVisible());
     EXPECT_GE(dialog.report_->viewport()->geometry().top(), Button("Save")->geometry().bottom());
     std::unique_ptr<QMenu> menu(dialog.report_->CreateContextMenu());
@@ -303,13 +286,6 @@ TEST_F(ReportBoxKeepTest, ActionsWaitForAReportAndSitInTheStripAndTheMenu) {
     EXPECT_EQ(texts.mid(texts.size() - 3),
               (QStringList{QStringLiteral("复制"), QStringLiteral("保存..."),
                            QStringLiteral("打印...")}));
-}
-
-TEST_F(ReportBoxKeepTest, CopyPutsTheReportOnTheClipboard) {
-    QApplication::clipboard()->clear();
-    dialog.report_->SetReport("a=1\r\nb=2");
-    Click(Button("Copy"));
-    EXPECT_EQ(QApplication::clipboard()->text(), "a=1\nb=2");
 }
 
 TEST_F(ReportBoxKeepTest, SaveWritesTheSheetOfTheDialog) {
@@ -336,35 +312,14 @@ TEST_F(ReportBoxKeepTest, CancelledDialogsKeepNothing) {
     EXPECT_TRUE(notices.notices().empty());
 }
 
-TEST_F(ReportBoxKeepTest, AFailedWriteSaysWhereAndLeavesNoFile) {
+TEST_F(ReportBoxKeepTest, APrinterThatCannotStartSaysSo) {
     QFile blocker(Path("plain"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    for (const char* name : {"plain/out.txt", "plain/out.pdf"}) {
-        notices.clear();
-        KeepSeamsOverride seams(Seams(Path(name)));
-        dialog.report_->saveAction()->trigger();
-        ASSERT_EQ(notices.notices().size(), 1u) << name;
-        const Notice& notice = notices.notices()[0];
-        EXPECT_EQ(notice.caption, "提示");
-        EXPECT_EQ(notice.icon, NoticeIcon::Warning);
-        EXPECT_EQ(notice.text, "无法写入文件，计算书未保存：\r\n" + Path(name).toStdString());
-        EXPECT_FALSE(QFile::exists(Path(name)));
-    }
-}
-
-TEST_F(ReportBoxKeepTest, PrintGoesToThePrinterTheDialogSetUp) {
-    printTarget = Path("printed.pdf");
+    printTarget = Path("plain/printed.pdf");
     KeepSeamsOverride seams(Seams(QString()));
     Click(Button("Print"));
-    EXPECT_TRUE(IsWholePdf(ReadAll(printTarget)));
-    EXPECT_TRUE(notices.notices().empty());
-    // A printer that cannot start says so.
-    printTarget = Path("printed.pdf/inside.pdf");
-    dialog.report_->printAction()->trigger();
-    ASSERT_EQ(notices.notices().size(), 1u);
-    EXPECT_EQ(notices.notices()[0].caption, "提示");
-    EXPECT_EQ(notices.notices()[0].text, "无法启动打印，计算书未打印。");
+    EXPECT_EQ(notices.notices(),
+              (std::vector<Notice>{{"无法启动打印，计算书未打印。", "提示", NoticeIcon::Warning}}));
 }
 
 } // namespace
