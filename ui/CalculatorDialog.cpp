@@ -1,15 +1,26 @@
 #include "ui/CalculatorDialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
+
+#include <memory>
 
 #include "engine/Format.h"
 #include "engine/TextToNumber.h"
@@ -143,6 +154,107 @@ ReportBox::ReportBox(QWidget* parent, const QString& objectName) : QPlainTextEdi
     verdicts_->setAutoFillBackground(true);
     verdicts_->setContentsMargins(4, 2, 4, 2);
     verdicts_->hide();
+    BuildKeepStrip();
+}
+
+void ReportBox::BuildKeepStrip() {
+    const QString name = objectName();
+    auto makeAction = [&](const char* text, const char* suffix, void (ReportBox::*slot)()) {
+        auto* action = new QAction(QString::fromUtf8(text), this);
+        // A button shows the icon text, which would drop the "..." of a dialog-opening action.
+        action->setIconText(action->text());
+        action->setObjectName(name + QString::fromLatin1(suffix) + QStringLiteral("Action"));
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    copyAction_ = makeAction("复制", "Copy", &ReportBox::CopyReport);
+    copyAction_->setToolTip(QStringLiteral("把计算结果复制到剪贴板"));
+    saveAction_ = makeAction("保存...", "Save", &ReportBox::SaveReport);
+    saveAction_->setToolTip(QStringLiteral("把计算书保存为文本文件或 PDF 文件"));
+    printAction_ = makeAction("打印...", "Print", &ReportBox::PrintReport);
+    printAction_->setToolTip(QStringLiteral("打印计算书"));
+
+    keepStrip_ = new QWidget(this);
+    keepStrip_->setObjectName(name + QStringLiteral("Keep"));
+    keepStrip_->setAutoFillBackground(true);
+    keepStrip_->setBackgroundRole(QPalette::Window);
+    auto* layout = new QHBoxLayout(keepStrip_);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(2);
+    layout->addStretch(1);
+    const std::pair<QAction*, const char*> buttons[] = {
+        {copyAction_, "Copy"}, {saveAction_, "Save"}, {printAction_, "Print"}};
+    for (const auto& [action, suffix] : buttons) {
+        auto* button = new QToolButton(keepStrip_);
+        button->setObjectName(name + QString::fromLatin1(suffix));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(button);
+    }
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        const bool any = !document()->isEmpty();
+        copyAction_->setEnabled(any);
+        saveAction_->setEnabled(any);
+        printAction_->setEnabled(any);
+    });
+    PlaceStrips();
+}
+
+ReportSheet ReportBox::Sheet() const {
+    const QWidget* dialog = window();
+    return ReportSheet{dialog->windowTitle(), SheetDate(), GatherInputs(dialog), Report(),
+                       VerdictLines()};
+}
+
+void ReportBox::CopyReport() {
+    QGuiApplication::clipboard()->setText(toPlainText());
+}
+
+void ReportBox::SaveReport() {
+    const ReportSheet sheet = Sheet();
+    QString suggested = sheet.caption.isEmpty() ? QStringLiteral("计算书") : sheet.caption;
+    suggested.replace(QLatin1Char('/'), QLatin1Char('_'))
+        .replace(QLatin1Char('\\'), QLatin1Char('_'));
+    const QString path = ChooseSheetFile(this, suggested + QStringLiteral(".txt"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!SaveSheet(path, sheet, font())) {
+        ShowNotice(this, Notice{"无法写入文件，计算书未保存：\r\n" +
+                                    QDir::toNativeSeparators(path).toStdString(),
+                                "提示", NoticeIcon::Warning});
+    }
+}
+
+void ReportBox::PrintReport() {
+    const ReportSheet sheet = Sheet();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(sheet.caption);
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    if (!ConfirmPrint(this, &printer)) {
+        return;
+    }
+    if (!PrintSheet(&printer, sheet, font())) {
+        ShowNotice(this, Notice{"无法启动打印，计算书未打印。", "提示", NoticeIcon::Warning});
+    }
+}
+
+QMenu* ReportBox::CreateContextMenu() {
+    QMenu* menu = createStandardContextMenu();
+    menu->setObjectName(objectName() + QStringLiteral("Menu"));
+    menu->addSeparator();
+    menu->addAction(copyAction_);
+    menu->addAction(saveAction_);
+    menu->addAction(printAction_);
+    return menu;
+}
+
+void ReportBox::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(CreateContextMenu());
+    menu->exec(event->globalPos());
 }
 
 void ReportBox::SetReport(const std::string& report) {
@@ -163,7 +275,7 @@ void ReportBox::SetChecks(const std::vector<Check>& checks) {
     }
     verdicts_->setText(lines.join(QStringLiteral("<br>")));
     verdicts_->setVisible(!checks_.empty());
-    PlaceVerdicts();
+    PlaceStrips();
 }
 
 QStringList ReportBox::VerdictLines() const {
@@ -176,16 +288,21 @@ QStringList ReportBox::VerdictLines() const {
 
 void ReportBox::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
-    PlaceVerdicts();
+    PlaceStrips();
 }
 
-// The strip takes the bottom of the box, inside its frame; the text scrolls above it.
-void ReportBox::PlaceVerdicts() {
-    const int height = checks_.empty() ? 0 : verdicts_->sizeHint().height();
-    setViewportMargins(0, 0, 0, height);
+// The keep strip takes the top of the box and the verdict strip its bottom, both inside its
+// frame; the text scrolls between them.
+void ReportBox::PlaceStrips() {
+    const int top = keepStrip_ ? keepStrip_->sizeHint().height() : 0;
+    const int bottom = checks_.empty() ? 0 : verdicts_->sizeHint().height();
+    setViewportMargins(0, top, 0, bottom);
     const QRect inside = contentsRect();
-    verdicts_->setGeometry(inside.left(), inside.bottom() + 1 - height,
-                           inside.width() - verticalScrollBar()->sizeHint().width(), height);
+    const int width = inside.width() - verticalScrollBar()->sizeHint().width();
+    if (keepStrip_) {
+        keepStrip_->setGeometry(inside.left(), inside.top(), width, top);
+    }
+    verdicts_->setGeometry(inside.left(), inside.bottom() + 1 - bottom, width, bottom);
 }
 
 std::string ReportBox::Report() const {

@@ -24,9 +24,12 @@
 #include "engine/Check.h"
 #include "engine/Notice.h"
 #include "ui/MessageBox.h"
+#include "ui/ReportSheet.h"
 
+class QAction;
 class QButtonGroup;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QDialog;
@@ -97,6 +100,10 @@ private:
 
 // The report box also carries the verdict strip: under the text, one line per code check of the
 // report (utilisation and "满足" in green or "不满足" in red), hidden while there is none.
+// Above the text it carries the ways to keep the report, also offered in its context menu:
+// "复制" (the report to the clipboard), "保存..." (the calculation sheet as a text file or a PDF)
+// and "打印..." (the sheet on a printer); they are disabled while the box is empty. Their
+// buttons are named <box>Copy, <box>Save and <box>Print.
 class ReportBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -114,14 +121,34 @@ public:
     // The strip's lines as shown (empty while hidden).
     QStringList VerdictLines() const;
 
+    // The calculation sheet of this report: the caption and inputs of the dialog it sits in.
+    ReportSheet Sheet() const;
+    void CopyReport();
+    // Asks for a file name and writes the sheet; a failed write says so in a message box.
+    void SaveReport();
+    // Asks for a printer and prints the sheet.
+    void PrintReport();
+
+    QAction* copyAction() const { return copyAction_; }
+    QAction* saveAction() const { return saveAction_; }
+    QAction* printAction() const { return printAction_; }
+    // The context menu: the text box's own entries, then the three ways to keep the report.
+    QMenu* CreateContextMenu();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void PlaceVerdicts();
+    void BuildKeepStrip();
+    void PlaceStrips();
 
     std::vector<Check> checks_;
     QLabel* verdicts_ = nullptr;
+    QWidget* keepStrip_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* printAction_ = nullptr;
 };
 
 // "计算" (objectName "computeButton") and "取消" (objectName "cancelButton", closes the dialog).
