@@ -140,7 +140,10 @@ TEST_F(KeepFixture, AxialMemberSheetReadsCheckBoxesAndRadioButtons) {
     dlg.show();
     auto* report = Child<ReportBox>(&dlg, "report");
     EXPECT_FALSE(Button(&dlg, "reportSave")->isEnabled());
-    Choose(Child<ChoiceList>(&dlg, "sectionName"), 0);
+    // The welded kind checks its height radio and fills the plate boxes; a plate change enables
+    // "计算".
+    Choose(Child<ChoiceList>(&dlg, "kind"), 4);
+    Choose(Child<ValueCombo>(&dlg, "b1"), 2);
     Click(Child<QPushButton>(&dlg, "computeButton"));
     const QString text = KeepEveryWay(*this, report, "axial");
     EXPECT_TRUE(text.startsWith("轴心受力构件验算\r\n日期：2026-05-04\r\n\r\n输入数据\r\n"
