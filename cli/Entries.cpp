@@ -3,29 +3,28 @@
 namespace ferrolab::cli {
 
 const std::vector<Entry>& AllEntries() {
-    // One entry a line, in menu order.
-    // One entry a line, so that each calculator adds its own line.
+    // In menu order, one entry a line (the catalogue look-up last).
     // clang-format off
     static const std::vector<Entry> entries = {
         BuiltUpSectionEntry(),
-        SectionEntry(),
+        ColdFormedSectionEntry(),
+        BoltCapacityEntry(),
+        BoltGroupEntry(),
         DesignValuesEntry(),
+        FilletWeldMnvEntry(),
+        FilletWeldTorqueEntry(),
         AxialMemberEntry(),
         BeamStabilityEntry(),
         RolledIBeamPhiEntry(),
         RolledChannelBeamEntry(),
-        ColdFormedSectionEntry(),
         ColdFormedBeamEntry(),
         ColdFormedAxialEntry(),
-        BeamColumnPinnedEntry(),
-        FilletWeldMnvEntry(),
-        FilletWeldTorqueEntry(),
-        BoltCapacityEntry(),
-        BoltGroupEntry(),
-        SeatedPinnedEntry(),
-        ColumnBaseEntry(),
         ColumnLengthFactorEntry(),
         SeismicEntry(),
+        BeamColumnPinnedEntry(),
+        SeatedPinnedEntry(),
+        ColumnBaseEntry(),
+        SectionEntry(),
     };
     // clang-format on
     return entries;
