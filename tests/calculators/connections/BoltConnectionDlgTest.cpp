@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -13,28 +12,18 @@
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/connections/BoltConnectionDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
 using Items = std::vector<std::string>;
 
-class BoltConnectionDlgTest : public ::testing::Test {
+class BoltConnectionDlgTest : public DialogFixture<CBoltConnectionDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     Items ItemsOf(const char* name) {
         Items items;
         for (int i = 0; i < List(name)->count(); ++i) {
@@ -60,16 +49,11 @@ protected:
         QApplication::sendEvent(Mu(), &out);
     }
     std::string Capacity() { return Child<ReportBox>(&dlg, "capacity")->Report(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     bool SlipShown() {
         return Child<QGroupBox>(&dlg, "slipGroup")->isVisible() && List("surface")->isVisible() &&
                Mu()->isVisible();
     }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
-
-    NoticeRecorder notices;
-    CBoltConnectionDlg dlg;
 };
 
 TEST_F(BoltConnectionDlgTest, OpensWithEveryListSelected) {

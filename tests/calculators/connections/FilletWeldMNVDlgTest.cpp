@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QPushButton>
 
 #include "calculators/connections/FilletWeldMNVDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class FilletWeldMNVDlgTest : public ::testing::Test {
-protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
-
-    NoticeRecorder notices;
-    CFilletWeldMNVDlg dlg;
-};
+using FilletWeldMNVDlgTest = DialogFixture<CFilletWeldMNVDlg>;
 
 TEST_F(FilletWeldMNVDlgTest, OpensOnTheFirstPresetsAndComputesThem) {
     EXPECT_EQ(dlg.windowTitle(), "承受弯矩、轴力和剪力作用的角焊缝连接");

@@ -2,34 +2,19 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "calculators/connections/FilletWeldTorqueDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class FilletWeldTorqueDlgTest : public ::testing::Test {
+class FilletWeldTorqueDlgTest : public DialogFixture<CFilletWeldTorqueDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     QString Shown(const char* name) { return Child<QLineEdit>(&dlg, name)->text(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
-
-    NoticeRecorder notices;
-    CFilletWeldTorqueDlg dlg;
 };
 
 TEST_F(FilletWeldTorqueDlgTest, OpensOnTheFirstPresetsAndComputeFillsXAndT) {

@@ -2,23 +2,17 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "cli/Registry.h"
 #include "tests/calculators/joints/BeamColumnPinnedTexts.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -32,7 +26,7 @@ Notice Plain(const char* text) {
     return Notice{text, "", NoticeIcon::None};
 }
 
-class BeamColumnPinnedDlgTest : public ::testing::Test {
+class BeamColumnPinnedDlgTest : public DialogFixture<CBeamColumnPinnedDlg> {
 protected:
     void SetUp() override {
         dlg.show();
@@ -40,8 +34,6 @@ protected:
         QApplication::setActiveWindow(&dlg);
     }
 
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     QString Text(const char* name) { return Child<QComboBox>(&dlg, name)->currentText(); }
     QStringList Items(const char* name) {
         QStringList items;
@@ -51,9 +43,7 @@ protected:
         }
         return items;
     }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     // Types into a box and leaves it with the Tab key, as a user moves to the next field.
     void TypeAndLeave(const char* name, const QString& text) {
         Type(Box(name), text);
@@ -72,9 +62,6 @@ protected:
         notices.clear();
         return taken;
     }
-
-    NoticeRecorder notices;
-    CBeamColumnPinnedDlg dlg;
 };
 
 TEST_F(BeamColumnPinnedDlgTest, OpensOnTheDefaults) {

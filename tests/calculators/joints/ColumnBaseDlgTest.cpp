@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -15,27 +14,18 @@
 #include "app/TrabekApp.h"
 
 #include "calculators/joints/ColumnBaseDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-class ColumnBaseDlgTest : public ::testing::Test {
+class ColumnBaseDlgTest : public DialogFixture<CColumnBaseDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     Texts Items(QComboBox* box) {
         Texts items;
         for (int i = 0; i < box->count(); ++i) {
@@ -48,11 +38,8 @@ protected:
     }
     std::string Text(const char* name) { return Box(name)->currentText().toStdString(); }
     bool Shown(const char* name) { return Child<QWidget>(&dlg, name)->isVisible(); }
-    QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
     std::string Properties() { return Child<ReportBox>(&dlg, "properties")->Report(); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
-    void Compute() { Click(ComputeButton()); }
     // Controls of the pinned base shown and those of the fixed base hidden, or the reverse.
     void ExpectBaseTypeControls(bool pinned) {
         EXPECT_EQ(Shown("l1Row"), pinned);
@@ -63,9 +50,6 @@ protected:
         EXPECT_EQ(Picture(), pinned ? ":/pictures/column_base_pinned.svg"
                                     : ":/pictures/column_base_fixed.svg");
     }
-
-    NoticeRecorder notices;
-    CColumnBaseDlg dlg;
 };
 
 TEST_F(ColumnBaseDlgTest, OpensOnThePinnedBaseWithComputeDisabled) {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QTimer>
 
 #include <tuple>
@@ -12,16 +11,11 @@
 #include "app/TrabekApp.h"
 
 #include "calculators/joints/SeatedPinnedDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -29,12 +23,8 @@ const char* const kOpeningReport =
     " 焊缝σ_1:66.02N/mm2\r\n σ_2:129.62N/mm2\r\n σ_3:77.28N/mm2\r\n"
     " 梁托翼缘1处 σ_Top:48.69N/mm2\r\n 梁托腹板最大剪力 τ:91.81N/mm2";
 
-class SeatedPinnedDlgTest : public ::testing::Test {
+class SeatedPinnedDlgTest : public DialogFixture<CSeatedPinnedDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     std::vector<std::string> Items(QComboBox* box) {
         std::vector<std::string> items;
         for (int i = 0; i < box->count(); ++i) {
@@ -42,11 +32,6 @@ protected:
         }
         return items;
     }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
-
-    NoticeRecorder notices;
-    CSeatedPinnedDlg dlg;
 };
 
 TEST_F(SeatedPinnedDlgTest, OpensOnItsPresets) {

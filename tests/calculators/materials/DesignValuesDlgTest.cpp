@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include <utility>
@@ -16,17 +15,10 @@
 #include "calculators/materials/DesignValues.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "tests/calculators/materials/DesignValuesTexts.h"
-#include "tests/support/GuiHelpers.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
+#include "tests/support/DialogFixture.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::kColdFormedSteel;
-using ferrolab::test::kGB50017Steel;
-using ferrolab::test::kGB50017Weld;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -36,11 +28,8 @@ const char* const kColdFormedControls[] = {
     "plateCategoryLabel", "plateCategory", "limitLabel", "limit"};
 const char* const kThicknessControls[] = {"thicknessLabel", "thickness", "thicknessUnit"};
 
-class DesignValuesDlgTest : public ::testing::Test {
+class DesignValuesDlgTest : public DialogFixture<CDesignValuesDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     std::vector<std::string> Items(const char* name) {
         std::vector<std::string> items;
         ChoiceList* list = List(name);
@@ -68,9 +57,6 @@ protected:
             EXPECT_EQ(Shown(name), shown) << name;
         }
     }
-
-    NoticeRecorder notices;
-    CDesignValuesDlg dlg;
 };
 
 TEST_F(DesignValuesDlgTest, Opening) {

@@ -2,39 +2,25 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/members/AxialMemberDlg.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
 const Notice kNotYet{"还没来得及做", "呵呵", NoticeIcon::Error};
 
-class AxialMemberDlgTest : public ::testing::Test {
+class AxialMemberDlgTest : public DialogFixture<CAxialMemberDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     QCheckBox* Check(const char* name) { return Child<QCheckBox>(&dlg, name); }
     QString Text(const char* name) { return Box(name)->currentText(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
     std::string Properties() { return Child<ReportBox>(&dlg, "properties")->Report(); }
-    QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
-    void Compute() { Click(ComputeButton()); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     void ChooseKind(AxialSectionKind kind) { Choose(List("kind"), static_cast<int>(kind)); }
     // Every welded input enabled (true) or every one disabled (false); fails when mixed.
@@ -52,9 +38,6 @@ protected:
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, cli::ToUnixLines(Properties() + "\r\n\r\n" + Report() + "\r\n"));
     }
-
-    NoticeRecorder notices;
-    CAxialMemberDlg dlg;
 };
 
 TEST_F(AxialMemberDlgTest, OpeningState) {

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -15,40 +14,26 @@
 #include "calculators/members/BeamStabilityDlg.h"
 #include "cli/Registry.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
-class BeamStabilityDlgTest : public ::testing::Test {
+class BeamStabilityDlgTest : public DialogFixture<CBeamStabilityDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     QString Text(const char* name) { return Box(name)->currentText(); }
     QRadioButton* Case(int loadCase) {
         return Child<QRadioButton>(&dlg, QStringLiteral("loadCase_%1").arg(loadCase - 1));
     }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     void TypeLoads() {
         Type(Box("mx"), "1500");
         Type(Box("my"), "20");
         Type(Box("gammaX"), "1.05");
         Type(Box("gammaY"), "1.2");
     }
-
-    NoticeRecorder notices;
-    CBeamStabilityDlg dlg;
 };
 
 TEST_F(BeamStabilityDlgTest, OpeningState) {

@@ -3,41 +3,25 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/members/ColdFormedAxialDlg.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class ColdFormedAxialDlgTest : public ::testing::Test {
+class ColdFormedAxialDlgTest : public DialogFixture<CColdFormedAxialDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     QString Label(const char* name) { return Child<QLabel>(&dlg, name)->text(); }
     QString Value(const char* name) { return Child<QLineEdit>(&dlg, name)->text(); }
     std::string Properties() { return Child<ReportBox>(&dlg, "properties")->Report(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     QRadioButton* WithBattens() { return Child<QRadioButton>(&dlg, "battens_0"); }
     QRadioButton* WithoutBattens() { return Child<QRadioButton>(&dlg, "battens_1"); }
-
-    NoticeRecorder notices;
-    CColdFormedAxialDlg dlg;
 };
 
 TEST_F(ColdFormedAxialDlgTest, OpeningState) {

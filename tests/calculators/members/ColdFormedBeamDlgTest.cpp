@@ -1,41 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/members/ColdFormedBeamDlg.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class ColdFormedBeamDlgTest : public ::testing::Test {
+class ColdFormedBeamDlgTest : public DialogFixture<CColdFormedBeamDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     std::string Properties() { return Child<ReportBox>(&dlg, "properties")->Report(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "preview")->picture(); }
     QRadioButton* Case(int index) {
         return Child<QRadioButton>(&dlg, QStringLiteral("loadCase_%1").arg(index));
     }
-
-    NoticeRecorder notices;
-    CColdFormedBeamDlg dlg;
 };
 
 TEST_F(ColdFormedBeamDlgTest, OpensWithTenChannelsAndComputeDisabled) {

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -15,17 +14,11 @@
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/members/ColumnLengthFactorDlg.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -54,16 +47,9 @@ void EditLabel(QListWidget* list, int row, const QString& text) {
     QApplication::processEvents();
 }
 
-class ColumnLengthFactorDlgTest : public ::testing::Test {
+class ColumnLengthFactorDlgTest : public DialogFixture<CColumnLengthFactorDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
     QListWidget* List() { return Child<QListWidget>(&dlg, "upperColumnList"); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
-
-    NoticeRecorder notices;
-    CColumnLengthFactorDlg dlg;
 };
 
 TEST_F(ColumnLengthFactorDlgTest, MembersAroundTheJointAndTheSevenItems) {

@@ -1,33 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-
 #include "calculators/members/RolledChannelBeamDlg.h"
 #include "cli/Registry.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
-class RolledChannelBeamDlgTest : public ::testing::Test {
+class RolledChannelBeamDlgTest : public DialogFixture<CRolledChannelBeamDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     std::string SectionText() { return Child<ReportBox>(&dlg, "sectionText")->Report(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-
-    NoticeRecorder notices;
-    CRolledChannelBeamDlg dlg;
 };
 
 TEST_F(RolledChannelBeamDlgTest, OpeningState) {

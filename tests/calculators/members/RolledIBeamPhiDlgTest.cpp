@@ -1,30 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/members/RolledIBeamPhiDlg.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
-class RolledIBeamPhiDlgTest : public ::testing::Test {
+class RolledIBeamPhiDlgTest : public DialogFixture<CRolledIBeamPhiDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
     QString Result() { return Child<QLineEdit>(&dlg, "result")->text(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     ChoiceList* Beams() { return Child<ChoiceList>(&dlg, "beam"); }
     // Selects the beam of that entry text.
     void ChooseBeam(const char* entry) {
@@ -32,9 +23,6 @@ protected:
         ASSERT_GE(index, 0) << entry;
         Choose(Beams(), index);
     }
-
-    NoticeRecorder notices;
-    CRolledIBeamPhiDlg dlg;
 };
 
 TEST_F(RolledIBeamPhiDlgTest, OpeningState) {

@@ -1,36 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/properties/BuiltUpSectionDlg.h"
-#include "tests/support/GuiHelpers.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/PreviewStatic.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class BuiltUpSectionDlgTest : public ::testing::Test {
+class BuiltUpSectionDlgTest : public DialogFixture<CBuiltUpSectionDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     QString Text(const char* name) { return Box(name)->currentText(); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     PreviewSection Preview() { return Child<CPreviewStatic>(&dlg, "preview")->section(); }
-
-    NoticeRecorder notices;
-    CBuiltUpSectionDlg dlg;
 };
 
 TEST_F(BuiltUpSectionDlgTest, OpensOnTheFirstPresets) {

@@ -2,32 +2,20 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 #include "calculators/properties/ColdFormedSectionDlg.h"
 #include "tests/support/CliRun.h"
-#include "tests/support/GuiHelpers.h"
+#include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
-class ColdFormedSectionDlgTest : public ::testing::Test {
+class ColdFormedSectionDlgTest : public DialogFixture<CColdFormedSectionDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
-    ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     ChoiceList* Family() { return Child<ChoiceList>(&dlg, "family"); }
-    std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "preview")->picture(); }
     bool LipEnabled() {
         return Box("a")->isEnabled() && Child<QLabel>(&dlg, "aLabel")->isEnabled() &&
@@ -37,9 +25,6 @@ protected:
         return !Box("a")->isEnabled() && !Child<QLabel>(&dlg, "aLabel")->isEnabled() &&
                !Child<QLabel>(&dlg, "aUnit")->isEnabled();
     }
-
-    NoticeRecorder notices;
-    CColdFormedSectionDlg dlg;
 };
 
 TEST_F(ColdFormedSectionDlgTest, OpensOnThePlainChannel) {

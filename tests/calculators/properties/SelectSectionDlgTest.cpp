@@ -2,20 +2,14 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "calculators/properties/SelectSection.h"
 #include "calculators/properties/SelectSectionDlg.h"
-#include "tests/support/GuiHelpers.h"
-#include "ui/CalculatorDialog.h"
+#include "tests/support/DialogFixture.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::Type;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -43,14 +37,10 @@ const QStringList kFamilies = {"焊接工字型(上下翼缘等宽)",
 const QStringList kOpening = {"HK100a", "HK100b", "HK100c", "HK120a", "HK120b",
                               "HK120c", "HK140a", "HK140b", "HK140c"};
 
-class SelectSectionDlgTest : public ::testing::Test {
+class SelectSectionDlgTest : public DialogFixture<CSelectSectionDlg> {
 protected:
-    void SetUp() override { dlg.show(); }
-
     QComboBox* Family() { return Child<QComboBox>(&dlg, "family"); }
     ChoiceList* Section() { return Child<ChoiceList>(&dlg, "section"); }
-
-    CSelectSectionDlg dlg;
 };
 
 TEST_F(SelectSectionDlgTest, OpensOnTheFirstFamilyAndTheHKList) {

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -14,15 +13,10 @@
 #include "app/TrabekApp.h"
 #include "calculators/seismic/SeismicCoefficientDlg.h"
 #include "calculators/seismic/SpectrumCurve.h"
-#include "tests/support/GuiHelpers.h"
-#include "ui/CalculatorDialog.h"
-#include "ui/MessageBox.h"
+#include "tests/support/DialogFixture.h"
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-namespace test = ferrolab::test;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -39,7 +33,7 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class SeismicCoefficientDlgTest : public ::testing::Test {
+class SeismicCoefficientDlgTest : public DialogFixture<CSeismicCoefficientDlg> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -47,17 +41,12 @@ protected:
         dlg.show();
     }
 
-    ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     QStringList ReportLines() {
-        return QString::fromStdString(Child<ReportBox>(&dlg, "report")->Report())
-            .split("\r\n", Qt::SkipEmptyParts);
+        return QString::fromStdString(Report()).split("\r\n", Qt::SkipEmptyParts);
     }
-    void Compute() { Click(Child<QPushButton>(&dlg, "computeButton")); }
     SpectrumPlot Plot() { return Child<CSpectrumCurve>(&dlg, "curve")->Plot(); }
 
     QTemporaryDir dir;
-    NoticeRecorder notices;
-    CSeismicCoefficientDlg dlg;
 };
 
 TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
