@@ -10,6 +10,14 @@
 
 namespace ferrolab::test {
 
+Texts Items(const QComboBox* box) {
+    Texts items;
+    for (int i = 0; i < box->count(); ++i) {
+        items.push_back(box->itemText(i).toStdString());
+    }
+    return items;
+}
+
 void Type(QComboBox* box, const QString& text) {
     ASSERT_TRUE(box->isEditable());
     QLineEdit* edit = box->lineEdit();

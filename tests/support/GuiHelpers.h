@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace ferrolab::test {
 
 // The named child, failing the test when it is missing.
@@ -16,6 +19,11 @@ template <class T> T* Child(const QWidget* parent, const QString& name) {
     EXPECT_NE(child, nullptr) << "no child " << name.toStdString();
     return child;
 }
+
+using Texts = std::vector<std::string>;
+
+// The texts of a combo box's drop-down list, in order.
+Texts Items(const QComboBox* box);
 
 // Replaces the edit text the way a user does: select all, then type (or delete).
 void Type(QComboBox* box, const QString& text);

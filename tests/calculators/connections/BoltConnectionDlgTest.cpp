@@ -20,17 +20,8 @@ using namespace ferrolab::test;
 
 namespace {
 
-using Items = std::vector<std::string>;
-
 class BoltConnectionDlgTest : public DialogFixture<CBoltConnectionDlg> {
 protected:
-    Items ItemsOf(const char* name) {
-        Items items;
-        for (int i = 0; i < List(name)->count(); ++i) {
-            items.push_back(List(name)->itemText(i).toStdString());
-        }
-        return items;
-    }
     std::string Selected(const char* name) { return List(name)->SelectedText(); }
     // Picks the entry with this text from the list, as the user does.
     void Pick(const char* name, const char* text) {
@@ -58,12 +49,12 @@ protected:
 
 TEST_F(BoltConnectionDlgTest, OpensWithEveryListSelected) {
     EXPECT_EQ(dlg.windowTitle(), "螺栓连接");
-    EXPECT_EQ(ItemsOf("code"), (Items{"GB50017-2003", "GB50018-2002"}));
-    EXPECT_EQ(ItemsOf("kind"), (Items{"普通螺栓", "摩擦型高强螺栓"}));
-    EXPECT_EQ(ItemsOf("boltClass"), (Items{"4.6级4.8级C级", "5.6级A级B级", "8.8级A级B级"}));
+    EXPECT_EQ(Items(List("code")), (Texts{"GB50017-2003", "GB50018-2002"}));
+    EXPECT_EQ(Items(List("kind")), (Texts{"普通螺栓", "摩擦型高强螺栓"}));
+    EXPECT_EQ(Items(List("boltClass")), (Texts{"4.6级4.8级C级", "5.6级A级B级", "8.8级A级B级"}));
     EXPECT_EQ(List("diameter")->count(), 27);
-    EXPECT_EQ(ItemsOf("loadCase"),
-              (Items{"扭矩M + 剪力V + 轴力N", "弯矩M + 剪力V ", "弯矩M + 轴拉力N"}));
+    EXPECT_EQ(Items(List("loadCase")),
+              (Texts{"扭矩M + 剪力V + 轴力N", "弯矩M + 剪力V ", "弯矩M + 轴拉力N"}));
     const std::pair<const char*, const char*> selected[] = {{"code", "GB50017-2003"},
                                                             {"kind", "普通螺栓"},
                                                             {"boltClass", "4.6级4.8级C级"},
@@ -78,8 +69,8 @@ TEST_F(BoltConnectionDlgTest, OpensWithEveryListSelected) {
     for (const auto& [name, text] : selected) {
         EXPECT_EQ(Selected(name), text) << name;
     }
-    EXPECT_EQ(ItemsOf("cols"), (Items{"1", "2", "3", "4", "5", "6"}));
-    EXPECT_EQ(ItemsOf("rows").back(), "10");
+    EXPECT_EQ(Items(List("cols")), (Texts{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(Items(List("rows")).back(), "10");
     const std::pair<const char*, const char*> values[] = {
         {"V", "140.00"}, {"N", "0.00"}, {"M", "35.00"}, {"rowPitch", "40"}, {"colPitch", "40"}};
     for (const auto& [name, text] : values) {
@@ -116,8 +107,8 @@ TEST_F(BoltConnectionDlgTest, OrdinaryBoltCapacityFollowsEveryPick) {
     EXPECT_NE(Capacity().find("Ncb = d* Σt *fcb= 102.0000kN\r\n"), std::string::npos);
     // GB50018 offers one class and two grades; the code pick restarts both.
     Pick("code", "GB50018-2002");
-    EXPECT_EQ(ItemsOf("boltClass"), Items{"4.6级4.8级C级"});
-    EXPECT_EQ(ItemsOf("plateGrade"), (Items{"Q235", "Q345"}));
+    EXPECT_EQ(Items(List("boltClass")), Texts{"4.6级4.8级C级"});
+    EXPECT_EQ(Items(List("plateGrade")), (Texts{"Q235", "Q345"}));
     EXPECT_EQ(Selected("plateGrade"), "Q235");
     EXPECT_NE(Capacity().find("-----根据GB50018 -2002表4.2.5----"), std::string::npos);
     // fcb 290: 290·20·10/1000 = 58.
@@ -129,8 +120,8 @@ TEST_F(BoltConnectionDlgTest, FrictionTypeBoltsAndTheSlipFactor) {
     Pick("kind", "摩擦型高强螺栓");
     EXPECT_FALSE(List("thicknessSum")->isEnabled());
     EXPECT_TRUE(SlipShown());
-    EXPECT_EQ(ItemsOf("boltClass"), (Items{"8.8级", "10.9级"}));
-    EXPECT_EQ(ItemsOf("diameter"), (Items{"M16", "M20", "M22", "M24", "M27", "M30"}));
+    EXPECT_EQ(Items(List("boltClass")), (Texts{"8.8级", "10.9级"}));
+    EXPECT_EQ(Items(List("diameter")), (Texts{"M16", "M20", "M22", "M24", "M27", "M30"}));
     EXPECT_EQ(Mu()->text(), "0.45");
     EXPECT_EQ(Capacity().rfind("根据规范GB50017-2003之表7.2.2-2，高强螺栓预拉力设计值 P= 80kN", 0),
               0u);
@@ -181,11 +172,11 @@ TEST_F(BoltConnectionDlgTest, CodeAndKindSwitchesRefillTheirLists) {
     Pick("kind", "摩擦型高强螺栓");
     Pick("boltClass", "10.9级");
     Pick("code", "GB50018-2002");
-    EXPECT_EQ(ItemsOf("diameter"), (Items{"M12", "M14", "M16"}));
+    EXPECT_EQ(Items(List("diameter")), (Texts{"M12", "M14", "M16"}));
     EXPECT_EQ(Selected("diameter"), "M12");
-    EXPECT_EQ(ItemsOf("plateGrade"), (Items{"Q235", "Q345"}));
-    EXPECT_EQ(ItemsOf("surface"),
-              (Items{"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
+    EXPECT_EQ(Items(List("plateGrade")), (Texts{"Q235", "Q345"}));
+    EXPECT_EQ(Items(List("surface")),
+              (Texts{"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
     EXPECT_EQ(Selected("boltClass"), "10.9级");
     EXPECT_EQ(Mu()->text(), "0.40");
     // 10.9 M12 to GB50018: P = 55, Nvb = 0.9·1·0.40·55 = 19.80.
@@ -202,14 +193,14 @@ TEST_F(BoltConnectionDlgTest, CodeAndKindSwitchesRefillTheirLists) {
     EXPECT_TRUE(List("thicknessSum")->isEnabled());
     EXPECT_EQ(List("diameter")->count(), 27);
     EXPECT_EQ(Selected("diameter"), "12");
-    EXPECT_EQ(ItemsOf("boltClass"), Items{"4.6级4.8级C级"});
+    EXPECT_EQ(Items(List("boltClass")), Texts{"4.6级4.8级C级"});
     EXPECT_EQ(Selected("plateGrade"), "Q235");
     // d 12 (p 1.75): de = 12 − 0.9381667·1.75 = 10.358.
     EXPECT_EQ(Capacity().rfind("螺纹处有效直径    de = 10.358mm\r\n", 0), 0u);
     // The surfaces follow a code pick made while ordinary bolts are shown.
     Pick("code", "GB50017-2003");
     Pick("kind", "摩擦型高强螺栓");
-    EXPECT_EQ(ItemsOf("surface").size(), 4u);
+    EXPECT_EQ(Items(List("surface")).size(), 4u);
     EXPECT_EQ(Mu()->text(), "0.45");
 }
 
@@ -220,7 +211,7 @@ TEST_F(BoltConnectionDlgTest, LoadCasesSwitchLabelsListsAndPictures) {
     EXPECT_TRUE(Report().empty());
     EXPECT_EQ(Child<QLabel>(&dlg, "momentLabel")->text(), "弯矩  M (kN*m):");
     EXPECT_FALSE(Box("N")->isEnabled());
-    EXPECT_EQ(ItemsOf("cols"), Items{"2"});
+    EXPECT_EQ(Items(List("cols")), Texts{"2"});
     EXPECT_EQ(Selected("cols"), "2");
     EXPECT_EQ(Picture(), ":/pictures/bolt_group_bending_ordinary.svg");
     Pick("kind", "摩擦型高强螺栓");
@@ -239,7 +230,7 @@ TEST_F(BoltConnectionDlgTest, LoadCasesSwitchLabelsListsAndPictures) {
 
     Pick("loadCase", "扭矩M + 剪力V + 轴力N");
     EXPECT_EQ(Child<QLabel>(&dlg, "momentLabel")->text(), "扭矩  M (kN*m):");
-    EXPECT_EQ(ItemsOf("cols").size(), 6u);
+    EXPECT_EQ(Items(List("cols")).size(), 6u);
     EXPECT_EQ(Selected("cols"), "1");
     EXPECT_EQ(Picture(), ":/pictures/bolt_group_torque.svg");
     EXPECT_EQ(notices.notices().size(), 1u);

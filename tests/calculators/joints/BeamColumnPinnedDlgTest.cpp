@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
+
 #include "calculators/joints/BeamColumnPinnedDlg.h"
 #include "cli/Registry.h"
 #include "tests/calculators/joints/BeamColumnPinnedTexts.h"
@@ -35,14 +37,7 @@ protected:
     }
 
     QString Text(const char* name) { return Child<QComboBox>(&dlg, name)->currentText(); }
-    QStringList Items(const char* name) {
-        QStringList items;
-        const auto* box = Child<QComboBox>(&dlg, name);
-        for (int i = 0; i < box->count(); ++i) {
-            items << box->itemText(i);
-        }
-        return items;
-    }
+    Texts Items(const char* name) { return test::Items(Child<QComboBox>(&dlg, name)); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     // Types into a box and leaves it with the Tab key, as a user moves to the next field.
     void TypeAndLeave(const char* name, const QString& text) {
@@ -76,10 +71,10 @@ TEST_F(BeamColumnPinnedDlgTest, OpensOnTheDefaults) {
         const QStringList nameText = pair.split('=');
         EXPECT_EQ(Text(nameText[0].toUtf8().constData()), nameText[1]) << pair.toStdString();
     }
-    EXPECT_EQ(Items("beam").size(), 11);
-    EXPECT_EQ(Items("column").size(), 17);
-    EXPECT_EQ(Items("angle").size(), 53);
-    EXPECT_EQ(Items("diameter"), QStringList({"M16", "M20", "M22", "M24", "M27", "M30"}));
+    EXPECT_EQ(Items("beam").size(), 11u);
+    EXPECT_EQ(Items("column").size(), 17u);
+    EXPECT_EQ(Items("angle").size(), 53u);
+    EXPECT_EQ(Items("diameter"), (Texts{"M16", "M20", "M22", "M24", "M27", "M30"}));
     EXPECT_EQ(dlg.webDepth(), 190);
     EXPECT_EQ(dlg.Input().d0(), 17);
     EXPECT_FALSE(List("angle")->isEnabled());
@@ -101,7 +96,7 @@ TEST_F(BeamColumnPinnedDlgTest, TwoColumnsSetPitch50AndPlate130Once) {
     Choose(List("cols"), 1);
     EXPECT_EQ(Text("sCol"), "50");
     EXPECT_TRUE(Box("sCol")->isEnabled());
-    EXPECT_EQ(Items("bp"), QStringList({"80", "100", "130", "150", "200", "250"}));
+    EXPECT_EQ(Items("bp"), (Texts{"80", "100", "130", "150", "200", "250"}));
     EXPECT_EQ(Text("bp"), "130");
     EXPECT_EQ(dlg.Input().bp, 130);
     EXPECT_EQ(Picture(), kPlate2);
@@ -111,7 +106,7 @@ TEST_F(BeamColumnPinnedDlgTest, TwoColumnsSetPitch50AndPlate130Once) {
     EXPECT_EQ(Picture(), kPlate1);
     Type(Box("bp"), "150");
     Choose(List("cols"), 1);
-    EXPECT_EQ(Items("bp").count("130"), 1);
+    EXPECT_EQ(std::ranges::count(Items("bp"), "130"), 1);
     EXPECT_EQ(dlg.Input().bp, 130);
     // e = 10 + 35 + 25 = 70: M = 50·70 = 3.50 kN·m; 130 − 45 − 50 = 35 >= 34 passes.
     Compute();
@@ -180,25 +175,25 @@ TEST_F(BeamColumnPinnedDlgTest, CodeSwitchRefillsTheLists) {
     Type(Box("clearance"), "1.5");
     Choose(List("grade"), 1);
     Choose(List("code"), 1);
-    EXPECT_EQ(Items("diameter"), QStringList({"M12", "M14", "M16"}));
+    EXPECT_EQ(Items("diameter"), (Texts{"M12", "M14", "M16"}));
     EXPECT_EQ(Text("diameter"), "M12");
-    EXPECT_EQ(Items("grade"), QStringList({"Q235", "Q345"}));
+    EXPECT_EQ(Items("grade"), (Texts{"Q235", "Q345"}));
     EXPECT_EQ(Text("grade"), "Q235");
     EXPECT_EQ(Items("surface"),
-              QStringList({"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
+              (Texts{"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
     EXPECT_EQ(dlg.Input().d0(), 13.5);
     EXPECT_EQ(dlg.Input().steelGrade, 235);
     // M12 8.8: P = 45, μ = 0.40, Nvb = 16.20.
     Compute();
     EXPECT_NE(Report().find("单面抗剪承载力 Nvb:16.20kN"), std::string::npos);
     Choose(List("code"), 0);
-    EXPECT_EQ(Items("grade").size(), 4);
+    EXPECT_EQ(Items("grade").size(), 4u);
     EXPECT_EQ(dlg.Input().d, 16);
 }
 
 TEST_F(BeamColumnPinnedDlgTest, SeriesRefillTheSectionListsAndTheWebDepth) {
     Choose(List("beamSeries"), 2);
-    EXPECT_EQ(Items("beam").size(), 25);
+    EXPECT_EQ(Items("beam").size(), 25u);
     EXPECT_EQ(Text("beam"), "HN175x90");
     const double hn175 = dlg.webDepth();
     Choose(List("beam"), List("beam")->findText("HN400x200"));

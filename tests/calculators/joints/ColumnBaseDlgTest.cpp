@@ -22,17 +22,8 @@ using namespace ferrolab::test;
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class ColumnBaseDlgTest : public DialogFixture<CColumnBaseDlg> {
 protected:
-    Texts Items(QComboBox* box) {
-        Texts items;
-        for (int i = 0; i < box->count(); ++i) {
-            items.push_back(box->itemText(i).toStdString());
-        }
-        return items;
-    }
     std::string Field(const char* name) {
         return Child<QLineEdit>(&dlg, name)->text().toStdString();
     }

@@ -25,13 +25,6 @@ const char* const kOpeningReport =
 
 class SeatedPinnedDlgTest : public DialogFixture<CSeatedPinnedDlg> {
 protected:
-    std::vector<std::string> Items(QComboBox* box) {
-        std::vector<std::string> items;
-        for (int i = 0; i < box->count(); ++i) {
-            items.push_back(box->itemText(i).toStdString());
-        }
-        return items;
-    }
 };
 
 TEST_F(SeatedPinnedDlgTest, OpensOnItsPresets) {
@@ -48,11 +41,11 @@ TEST_F(SeatedPinnedDlgTest, OpensOnItsPresets) {
     }
     EXPECT_EQ(Items(Box("wf")).back(), "300");
     EXPECT_EQ(Items(Box("tw")).back(), "13");
-    EXPECT_EQ(Items(List("grade")), (std::vector<std::string>{"Q235", "Q345", "Q390", "Q420"}));
-    EXPECT_EQ(Items(List("betaAngle")), (std::vector<std::string>{"0", "90"}));
-    EXPECT_EQ(Items(List("weld")), (std::vector<std::string>{"双面角焊缝"}));
-    const std::vector<std::string> series = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列",
-                                             "马钢窄翼缘HN系列", "热轧普通工字钢", "焊接工字形"};
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345", "Q390", "Q420"}));
+    EXPECT_EQ(Items(List("betaAngle")), (Texts{"0", "90"}));
+    EXPECT_EQ(Items(List("weld")), (Texts{"双面角焊缝"}));
+    const Texts series = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列", "马钢窄翼缘HN系列",
+                          "热轧普通工字钢", "焊接工字形"};
     EXPECT_EQ(Items(List("beamSeries")), series);
     EXPECT_EQ(Items(List("columnSeries")), series);
     EXPECT_EQ(List("beam")->SelectedText(), "HM194x150");

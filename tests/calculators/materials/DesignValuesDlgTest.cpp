@@ -30,14 +30,6 @@ const char* const kThicknessControls[] = {"thicknessLabel", "thickness", "thickn
 
 class DesignValuesDlgTest : public DialogFixture<CDesignValuesDlg> {
 protected:
-    std::vector<std::string> Items(const char* name) {
-        std::vector<std::string> items;
-        ChoiceList* list = List(name);
-        for (int i = 0; i < list->count(); ++i) {
-            items.push_back(list->itemText(i).toStdString());
-        }
-        return items;
-    }
     std::string Selected(const char* name) { return List(name)->SelectedText(); }
     std::string Steel() { return Child<ReportBox>(&dlg, "steelBox")->Report(); }
     std::string Weld() { return Child<ReportBox>(&dlg, "weldBox")->Report(); }
@@ -61,18 +53,18 @@ protected:
 
 TEST_F(DesignValuesDlgTest, Opening) {
     EXPECT_EQ(dlg.windowTitle(), "设计指标");
-    EXPECT_EQ(Items("code"), (std::vector<std::string>{"GB50018-2002 冷弯薄壁型钢结构技术规范",
-                                                       "GB50017 普通钢结构规范"}));
+    EXPECT_EQ(Items(List("code")),
+              (Texts{"GB50018-2002 冷弯薄壁型钢结构技术规范", "GB50017 普通钢结构规范"}));
     EXPECT_EQ(List("code")->currentIndex(), 0);
-    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345"}));
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345"}));
     EXPECT_EQ(Selected("grade"), "Q235");
     ExpectThicknessControls(false);
     ExpectColdFormedControls(true);
     EXPECT_EQ(Selected("spotWeldPlate"), "0.4");
     EXPECT_EQ(Value("nvs"), "0.60");
     EXPECT_EQ(Selected("plateCategory"), "非加劲板件");
-    EXPECT_EQ(Items("plateCategory"), (std::vector<std::string>{"非加劲板件", "部分加劲板件",
-                                                                "加劲板件", "圆管外径与壁厚之比"}));
+    EXPECT_EQ(Items(List("plateCategory")),
+              (Texts{"非加劲板件", "部分加劲板件", "加劲板件", "圆管外径与壁厚之比"}));
     EXPECT_EQ(Value("limit"), "45.00");
     EXPECT_TRUE(Steel().empty());
     EXPECT_TRUE(Weld().empty());
@@ -122,18 +114,17 @@ TEST_F(DesignValuesDlgTest, LabelsAndFrames) {
             << name;
     }
     EXPECT_EQ(Child<QPushButton>(&dlg, "cancelButton")->text().toStdString(), "取消");
-    EXPECT_EQ(Items("spotWeldPlate"), (std::vector<std::string>{"0.4", "0.6", "0.8", "1.0", "1.5",
-                                                                "2.0", "2.5", "3.0", "3.5"}));
+    EXPECT_EQ(Items(List("spotWeldPlate")),
+              (Texts{"0.4", "0.6", "0.8", "1.0", "1.5", "2.0", "2.5", "3.0", "3.5"}));
 }
 
 TEST_F(DesignValuesDlgTest, CodeSwitchBothWays) {
     Choose(List("plateCategory"), 2);
     Choose(List("code"), 1);
-    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345", "Q390", "Q420"}));
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345", "Q390", "Q420"}));
     EXPECT_EQ(Selected("grade"), "Q235");
     ExpectThicknessControls(true);
-    EXPECT_EQ(Items("thickness"),
-              (std::vector<std::string>{"<=16", ">16-40", ">40-60", ">60-100"}));
+    EXPECT_EQ(Items(List("thickness")), (Texts{"<=16", ">16-40", ">40-60", ">60-100"}));
     EXPECT_EQ(Selected("thickness"), "<=16");
     EXPECT_EQ(Steel(), kGB50017Steel);
     EXPECT_EQ(Weld(), kGB50017Weld);
@@ -144,7 +135,7 @@ TEST_F(DesignValuesDlgTest, CodeSwitchBothWays) {
     // category still selected.
     Choose(List("grade"), 3);
     Choose(List("code"), 0);
-    EXPECT_EQ(Items("grade"), (std::vector<std::string>{"Q235", "Q345"}));
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345"}));
     EXPECT_EQ(Selected("grade"), "Q235");
     ExpectThicknessControls(false);
     ExpectColdFormedControls(true);
@@ -182,8 +173,7 @@ TEST_F(DesignValuesDlgTest, GB50017GradePickResetsTheThickness) {
     Choose(List("thickness"), 2);
     EXPECT_EQ(Selected("thickness"), ">40-60");
     Choose(List("grade"), 1);
-    EXPECT_EQ(Items("thickness"),
-              (std::vector<std::string>{"<=16", ">16-35", ">35-50", ">50-100"}));
+    EXPECT_EQ(Items(List("thickness")), (Texts{"<=16", ">16-35", ">35-50", ">50-100"}));
     EXPECT_EQ(Selected("thickness"), "<=16");
     EXPECT_EQ(Steel(), " 抗拉、抗压、抗弯:310.00N/mm2"
                        "\r\n \t \t 抗剪:180.00N/mm2"

@@ -20,14 +20,6 @@ using namespace ferrolab::test;
 
 namespace {
 
-QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) {
-        items << box->itemText(i);
-    }
-    return items;
-}
-
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -51,7 +43,7 @@ protected:
 
 TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
     EXPECT_EQ(dlg.windowTitle(), "地震影响系数");
-    const std::pair<const char*, QStringList> lists[] = {
+    const std::pair<const char*, Texts> lists[] = {
         {"alphaMax", {"0.04", "0.08", "0.16", "0.72", "1.40"}},
         {"zeta", {"0.02", "0.03", "0.04", "0.05"}},
         {"site", {"I", "II", "III", "IV"}},
