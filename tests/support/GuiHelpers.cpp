@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 
 namespace ferrolab::test {
 
@@ -57,6 +58,21 @@ void Choose(QComboBox* box, int index) {
 void Click(QAbstractButton* button) {
     ASSERT_TRUE(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString WhileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            caption = modal->windowTitle();
+            if (inside) {
+                inside(modal);
+            }
+            modal->close();
+        }
+    });
+    open();
+    return caption;
 }
 
 QString SaveScreenshot(QWidget* widget, const QString& name) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ void Type(QComboBox* box, const QString& text);
 void Choose(QComboBox* box, int index);
 // Clicks a button (push or radio).
 void Click(QAbstractButton* button);
+
+// Runs `open`, which shows a modal dialog and returns when it closes; once the dialog is up,
+// hands it to `inside`, then closes it. Returns its caption, empty when no dialog came up.
+QString WhileModal(const std::function<void()>& open,
+                   const std::function<void(QWidget*)>& inside = {});
 
 // Saves a picture of the widget to $FERROLAB_SCREENSHOT_DIR/<name>.png when that is set.
 // Returns the path written, or an empty string.

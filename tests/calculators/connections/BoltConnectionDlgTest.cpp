@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -292,18 +291,14 @@ TEST(ConnectionMenu, OpensEachDialogFromTheMainMenu) {
         {cmd::kBoltGroup, "螺栓连接"}};
     for (const auto& [command, caption] : commands) {
         for (int run = 0; run < 2; ++run) {
-            QString shown;
             bool fresh = false;
-            QTimer::singleShot(0, [&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    shown = modal->windowTitle();
-                    auto* report = modal->findChild<ReportBox*>("report");
-                    fresh = report && report->Report().empty();
-                    Click(modal->findChild<QPushButton*>("computeButton"));
-                    modal->close();
-                }
-            });
-            app.mainFrame()->ActionFor(command)->trigger();
+            const QString shown =
+                WhileModal([&] { app.mainFrame()->ActionFor(command)->trigger(); },
+                           [&](QWidget* modal) {
+                               auto* report = modal->findChild<ReportBox*>("report");
+                               fresh = report && report->Report().empty();
+                               Click(modal->findChild<QPushButton*>("computeButton"));
+                           });
             EXPECT_EQ(shown, caption) << run;
             EXPECT_TRUE(fresh) << caption << ' ' << run;
         }

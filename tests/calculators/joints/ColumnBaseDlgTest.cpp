@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <tuple>
 
@@ -245,16 +244,14 @@ TEST(ColumnBaseMenu, OpensFromTheMainMenu) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());
     for (int run = 0; run < 2; ++run) {
-        QString caption;
         bool computeEnabled = true;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            caption = modal->windowTitle();
-            computeEnabled = modal->findChild<QPushButton*>("computeButton")->isEnabled();
-            Choose(modal->findChild<ChoiceList*>("section"), 3);
-            modal->close();
-        });
-        app.mainFrame()->ActionFor(cmd::kColumnBase)->trigger();
+        const QString caption =
+            WhileModal([&] { app.mainFrame()->ActionFor(cmd::kColumnBase)->trigger(); },
+                       [&](QWidget* modal) {
+                           computeEnabled =
+                               modal->findChild<QPushButton*>("computeButton")->isEnabled();
+                           Choose(modal->findChild<ChoiceList*>("section"), 3);
+                       });
         EXPECT_EQ(caption, "柱脚设计");
         EXPECT_FALSE(computeEnabled);
     }

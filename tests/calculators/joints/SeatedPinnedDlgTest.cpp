@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 
 #include <tuple>
 
@@ -117,15 +116,13 @@ TEST(SeatedPinnedMenu, OpensFromTheMainMenu) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());
     for (int run = 0; run < 2; ++run) {
-        QString caption, wf;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            caption = modal->windowTitle();
-            wf = modal->findChild<ValueCombo*>("wf")->currentText();
-            Type(modal->findChild<ValueCombo*>("wf"), "300"); // gone at the next opening
-            modal->close();
-        });
-        app.mainFrame()->ActionFor(cmd::kSeatedJoint)->trigger();
+        QString wf;
+        const QString caption = WhileModal(
+            [&] { app.mainFrame()->ActionFor(cmd::kSeatedJoint)->trigger(); },
+            [&](QWidget* modal) {
+                wf = modal->findChild<ValueCombo*>("wf")->currentText();
+                Type(modal->findChild<ValueCombo*>("wf"), "300"); // gone at the next opening
+            });
         EXPECT_EQ(caption, "支托铰接");
         EXPECT_EQ(wf, "75");
     }

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <utility>
 
@@ -262,21 +261,17 @@ TEST(DesignValuesMenu, OpensFromTheMainMenu) {
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(action->isEnabled());
     for (int run = 0; run < 2; ++run) {
-        QString caption;
         std::string limit;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                caption = modal->windowTitle();
+        const QString caption = WhileModal(
+            [&] { action->trigger(); },
+            [&](QWidget* modal) {
                 if (auto* box = modal->findChild<QLineEdit*>("limit")) {
                     limit = box->text().toStdString();
                 }
                 if (auto* plates = modal->findChild<ChoiceList*>("plateCategory")) {
                     Choose(plates, 2); // changed on the first run, back to "45.00" on the next
                 }
-                modal->close();
-            }
-        });
-        action->trigger();
+            });
         EXPECT_EQ(caption, "设计指标") << run;
         EXPECT_EQ(limit, "45.00") << run;
     }

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -211,15 +210,7 @@ TEST(BeamMenuCommands, OpenTheirDialogs) {
         QAction* action = app.mainFrame()->ActionFor(command);
         ASSERT_NE(action, nullptr);
         EXPECT_TRUE(action->isEnabled());
-        QString opened;
-        QTimer::singleShot(0, [&opened] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                opened = modal->windowTitle();
-                modal->close();
-            }
-        });
-        action->trigger();
-        EXPECT_EQ(opened, caption);
+        EXPECT_EQ(WhileModal([&] { action->trigger(); }), caption);
     }
 }
 

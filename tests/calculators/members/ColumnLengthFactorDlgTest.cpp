@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -130,15 +129,8 @@ TEST_F(ColumnLengthFactorDlgTest, NegativeRatioIsRefusedAndTheReportStays) {
 
 TEST_F(ColumnLengthFactorDlgTest, SelectionDialogOpensAndTheFormStaysAsItWas) {
     EditLabel(List(), 0, "C1");
-    QString caption;
-    QTimer::singleShot(0, [&caption] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            caption = modal->windowTitle();
-            modal->close();
-        }
-    });
-    Click(Child<QPushButton>(&dlg, "selectSectionButton"));
-    EXPECT_EQ(caption, "选择截面");
+    EXPECT_EQ(WhileModal([&] { Click(Child<QPushButton>(&dlg, "selectSectionButton")); }),
+              "选择截面");
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_EQ(List()->item(0)->text(), "C1");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -163,19 +155,15 @@ TEST(ColumnLengthFactorMenu, EveryOpeningIsFresh) {
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(action->isEnabled());
     for (int run = 0; run < 2; ++run) {
-        QString caption;
         QStringList labels;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                caption = modal->windowTitle();
-                labels = Labels(modal);
-                if (auto* list = modal->findChild<QListWidget*>("upperColumnList")) {
-                    EditLabel(list, 6, "L=3600");
-                }
-                modal->close();
-            }
-        });
-        action->trigger();
+        const QString caption =
+            WhileModal([&] { action->trigger(); },
+                       [&](QWidget* modal) {
+                           labels = Labels(modal);
+                           if (auto* list = modal->findChild<QListWidget*>("upperColumnList")) {
+                               EditLabel(list, 6, "L=3600");
+                           }
+                       });
         EXPECT_EQ(caption, "柱的计算长度系数") << run;
         EXPECT_EQ(labels, kItems) << run;
     }

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/Commands.h"
 #include "app/MainFrame.h"
@@ -156,19 +155,15 @@ TEST(SeismicCoefficientMenu, OpensFromTheMainMenuFresh) {
     ASSERT_NE(action, nullptr);
     EXPECT_TRUE(action->isEnabled());
     for (int run = 0; run < 2; ++run) {
-        QString caption;
         int zeta = -1;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                caption = modal->windowTitle();
-                if (auto* list = modal->findChild<ChoiceList*>("zeta")) {
-                    zeta = list->currentIndex();
-                    Choose(list, 2);
-                }
-                modal->close();
-            }
-        });
-        action->trigger();
+        const QString caption =
+            WhileModal([&] { action->trigger(); },
+                       [&](QWidget* modal) {
+                           if (auto* list = modal->findChild<ChoiceList*>("zeta")) {
+                               zeta = list->currentIndex();
+                               Choose(list, 2);
+                           }
+                       });
         EXPECT_EQ(caption, "地震影响系数") << run;
         EXPECT_EQ(zeta, 0) << run;
     }
