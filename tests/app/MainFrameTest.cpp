@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 
 #include <set>
 
@@ -53,15 +52,7 @@ protected:
     // Runs a menu command whose handler opens a modal dialog; closes the dialog as soon as it
     // is up and returns its caption.
     QString RunModalCommand(int command) {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                caption = modal->windowTitle();
-                modal->close();
-            }
-        });
-        app.mainFrame()->ActionFor(command)->trigger();
-        return caption;
+        return test::WhileModal([&] { app.mainFrame()->ActionFor(command)->trigger(); });
     }
 
     CTrabekApp app;
