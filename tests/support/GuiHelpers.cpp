@@ -55,6 +55,12 @@ void Choose(QComboBox* box, int index) {
     }
 }
 
+void Pick(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    Choose(box, index);
+}
+
 void Click(QAbstractButton* button) {
     ASSERT_TRUE(button->isEnabled());
     QTest::mouseClick(button, Qt::LeftButton);

@@ -30,6 +30,8 @@ Texts Items(const QComboBox* box);
 void Type(QComboBox* box, const QString& text);
 // Opens the drop-down list and picks item `index` with the keyboard.
 void Choose(QComboBox* box, int index);
+// Picks the entry with this text the same way, failing the test when there is none.
+void Pick(QComboBox* box, const QString& text);
 // Clicks a button (push or radio).
 void Click(QAbstractButton* button);
 

@@ -29,8 +29,7 @@ void PrintTo(const SheetField& field, std::ostream* out) {
 } // namespace ferrolab
 
 using namespace ferrolab;
-using ferrolab::test::Child;
-using ferrolab::test::Click;
+using namespace ferrolab::test;
 
 namespace {
 

@@ -14,23 +14,12 @@
 #include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Call;
-using ferrolab::test::Child;
-using ferrolab::test::Choose;
-using ferrolab::test::Click;
-using ferrolab::test::CliRun;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 
 std::string ReportOf(const QWidget* dlg, const char* box = "report") {
     return cli::ToUnixLines(Child<ReportBox>(dlg, box)->Report());
-}
-
-void Pick(QComboBox* list, const char* text) {
-    const int index = list->findText(QString::fromUtf8(text));
-    ASSERT_GE(index, 0) << text;
-    Choose(list, index);
 }
 
 TEST(ConnectionEntries, ListedWithTheirFields) {

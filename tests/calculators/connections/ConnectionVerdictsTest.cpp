@@ -13,11 +13,7 @@
 #include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Call;
-using ferrolab::test::Child;
-using ferrolab::test::Click;
-using ferrolab::test::CliRun;
-using ferrolab::test::Type;
+using namespace ferrolab::test;
 
 namespace {
 

@@ -196,7 +196,7 @@ TEST_F(BeamColumnPinnedDlgTest, SeriesRefillTheSectionListsAndTheWebDepth) {
     EXPECT_EQ(Items("beam").size(), 25u);
     EXPECT_EQ(Text("beam"), "HN175x90");
     const double hn175 = dlg.webDepth();
-    Choose(List("beam"), List("beam")->findText("HN400x200"));
+    Pick(List("beam"), "HN400x200");
     EXPECT_EQ(dlg.webDepth(), 342); // 400 − 2·13 − 2·16
     Choose(List("beamSeries"), 4);
     EXPECT_EQ(List("beam")->count(), 0);
@@ -321,7 +321,7 @@ TEST_F(BeamColumnPinnedDlgTest, RunnerPrintsWhatTheDialogShows) {
     EXPECT_EQ(run.out, Printed());
 
     Choose(List("style"), 1);
-    Choose(List("angle"), List("angle")->findText("L200X14"));
+    Pick(List("angle"), "L200X14");
     Compute();
     const auto angle = test::Call({"pinned-joint", "style=双角钢连接", "angle=L200X14",
                                    "grade=Q345", "bolt-grade=10.9", "rows=3", "sRow=60", "cols=2",

@@ -7,7 +7,7 @@
 #include "tests/support/CliRun.h"
 
 using namespace ferrolab;
-using ferrolab::test::kDefaultReport;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -255,8 +255,6 @@ TEST(BeamColumnPinned, WebDepthOfRolledHBeams) {
 }
 
 // The runner.
-
-using ferrolab::test::Call;
 
 std::string Unix(const std::string& text) {
     return cli::ToUnixLines(text);

@@ -8,8 +8,7 @@
 #include "tests/support/CliRun.h"
 
 using namespace ferrolab;
-using ferrolab::test::Call;
-using ferrolab::test::CliRun;
+using namespace ferrolab::test;
 
 namespace {
 

@@ -15,10 +15,7 @@
 #include "ui/MessageBox.h"
 
 using namespace ferrolab;
-using ferrolab::test::Call;
-using ferrolab::test::Child;
-using ferrolab::test::Click;
-using ferrolab::test::CliRun;
+using namespace ferrolab::test;
 
 namespace {
 
@@ -166,7 +163,7 @@ TEST(JointVerdicts, DialogsShowTheStripOfTheirReport) {
     base.show();
     // The base's "计算" waits for a section to be picked: the one it opens on, 槽18b.
     auto* sections = Child<ChoiceList>(&base, "section");
-    test::Choose(sections, sections->findText("槽18b"));
+    Pick(sections, "槽18b");
     for (const auto& d : dialogs) {
         Click(Child<QPushButton>(d.dialog, "computeButton"));
         EXPECT_EQ(Child<ReportBox>(d.dialog, "report")->VerdictLines(), d.lines) << d.name;

@@ -17,12 +17,6 @@ class RolledIBeamPhiDlgTest : public DialogFixture<CRolledIBeamPhiDlg> {
 protected:
     QString Result() { return Child<QLineEdit>(&dlg, "result")->text(); }
     ChoiceList* Beams() { return Child<ChoiceList>(&dlg, "beam"); }
-    // Selects the beam of that entry text.
-    void ChooseBeam(const char* entry) {
-        const int index = Beams()->findText(QString::fromUtf8(entry));
-        ASSERT_GE(index, 0) << entry;
-        Choose(Beams(), index);
-    }
 };
 
 TEST_F(RolledIBeamPhiDlgTest, OpeningState) {
@@ -44,10 +38,10 @@ TEST_F(RolledIBeamPhiDlgTest, OpeningState) {
 }
 
 TEST_F(RolledIBeamPhiDlgTest, TableValuesThroughTheWidgets) {
-    ChooseBeam("I20A");
+    Pick(Beams(), "I20A");
     Compute();
     EXPECT_EQ(Result(), "0.929");
-    ChooseBeam("I45A");
+    Pick(Beams(), "I45A");
     Choose(Child<ValueCombo>(&dlg, "l1"), 8); // 10
     Compute();
     EXPECT_EQ(Result(), "0.40");
