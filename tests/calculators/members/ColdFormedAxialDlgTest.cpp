@@ -61,7 +61,7 @@ TEST_F(ColdFormedAxialDlgTest, OpeningState) {
 TEST_F(ColdFormedAxialDlgTest, KindSwitchesTheRestraintGroup) {
     Choose(List("name"), 0);
     EXPECT_TRUE(ComputeButton()->isEnabled());
-    Click(ComputeButton());
+    Compute();
     Choose(List("kind"), 1);
     EXPECT_FALSE(ComputeButton()->isEnabled());
     EXPECT_TRUE(Properties().empty());
@@ -88,7 +88,7 @@ TEST_F(ColdFormedAxialDlgTest, EndConditionAndBattenRules) {
     Click(WithBattens());
     EXPECT_EQ(Label("lLabel"), "相邻缀板中心线最大间距 l:");
     Choose(List("name"), 0);
-    Click(ComputeButton());
+    Compute();
     EXPECT_EQ(Value("alpha"), "0.80");
     EXPECT_EQ(Value("beta"), "1.00");
     EXPECT_NE(Report().find("λω=62.51 "), std::string::npos);
@@ -98,12 +98,12 @@ TEST_F(ColdFormedAxialDlgTest, EndConditionAndBattenRules) {
     EXPECT_FALSE(WithBattens()->isChecked());
     EXPECT_TRUE(WithoutBattens()->isChecked());
     EXPECT_EQ(Label("lLabel"), "构件的几何长度     l:");
-    Click(ComputeButton());
+    Compute();
     EXPECT_EQ(Value("alpha"), "1.00");
     EXPECT_EQ(Value("beta"), "1.00");
 
     Choose(List("endCondition"), 2);
-    Click(ComputeButton());
+    Compute();
     EXPECT_EQ(Value("alpha"), "0.72");
     EXPECT_EQ(Value("beta"), "0.50");
     Click(WithBattens());
@@ -119,7 +119,7 @@ TEST_F(ColdFormedAxialDlgTest, ReportMatchesTheRunnerRefusalAndOutOfRange) {
     Choose(Box("lx"), 4);
     Choose(Box("ly"), 1);
     Choose(Box("l"), 4);
-    Click(ComputeButton());
+    Compute();
     const std::string report = Report();
     EXPECT_NE(report.find("λω=85.48 "), std::string::npos);
     EXPECT_NE(report.find("=100.00*1000/(0.5872*929.0000)=183.318N/mm2"), std::string::npos);
@@ -130,13 +130,13 @@ TEST_F(ColdFormedAxialDlgTest, ReportMatchesTheRunnerRefusalAndOutOfRange) {
     test::SaveScreenshot(&dlg, "coldformed-axial-dialog");
 
     Type(Box("lx"), "");
-    Click(ComputeButton());
+    Compute();
     ASSERT_EQ(notices.notices().size(), 1u);
     EXPECT_EQ(notices.notices()[0], InputError("计算长度lx和ly必须是大于0的数"));
     EXPECT_EQ(Report(), report);
 
     Type(Box("lx"), "30000");
-    Click(ComputeButton());
+    Compute();
     EXPECT_EQ(Report(), "老哥，超出规范规定了，请查看规范 GB50018-2002 的附录A");
     EXPECT_EQ(notices.notices().size(), 1u);
 }

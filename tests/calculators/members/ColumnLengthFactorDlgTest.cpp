@@ -95,7 +95,7 @@ TEST_F(ColumnLengthFactorDlgTest, LabelsEditInPlaceAndAFreshFormForgetsThem) {
 }
 
 TEST_F(ColumnLengthFactorDlgTest, ComputeShowsMuOfTheChosenFrame) {
-    Choose(Child<ValueCombo>(&dlg, "k1"), 7); // 1.00
+    Choose(Box("k1"), 7); // 1.00
     EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(),
               ":/pictures/column_length_nosway.svg");
     Click(Child<QRadioButton>(&dlg, "frame_1"));
@@ -108,7 +108,7 @@ TEST_F(ColumnLengthFactorDlgTest, ComputeShowsMuOfTheChosenFrame) {
     EXPECT_TRUE(Report().ends_with("\r\n计算长度系数 μ = 2.328\r\n"));
     test::SaveScreenshot(&dlg, "column-length-factor-dialog");
 
-    Type(Child<ValueCombo>(&dlg, "k2"), "0.5");
+    Type(Box("k2"), "0.5");
     Click(Child<QRadioButton>(&dlg, "frame_0"));
     Compute();
     // Table D-1, K1 = 1, K2 = 0.5: 0.8133.
@@ -119,7 +119,7 @@ TEST_F(ColumnLengthFactorDlgTest, ComputeShowsMuOfTheChosenFrame) {
 TEST_F(ColumnLengthFactorDlgTest, NegativeRatioIsRefusedAndTheReportStays) {
     Compute();
     const std::string before = Report();
-    Type(Child<ValueCombo>(&dlg, "k1"), "-2");
+    Type(Box("k1"), "-2");
     Compute();
     ASSERT_EQ(notices.notices().size(), 1u);
     EXPECT_EQ(notices.notices()[0].caption, "输入错误");

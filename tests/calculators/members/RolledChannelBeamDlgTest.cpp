@@ -18,12 +18,12 @@ protected:
 
 TEST_F(RolledChannelBeamDlgTest, OpeningState) {
     EXPECT_EQ(dlg.windowTitle(), "轧制槽钢简支梁整体稳定系数");
-    ChoiceList* channels = Child<ChoiceList>(&dlg, "channel");
+    ChoiceList* channels = List("channel");
     EXPECT_EQ(channels->count(), 30);
     EXPECT_EQ(channels->currentText(), "槽5");
     EXPECT_EQ(channels->itemText(29), "槽40c");
-    EXPECT_EQ(Child<ValueCombo>(&dlg, "l1")->currentText(), "2");
-    EXPECT_EQ(Child<ChoiceList>(&dlg, "grade")->currentText(), "Q235");
+    EXPECT_EQ(Box("l1")->currentText(), "2");
+    EXPECT_EQ(List("grade")->currentText(), "Q235");
     EXPECT_EQ(dlg.fy(), 235);
     // The first channel shows selected but is not loaded: nothing to compute on yet.
     EXPECT_FALSE(ComputeButton()->isEnabled());
@@ -34,37 +34,37 @@ TEST_F(RolledChannelBeamDlgTest, OpeningState) {
 }
 
 TEST_F(RolledChannelBeamDlgTest, ChooseComputeAndRefuse) {
-    Choose(Child<ChoiceList>(&dlg, "channel"), 0);
+    Choose(List("channel"), 0);
     EXPECT_TRUE(ComputeButton()->isEnabled());
     EXPECT_EQ(SectionText(), "槽钢的参数:\r\n h\t\t    ：50.00mm\r\n b\t\t    ：37.00mm"
                              "\r\n 腹板厚度\t    ：4.50mm\r\n 翼缘厚度\t    ：7.00mm"
                              "\r\n 翼缘和腹板的平均厚度t：5.75mm");
-    Click(ComputeButton());
+    Compute();
     // 570·37·5.75/(2000·50) = 1.21 -> 0.84.
     EXPECT_EQ(Report(), "轧制槽钢间支梁受弯稳定系数，无论荷载的形式和荷载作用点在截面高度上的"
                         "位置，均按 \r\n phi = 570*(b*t)*235/(l1*1000.*h*fy) = 1.21\r\n phi "
                         ">0.6，按照规范，phi' = 1.07-0.282/phi 且phi'不大于1.0，所以，phi'=0.84");
     // Q390 at 3.5 m: 0.42, elastic.
-    Choose(Child<ChoiceList>(&dlg, "grade"), 2);
+    Choose(List("grade"), 2);
     EXPECT_EQ(dlg.fy(), 390);
-    Type(Child<ValueCombo>(&dlg, "l1"), "3.5");
-    Click(ComputeButton());
+    Type(Box("l1"), "3.5");
+    Compute();
     const std::string elastic = Report();
     EXPECT_EQ(elastic.substr(elastic.size() - 6), "= 0.42");
     EXPECT_TRUE(notices.notices().empty());
     // A blank free length is refused and the report stays.
-    Type(Child<ValueCombo>(&dlg, "l1"), "");
-    Click(ComputeButton());
+    Type(Box("l1"), "");
+    Compute();
     ASSERT_EQ(notices.notices().size(), 1u);
     EXPECT_EQ(notices.notices()[0], InputError("自由长度必须是大于0的数"));
     EXPECT_EQ(Report(), elastic);
 }
 
 TEST_F(RolledChannelBeamDlgTest, AnotherChannelAndTheRunner) {
-    Choose(Child<ChoiceList>(&dlg, "channel"), 21); // 槽32a
-    Choose(Child<ValueCombo>(&dlg, "l1"), 4);       // 6
-    Choose(Child<ChoiceList>(&dlg, "grade"), 1);
-    Click(ComputeButton());
+    Choose(List("channel"), 21); // 槽32a
+    Choose(Box("l1"), 4);        // 6
+    Choose(List("grade"), 1);
+    Compute();
     const test::CliRun run = test::Call({"rolled-channel-phi", "name=槽32a", "l1=6", "grade=Q345"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, cli::ToUnixLines(SectionText() + "\r\n" + Report()) + "\n");

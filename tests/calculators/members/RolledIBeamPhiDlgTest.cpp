@@ -16,7 +16,7 @@ namespace {
 class RolledIBeamPhiDlgTest : public DialogFixture<CRolledIBeamPhiDlg> {
 protected:
     QString Result() { return Child<QLineEdit>(&dlg, "result")->text(); }
-    ChoiceList* Beams() { return Child<ChoiceList>(&dlg, "beam"); }
+    ChoiceList* Beams() { return List("beam"); }
 };
 
 TEST_F(RolledIBeamPhiDlgTest, OpeningState) {
@@ -24,16 +24,16 @@ TEST_F(RolledIBeamPhiDlgTest, OpeningState) {
     EXPECT_EQ(Beams()->count(), 34);
     EXPECT_EQ(Beams()->currentText(), "I10 ");
     EXPECT_EQ(Beams()->itemText(5), "I20A");
-    EXPECT_EQ(Child<ValueCombo>(&dlg, "l1")->currentText(), "2");
-    EXPECT_EQ(Child<ValueCombo>(&dlg, "l1")->count(), 9);
+    EXPECT_EQ(Box("l1")->currentText(), "2");
+    EXPECT_EQ(Box("l1")->count(), 9);
     EXPECT_EQ(dlg.l1(), 2);
-    EXPECT_EQ(Child<ChoiceList>(&dlg, "grade")->count(), 3);
+    EXPECT_EQ(List("grade")->count(), 3);
     EXPECT_TRUE(Child<QRadioButton>(&dlg, "loadCase_0")->isChecked());
     EXPECT_EQ(Child<QRadioButton>(&dlg, "loadCase_4")->text(),
               "跨中有侧向支承点，不论荷载作用点在截面高度上的位置");
     EXPECT_TRUE(Child<QLineEdit>(&dlg, "result")->isReadOnly());
     EXPECT_TRUE(Result().isEmpty());
-    EXPECT_TRUE(Child<QPushButton>(&dlg, "computeButton")->isDefault());
+    EXPECT_TRUE(ComputeButton()->isDefault());
     EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/rolled_ibeam.svg");
 }
 
@@ -42,7 +42,7 @@ TEST_F(RolledIBeamPhiDlgTest, TableValuesThroughTheWidgets) {
     Compute();
     EXPECT_EQ(Result(), "0.929");
     Pick(Beams(), "I45A");
-    Choose(Child<ValueCombo>(&dlg, "l1"), 8); // 10
+    Choose(Box("l1"), 8); // 10
     Compute();
     EXPECT_EQ(Result(), "0.40");
     Click(Child<QRadioButton>(&dlg, "loadCase_1"));
@@ -51,8 +51,8 @@ TEST_F(RolledIBeamPhiDlgTest, TableValuesThroughTheWidgets) {
     // I10, uniform load on the top flange, 2.5 m: 1.41; Q345 1.41·235/345 = 0.960 -> 0.776.
     Choose(Beams(), 0);
     Click(Child<QRadioButton>(&dlg, "loadCase_2"));
-    Type(Child<ValueCombo>(&dlg, "l1"), "2.5");
-    Choose(Child<ChoiceList>(&dlg, "grade"), 1);
+    Type(Box("l1"), "2.5");
+    Choose(List("grade"), 1);
     Compute();
     EXPECT_EQ(Result(), "0.776");
     EXPECT_TRUE(notices.notices().empty());
@@ -66,7 +66,7 @@ TEST_F(RolledIBeamPhiDlgTest, FreeLengthOutsideTheTable) {
     ASSERT_EQ(Result(), "0.929");
     for (const char* l1 : {"1.9", "10.5", ""}) {
         notices.clear();
-        Type(Child<ValueCombo>(&dlg, "l1"), l1);
+        Type(Box("l1"), l1);
         Compute();
         ASSERT_EQ(notices.notices().size(), 1u) << l1;
         EXPECT_EQ(notices.notices()[0],

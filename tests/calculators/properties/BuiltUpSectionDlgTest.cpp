@@ -28,7 +28,7 @@ TEST_F(BuiltUpSectionDlgTest, OpensOnTheFirstPresets) {
     EXPECT_EQ(Text("b2"), "350.00");
     EXPECT_EQ(Text("t2"), "16.00");
     EXPECT_EQ(Text("density"), "7850");
-    EXPECT_EQ(Child<ChoiceList>(&dlg, "unit")->currentText(), "mm");
+    EXPECT_EQ(List("unit")->currentText(), "mm");
     EXPECT_TRUE(Child<QRadioButton>(&dlg, "heightModeHw")->isChecked());
     EXPECT_TRUE(Box("hw")->isEnabled());
     EXPECT_FALSE(Box("h")->isEnabled());
@@ -107,7 +107,7 @@ TEST_F(BuiltUpSectionDlgTest, ComputeWritesTheReportOfTheChosenFormat) {
 
 TEST_F(BuiltUpSectionDlgTest, UnitAndTypedDensityReachTheReport) {
     Click(Child<QRadioButton>(&dlg, "format_1"));
-    Choose(Child<ChoiceList>(&dlg, "unit"), 1);
+    Choose(List("unit"), 1);
     Type(Box("density"), "7800abc");
     Compute();
     EXPECT_NE(Report().find("19800.00cm2"), std::string::npos);

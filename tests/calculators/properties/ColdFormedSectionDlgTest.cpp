@@ -15,7 +15,7 @@ namespace {
 
 class ColdFormedSectionDlgTest : public DialogFixture<CColdFormedSectionDlg> {
 protected:
-    ChoiceList* Family() { return Child<ChoiceList>(&dlg, "family"); }
+    ChoiceList* Family() { return List("family"); }
     QString Picture() { return Child<CBitmapPreview>(&dlg, "preview")->picture(); }
     bool LipEnabled() {
         return Box("a")->isEnabled() && Child<QLabel>(&dlg, "aLabel")->isEnabled() &&

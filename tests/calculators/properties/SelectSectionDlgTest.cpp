@@ -34,7 +34,7 @@ const Texts kOpening = {"HK100a", "HK100b", "HK100c", "HK120a", "HK120b",
 class SelectSectionDlgTest : public DialogFixture<CSelectSectionDlg> {
 protected:
     QComboBox* Family() { return Child<QComboBox>(&dlg, "family"); }
-    ChoiceList* Section() { return Child<ChoiceList>(&dlg, "section"); }
+    ChoiceList* Section() { return List("section"); }
 };
 
 TEST_F(SelectSectionDlgTest, OpensOnTheFirstFamilyAndTheHKList) {

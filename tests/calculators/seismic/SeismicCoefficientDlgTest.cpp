@@ -63,7 +63,7 @@ TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
     }
     EXPECT_EQ(labels, (QStringList{"地震影响系数最大值αmax:", "阻尼比:", "场地类别:",
                                    "设计地震分组:", "取值步长(s):"}));
-    EXPECT_TRUE(Child<QPushButton>(&dlg, "computeButton")->isDefault());
+    EXPECT_TRUE(ComputeButton()->isDefault());
     EXPECT_TRUE(ReportLines().isEmpty());
     EXPECT_FALSE(Plot().marked);
 }
