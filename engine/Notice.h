@@ -26,4 +26,10 @@ inline Notice InputError(std::string text) {
     return Notice{std::move(text), kInputErrorCaption, NoticeIcon::Error};
 }
 
+// The refusal of inputs whose intermediate results leave the range of a double (a length so
+// large or so small that a power or a quotient overflows).
+inline Notice OutOfComputableRange() {
+    return InputError("输入的数值超出了可以计算的范围");
+}
+
 } // namespace ferrolab

@@ -24,10 +24,6 @@ constexpr double kPlateStrength = 200;
 // σmin above this counts as compression over the whole plate.
 constexpr double kCompressionTolerance = 0.00001;
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 // Characters [pos, pos + n) of a list entry, empty past its end.
 std::string Chars(const std::string& text, std::size_t pos, std::size_t n) {
     return pos < text.size() ? text.substr(pos, n) : std::string();
@@ -264,7 +260,7 @@ std::vector<std::string> AnchorDiameterEntries() {
 
 std::optional<ColumnSection> LookUpColumnSection(const std::string& name) {
     ColumnSection section;
-    if (StartsWith(name, "HW") || StartsWith(name, "HM") || StartsWith(name, "HN")) {
+    if (name.starts_with("HW") || name.starts_with("HM") || name.starts_with("HN")) {
         RolledHSection record;
         if (!LoadSectionRecord(name, record)) {
             return std::nullopt;
@@ -274,7 +270,7 @@ std::optional<ColumnSection> LookUpColumnSection(const std::string& name) {
         section.properties = RolledHProperties(record);
         return section;
     }
-    if (StartsWith(name, "槽")) {
+    if (name.starts_with("槽")) {
         RolledChannelSection record;
         if (!LoadSectionRecord(name, record)) {
             return std::nullopt;
@@ -327,8 +323,8 @@ std::string PlateThicknessText(double t) {
 
 ColumnBaseResult ComputeColumnBase(const ColumnBaseInput& in) {
     ColumnBaseResult r;
-    const bool known = StartsWith(in.section, "HW") || StartsWith(in.section, "HM") ||
-                       StartsWith(in.section, "HN") || StartsWith(in.section, "槽");
+    const bool known = in.section.starts_with("HW") || in.section.starts_with("HM") ||
+                       in.section.starts_with("HN") || in.section.starts_with("槽");
     if (!known) {
         r.notices.push_back(Notice{"呵呵，尚不提供此项功能", "", NoticeIcon::None});
         return r;

@@ -19,10 +19,6 @@ std::string F4(double v) {
     return FormatNumber("%.4f", v);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 void LoadChannel(std::string_view name, CFAxialSectionLoad& load) {
     CFChannelSection s;
     load.found = LoadSectionRecord(name, s);
@@ -77,20 +73,20 @@ std::optional<Notice> CheckInput(const ColdFormedAxialInput& in) {
 } // namespace
 
 NameList ColdFormedAxialNames(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return CFChannelNames();
     }
-    if (StartsWith(kind, "方钢管")) {
+    if (kind.starts_with("方钢管")) {
         return SquareTubeNames();
     }
     return {};
 }
 
 const char* ColdFormedAxialPicture(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return ":/pictures/coldformed_beam_channel.svg";
     }
-    if (StartsWith(kind, "方钢管")) {
+    if (kind.starts_with("方钢管")) {
         return ":/pictures/coldformed_axial_tube.svg";
     }
     return "";
@@ -99,9 +95,9 @@ const char* ColdFormedAxialPicture(std::string_view kind) {
 CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name) {
     CFAxialSectionLoad load;
     load.recognised = true;
-    if (StartsWith(name, "薄槽")) {
+    if (name.starts_with("薄槽")) {
         LoadChannel(name, load);
-    } else if (StartsWith(name, "方钢")) {
+    } else if (name.starts_with("方钢")) {
         LoadTube(name, load);
     } else {
         load.recognised = false;
@@ -110,7 +106,7 @@ CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name) {
     if (!load.found) {
         load.text.clear();
         load.values = {};
-        load.notices.push_back(InputError("截面库中没有这个截面：" + std::string(name)));
+        load.notices.push_back(SectionNotFound(name));
     }
     return load;
 }
@@ -159,7 +155,7 @@ ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
     if (std::isnan(r.lambdaX) || std::isnan(r.lambdaY) || std::isnan(r.lambdaW)) {
         // Lengths so short or so long that the slenderness formulas leave the range of a double.
         r.restraint.reset();
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
     if (!(r.lambda > 0 && r.lambda < 250)) {
@@ -172,7 +168,7 @@ ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
     r.sigma = in.N * 1000 / (r.phi * A);
     if (!std::isfinite(r.sigma)) {
         r.restraint.reset();
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
     text += "\r\n  最大长细比：" + F2(r.lambda) +

@@ -21,10 +21,6 @@ std::string F4(double v) {
     return FormatNumber("%.4f", v);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // The channel lines from the second moments on, shared by both channel kinds.
 template <class Channel> std::string ChannelTail(const Channel& s) {
     return "\r\n 惯性矩   Ix：" + F2(s.Ix) + "cm4" + "\r\n 惯性矩   Iy：" + F2(s.Iy) + "cm4" +
@@ -95,32 +91,32 @@ void LoadLightH(std::string_view name, CFBeamSectionLoad& load) {
 
 // A kind entry is recognised by its first three characters.
 NameList ColdFormedBeamNames(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return CFChannelNames();
     }
-    if (StartsWith(kind, "卷边槽")) {
+    if (kind.starts_with("卷边槽")) {
         return CFLippedChannelNames();
     }
-    if (StartsWith(kind, "卷边Z")) {
+    if (kind.starts_with("卷边Z")) {
         return CFLippedZNames();
     }
-    if (StartsWith(kind, "大通薄")) {
+    if (kind.starts_with("大通薄")) {
         return LightHNames();
     }
     return {};
 }
 
 const char* ColdFormedBeamPicture(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return ":/pictures/coldformed_beam_channel.svg";
     }
-    if (StartsWith(kind, "卷边槽")) {
+    if (kind.starts_with("卷边槽")) {
         return ":/pictures/coldformed_beam_lipped_channel.svg";
     }
-    if (StartsWith(kind, "卷边Z")) {
+    if (kind.starts_with("卷边Z")) {
         return ":/pictures/coldformed_beam_lipped_z.svg";
     }
-    if (StartsWith(kind, "大通薄")) {
+    if (kind.starts_with("大通薄")) {
         return ":/pictures/coldformed_beam_light_h.svg";
     }
     return "";
@@ -129,13 +125,13 @@ const char* ColdFormedBeamPicture(std::string_view kind) {
 CFBeamSectionLoad LoadColdFormedBeamSection(std::string_view name) {
     CFBeamSectionLoad load;
     load.recognised = true;
-    if (StartsWith(name, "薄槽")) {
+    if (name.starts_with("薄槽")) {
         LoadPlainChannel(name, load);
-    } else if (StartsWith(name, "卷槽")) {
+    } else if (name.starts_with("卷槽")) {
         LoadLippedChannel(name, load);
-    } else if (StartsWith(name, "卷Z1")) {
+    } else if (name.starts_with("卷Z1")) {
         LoadLippedZ(name, load);
-    } else if (StartsWith(name, "大通")) {
+    } else if (name.starts_with("大通")) {
         LoadLightH(name, load);
     } else {
         load.recognised = false;
@@ -144,7 +140,7 @@ CFBeamSectionLoad LoadColdFormedBeamSection(std::string_view name) {
     if (!load.found) {
         load.text.clear();
         load.values = {};
-        load.notices.push_back(InputError("截面库中没有这个截面：" + std::string(name)));
+        load.notices.push_back(SectionNotFound(name));
     }
     return load;
 }
@@ -205,7 +201,7 @@ ColdFormedBeamResult ComputeColdFormedBeam(const ColdFormedBeamInput& in) {
               (fy * lambdaY * lambdaY * s.Wx);
     if (!std::isfinite(r.xi) || !std::isfinite(r.eta) || !std::isfinite(r.phiBx)) {
         // A span or ea so large (or a span so small) that the powers leave the range of a double.
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
     r.phiBxReduced = ReducedBeamPhi(r.phiBx);
