@@ -40,12 +40,6 @@ const std::vector<const char*>& PitchPresets() {
     return presets;
 }
 
-QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 int NumberOf(const ChoiceList* list) {
     return static_cast<int>(TextToDouble(list->SelectedText()));
 }
@@ -118,7 +112,7 @@ void CBoltConnectionDlg::BuildControls() {
     vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, forces);
     nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, forces);
     mBox_ = new ValueCombo(QStringLiteral("M"), kMPresets, &m_, forces);
-    momentLabel_ = MakeLabel(QString(), "momentLabel", forces);
+    momentLabel_ = MakeLabel("", forces, "momentLabel");
     auto* forceGrid = new QGridLayout(forces);
     forceGrid->addWidget(new QLabel(QStringLiteral("竖向剪力V (kN):"), forces), 0, 0);
     forceGrid->addWidget(vBox_, 0, 1);
@@ -164,10 +158,7 @@ void CBoltConnectionDlg::BuildControls() {
     groupInputs->addLayout(caseRow);
     groupInputs->addWidget(forces);
     groupInputs->addWidget(layoutGroup);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     groupInputs->addLayout(buttons);
     groupInputs->addStretch(1);
     auto* groupRow = new QHBoxLayout;

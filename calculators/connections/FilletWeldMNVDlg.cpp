@@ -72,10 +72,7 @@ void CFilletWeldMNVDlg::BuildControls() {
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
 
     auto* left = new QVBoxLayout;
     left->addWidget(data);

@@ -25,13 +25,6 @@ const std::vector<const char*> kFxPresets = {"0.00"};
 const std::vector<const char*> kFyPresets = {"340.00", "400.00", "460.00", "500.00"};
 const std::vector<const char*> kBetaPresets = {"1.0", "1.1", "1.22"};
 
-QLineEdit* MakeResultBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    return box;
-}
-
 } // namespace
 
 CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
@@ -42,10 +35,6 @@ CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldTorqueDlg::BuildControls() {
-    auto label = [](const char* text, QWidget* parent) {
-        return new QLabel(QString::fromUtf8(text), parent);
-    };
-
     auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
     sizes->setObjectName(QStringLiteral("sizeGroup"));
     bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, sizes);
@@ -60,7 +49,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
                              {"x:", xBox_},
                              {"e:", eBox_},
                              {"hf:", hfBox_}}) {
-        sizeGrid->addWidget(label(text, sizes), row, 0);
+        sizeGrid->addWidget(MakeLabel(text, sizes), row, 0);
         sizeGrid->addWidget(box, row++, 1);
     }
 
@@ -75,14 +64,14 @@ void CFilletWeldTorqueDlg::BuildControls() {
          {std::tuple<const char*, QWidget*, const char*>{"Fx:", fxBox_, "kN"},
           {"Fy:", fyBox_, "kN"},
           {"T:", tBox_, "kN*m"}}) {
-        forceGrid->addWidget(label(text, forces), row, 0);
+        forceGrid->addWidget(MakeLabel(text, forces), row, 0);
         forceGrid->addWidget(box, row, 1);
-        forceGrid->addWidget(label(unit, forces), row++, 2);
+        forceGrid->addWidget(MakeLabel(unit, forces), row++, 2);
     }
 
     betaBox_ = new ValueCombo(QStringLiteral("beta"), kBetaPresets, &beta_, this);
     auto* betaRow = new QHBoxLayout;
-    betaRow->addWidget(label("β:", this));
+    betaRow->addWidget(MakeLabel("β:", this));
     betaRow->addWidget(betaBox_, 1);
 
     picture_ = new CBitmapPreview(this);
@@ -91,10 +80,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
 
     auto* left = new QVBoxLayout;
     left->addWidget(sizes);

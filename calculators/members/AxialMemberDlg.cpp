@@ -177,10 +177,7 @@ void CAxialMemberDlg::BuildControls() {
 
     compute_ = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
 
     // Inputs on the left, the section picture and the welded plates in the middle, the result
     // on the right.

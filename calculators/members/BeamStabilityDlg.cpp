@@ -30,10 +30,6 @@ const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"}
 const std::vector<const char*> kB2Presets = {"350.00", "360.00", "370.00", "380.00"};
 const std::vector<const char*> kFlanges = {"上", "下"};
 
-std::vector<const char*> ToItems(NameList names) {
-    return {names.begin(), names.end()};
-}
-
 std::vector<const char*> SeriesItems() {
     static const std::vector<std::string> entries = BeamSeriesEntries();
     std::vector<const char*> items;
@@ -41,10 +37,6 @@ std::vector<const char*> SeriesItems() {
         items.push_back(entry.c_str());
     }
     return items;
-}
-
-QLabel* MakeLabel(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
 }
 
 } // namespace
@@ -149,10 +141,7 @@ void CBeamStabilityDlg::BuildControls() {
     middle->addWidget(picture_, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(caseGroup_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     right->addStretch(1);
     right->addLayout(buttons);
     auto* upper = new QHBoxLayout;
@@ -177,7 +166,7 @@ void CBeamStabilityDlg::BuildControls() {
 
 void CBeamStabilityDlg::OnInitDialog() {
     seriesList_->Select(0);
-    sectionList_->SetItems(ToItems(BeamSeriesNames(seriesList_->SelectedText())));
+    sectionList_->SetItems(Items(BeamSeriesNames(seriesList_->SelectedText())));
     l1Box_->SelectFirst();
     gradeList_->Select(0);
     // The loads and the plastic adaptation factors open blank until the user picks or types them.
@@ -204,7 +193,7 @@ void CBeamStabilityDlg::OnSeriesChanged() {
     if (IsRolledHSeries(series)) {
         weldedGroup_->setEnabled(false);
         sectionList_->setEnabled(true);
-        sectionList_->SetItems(ToItems(BeamSeriesNames(series)));
+        sectionList_->SetItems(Items(BeamSeriesNames(series)));
         return;
     }
     weldedGroup_->setEnabled(true);

@@ -44,10 +44,7 @@ void CRolledChannelBeamDlg::BuildControls() {
     inputs->addWidget(l1Box_, 1, 1);
     inputs->addWidget(new QLabel(QStringLiteral("钢号:"), this), 2, 0);
     inputs->addWidget(gradeList_, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
     auto* right = new QVBoxLayout;
     right->addLayout(inputs);
     right->addWidget(picture_, 1);

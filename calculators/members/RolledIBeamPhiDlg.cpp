@@ -52,10 +52,7 @@ void CRolledIBeamPhiDlg::BuildControls() {
     auto* resultRow = new QHBoxLayout;
     resultRow->addWidget(new QLabel(QStringLiteral("轧制普通工字钢简支梁的φb:"), this));
     resultRow->addWidget(result_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(upper);
     layout->addWidget(caseGroup_);
