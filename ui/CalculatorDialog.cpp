@@ -366,6 +366,14 @@ std::vector<const char*> Items(std::span<const char* const> names) {
     return {names.begin(), names.end()};
 }
 
+std::vector<const char*> Items(const std::vector<std::string>& texts) {
+    std::vector<const char*> items;
+    for (const std::string& text : texts) {
+        items.push_back(text.c_str());
+    }
+    return items;
+}
+
 void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
                  const std::vector<Notice>& notices, const std::vector<Check>& checks) {
     ShowNotices(dialog, notices);

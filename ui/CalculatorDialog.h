@@ -170,6 +170,8 @@ void AddGridRow(QGridLayout* grid, int row, const char* label, QWidget* field,
                 const char* unit = nullptr);
 // The entries of a constant name list, as ChoiceList and RadioGroup take them.
 std::vector<const char*> Items(std::span<const char* const> names);
+// The same for texts built at run time; the pointers live as long as the texts.
+std::vector<const char*> Items(const std::vector<std::string>& texts);
 
 // Shows the outcome of a compute: its message boxes in order, then, when the compute was not
 // refused, the new report with its verdicts. A refused compute leaves the previous report (and

@@ -67,14 +67,6 @@ QWidget* Row(const char* name, const char* label, QWidget* field, const char* un
     return row;
 }
 
-std::vector<const char*> Pointers(const std::vector<std::string>& texts) {
-    std::vector<const char*> pointers;
-    for (const std::string& text : texts) {
-        pointers.push_back(text.c_str());
-    }
-    return pointers;
-}
-
 } // namespace
 
 CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
@@ -89,13 +81,13 @@ void CColumnBaseDlg::BuildControls() {
     auto* column = new QGroupBox(QStringLiteral("柱截面参数"), this);
     const std::vector<std::string> baseTypes = BaseTypeEntries();
     baseTypeList_ =
-        new ChoiceList(QStringLiteral("baseType"), Pointers(baseTypes), &baseType_, column);
+        new ChoiceList(QStringLiteral("baseType"), Items(baseTypes), &baseType_, column);
     formList_ = new ChoiceList(QStringLiteral("form"), {}, &form_, column);
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, column);
     properties_ = new ReportBox(column, QStringLiteral("properties"));
     properties_->setMinimumHeight(190);
     const std::vector<std::string> l1Entries = WebDistanceEntries();
-    l1List_ = new ChoiceList(QStringLiteral("l1"), Pointers(l1Entries), &l1Index_, column);
+    l1List_ = new ChoiceList(QStringLiteral("l1"), Items(l1Entries), &l1Index_, column);
     l1Row_ = Row("l1Row", "腹板外壁相距l1:", l1List_, "mm", column);
     a1Box_ = MakeResultBox("a1", column);
     hBox_ = MakeResultBox("H", column);
@@ -169,8 +161,7 @@ void CColumnBaseDlg::BuildControls() {
     anchorGradeList_ =
         new ChoiceList(QStringLiteral("anchorGrade"), kAnchorGrades, &anchorGrade_, anchors);
     const std::vector<std::string> diameters = AnchorDiameterEntries();
-    anchorDList_ =
-        new ChoiceList(QStringLiteral("anchorD"), Pointers(diameters), &anchorD_, anchors);
+    anchorDList_ = new ChoiceList(QStringLiteral("anchorD"), Items(diameters), &anchorD_, anchors);
     holesBox_ = new ValueCombo(QStringLiteral("holes"), kHoles, &holes_, anchors);
     holesRow_ = Row("holesRow", "锚栓孔总面积:", holesBox_, "mm2", anchors);
     auto* anchorsLayout = new QVBoxLayout(anchors);

@@ -13,15 +13,6 @@
 #include "ui/CalculatorDialog.h"
 
 namespace ferrolab {
-namespace {
-
-std::vector<const char*> CategoryItems() {
-    const auto names = PlateCategoryNames();
-    return {names.begin(), names.end()};
-}
-
-} // namespace
-
 CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("designValuesDlg"));
     setWindowTitle(QString::fromUtf8(kDesignValuesCaption));
@@ -79,8 +70,8 @@ void CDesignValuesDlg::BuildControls() {
     auto* plateGroup = new QGroupBox(QString::fromUtf8(kPlateLimitGroup), this);
     plateGroup->setObjectName(QStringLiteral("plateLimitGroup"));
     plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, plateGroup, "plateCategoryLabel");
-    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"), CategoryItems(),
-                                        &plateCategory_, plateGroup);
+    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"),
+                                        Items(PlateCategoryNames()), &plateCategory_, plateGroup);
     limitLabel_ = MakeLabel(kLimitLabel, plateGroup, "limitLabel");
     limitBox_ = MakeResultBox("limit", plateGroup, 120);
     auto* plateGrid = new QGridLayout(plateGroup);

@@ -32,11 +32,7 @@ const std::vector<const char*> kFlanges = {"上", "下"};
 
 std::vector<const char*> SeriesItems() {
     static const std::vector<std::string> entries = BeamSeriesEntries();
-    std::vector<const char*> items;
-    for (const std::string& entry : entries) {
-        items.push_back(entry.c_str());
-    }
-    return items;
+    return Items(entries);
 }
 
 } // namespace
