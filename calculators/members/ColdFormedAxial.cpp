@@ -103,11 +103,7 @@ CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name) {
         load.recognised = false;
         return load;
     }
-    if (!load.found) {
-        load.text.clear();
-        load.values = {};
-        load.notices.push_back(SectionNotFound(name));
-    }
+    load.RefuseIfMissing(name);
     return load;
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculators/members/CatalogueSectionView.h"
 #include "engine/Format.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
@@ -164,20 +165,8 @@ void CColdFormedAxialDlg::OnKindChosen() {
 }
 
 void CColdFormedAxialDlg::OnNameChosen() {
-    compute_->setEnabled(true);
-    const CFAxialSectionLoad load = LoadColdFormedAxialSection(nameList_->SelectedText());
-    if (!load.recognised) {
-        return;
-    }
-    ShowNotices(this, load.notices);
-    if (!load.found) {
-        properties_->SetReport("");
-        section_ = {};
-        compute_->setEnabled(false);
-        return;
-    }
-    properties_->SetReport(load.text);
-    section_ = load.values;
+    ShowSectionLoad(this, LoadColdFormedAxialSection(nameList_->SelectedText()), properties_,
+                    section_, compute_);
 }
 
 void CColdFormedAxialDlg::OnEndConditionChosen() {

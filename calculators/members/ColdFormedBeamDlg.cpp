@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculators/members/CatalogueSectionView.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -135,21 +136,8 @@ void CColdFormedBeamDlg::OnKindChosen() {
 }
 
 void CColdFormedBeamDlg::OnNameChosen() {
-    compute_->setEnabled(true);
-    const CFBeamSectionLoad load = LoadColdFormedBeamSection(nameList_->SelectedText());
-    if (!load.recognised) {
-        return;
-    }
-    ShowNotices(this, load.notices);
-    if (!load.found) {
-        // No properties to show: nothing may be computed from the previous section either.
-        properties_->SetReport("");
-        section_ = {};
-        compute_->setEnabled(false);
-        return;
-    }
-    properties_->SetReport(load.text);
-    section_ = load.values;
+    ShowSectionLoad(this, LoadColdFormedBeamSection(nameList_->SelectedText()), properties_,
+                    section_, compute_);
 }
 
 void CColdFormedBeamDlg::OnCompute() {
