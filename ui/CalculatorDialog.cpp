@@ -354,7 +354,8 @@ QLineEdit* MakeResultBox(const char* objectName, QWidget* parent, int maxWidth) 
 }
 
 void AddGridRow(QGridLayout* grid, int row, const char* label, QWidget* field, const char* unit) {
-    QWidget* parent = field->parentWidget();
+    QWidget* parent =
+        grid->parentWidget() != nullptr ? grid->parentWidget() : field->parentWidget();
     grid->addWidget(MakeLabel(label, parent), row, 0);
     grid->addWidget(field, row, 1);
     if (unit != nullptr) {

@@ -81,8 +81,7 @@ void CBeamColumnPinnedDlg::BuildControls() {
                                        &columnSeries_, this);
     columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, this);
     auto* sectionGrid = new QGridLayout(sections);
-    sectionGrid->addWidget(MakeLabel("连接样式:", sections), 0, 0);
-    sectionGrid->addWidget(styleList_, 0, 1);
+    AddGridRow(sectionGrid, 0, "连接样式:", styleList_);
     sectionGrid->addWidget(MakeLabel("钢材等级:", sections), 0, 2);
     sectionGrid->addWidget(gradeList_, 0, 3);
     sectionGrid->addWidget(MakeLabel("β角:", sections), 0, 4);
@@ -107,14 +106,11 @@ void CBeamColumnPinnedDlg::BuildControls() {
     auto* plateGrid = new QGridLayout(plates);
     plateGrid->addWidget(angleKindList_, 0, 0, 1, 2);
     plateGrid->addWidget(angleList_, 0, 2, 1, 2);
-    plateGrid->addWidget(MakeLabel("宽bp (mm):", plates), 1, 0);
-    plateGrid->addWidget(bpBox_, 1, 1);
+    AddGridRow(plateGrid, 1, "宽bp (mm):", bpBox_);
     plateGrid->addWidget(MakeLabel("高hp (mm):", plates), 1, 2);
     plateGrid->addWidget(hpBox_, 1, 3);
-    plateGrid->addWidget(MakeLabel("厚tp (mm):", plates), 2, 0);
-    plateGrid->addWidget(tpBox_, 2, 1);
-    plateGrid->addWidget(MakeLabel("d1(mm):", plates), 3, 0);
-    plateGrid->addWidget(d1Box_, 3, 1);
+    AddGridRow(plateGrid, 2, "厚tp (mm):", tpBox_);
+    AddGridRow(plateGrid, 3, "d1(mm):", d1Box_);
     plateGrid->addWidget(MakeLabel("d2(mm):", plates), 3, 2);
     plateGrid->addWidget(d2Box_, 3, 3);
 
@@ -123,8 +119,7 @@ void CBeamColumnPinnedDlg::BuildControls() {
     vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, this);
     nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, this);
     auto* forceGrid = new QGridLayout(forces);
-    forceGrid->addWidget(MakeLabel("V(kN):", forces), 0, 0);
-    forceGrid->addWidget(vBox_, 0, 1);
+    AddGridRow(forceGrid, 0, "V(kN):", vBox_);
     forceGrid->addWidget(MakeLabel("N(kN):", forces), 0, 2);
     forceGrid->addWidget(nBox_, 0, 3);
 
@@ -145,22 +140,18 @@ void CBeamColumnPinnedDlg::BuildControls() {
     sRowBox_ = new ValueCombo(QStringLiteral("sRow"), kRowPitchPresets, &sRow_, this);
     sColBox_ = new ValueCombo(QStringLiteral("sCol"), kColumnPitchPresets, &sCol_, this);
     auto* boltGrid = new QGridLayout(bolts);
-    boltGrid->addWidget(MakeLabel("规范:", bolts), 0, 0);
-    boltGrid->addWidget(codeList_, 0, 1);
+    AddGridRow(boltGrid, 0, "规范:", codeList_);
     boltGrid->addWidget(surfaceList_, 0, 2, 1, 4);
-    boltGrid->addWidget(MakeLabel("等级:", bolts), 1, 0);
-    boltGrid->addWidget(boltGradeList_, 1, 1);
+    AddGridRow(boltGrid, 1, "等级:", boltGradeList_);
     boltGrid->addWidget(MakeLabel("直径:", bolts), 1, 2);
     boltGrid->addWidget(diameterList_, 1, 3);
     boltGrid->addWidget(MakeLabel("螺栓孔径与螺栓直径的差(mm):", bolts), 2, 0, 1, 3);
     boltGrid->addWidget(clearanceBox_, 2, 3);
-    boltGrid->addWidget(MakeLabel("行数:", bolts), 3, 0);
-    boltGrid->addWidget(rowsList_, 3, 1);
+    AddGridRow(boltGrid, 3, "行数:", rowsList_);
     boltGrid->addWidget(MakeLabel("行距:", bolts), 3, 2);
     boltGrid->addWidget(sRowBox_, 3, 3);
     boltGrid->addWidget(MakeLabel("mm", bolts), 3, 4);
-    boltGrid->addWidget(MakeLabel("列数:", bolts), 4, 0);
-    boltGrid->addWidget(colsList_, 4, 1);
+    AddGridRow(boltGrid, 4, "列数:", colsList_);
     boltGrid->addWidget(MakeLabel("列距:", bolts), 4, 2);
     boltGrid->addWidget(sColBox_, 4, 3);
     boltGrid->addWidget(MakeLabel("mm", bolts), 4, 4);
@@ -172,12 +163,9 @@ void CBeamColumnPinnedDlg::BuildControls() {
     hfList_ = new ChoiceList(QStringLiteral("hf"), Items(PinnedLegSizeNames()), &hfIndex_, this);
     betaFBox_ = new ValueCombo(QStringLiteral("betaF"), kBetaFPresets, &betaF_, this);
     auto* weldGrid = new QGridLayout(welds);
-    weldGrid->addWidget(MakeLabel("焊接方式:", welds), 0, 0);
-    weldGrid->addWidget(weldKindList_, 0, 1);
-    weldGrid->addWidget(MakeLabel("焊脚尺寸(mm):", welds), 1, 0);
-    weldGrid->addWidget(hfList_, 1, 1);
-    weldGrid->addWidget(MakeLabel("强度增大系数β:", welds), 2, 0);
-    weldGrid->addWidget(betaFBox_, 2, 1);
+    AddGridRow(weldGrid, 0, "焊接方式:", weldKindList_);
+    AddGridRow(weldGrid, 1, "焊脚尺寸(mm):", hfList_);
+    AddGridRow(weldGrid, 2, "强度增大系数β:", betaFBox_);
 
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);

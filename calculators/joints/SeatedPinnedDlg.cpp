@@ -77,15 +77,12 @@ void CSeatedPinnedDlg::BuildControls() {
         new ChoiceList(QStringLiteral("columnSeries"), kSeries, &columnSeries_, sections);
     columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, sections);
     auto* sectionGrid = new QGridLayout(sections);
-    sectionGrid->addWidget(MakeLabel("钢材等级:", sections), 0, 0);
-    sectionGrid->addWidget(gradeList_, 0, 1);
+    AddGridRow(sectionGrid, 0, "钢材等级:", gradeList_);
     sectionGrid->addWidget(MakeLabel("β角:", sections), 0, 2);
     sectionGrid->addWidget(betaAngleList_, 0, 3);
-    sectionGrid->addWidget(MakeLabel("梁:", sections), 1, 0);
-    sectionGrid->addWidget(beamSeriesList_, 1, 1);
+    AddGridRow(sectionGrid, 1, "梁:", beamSeriesList_);
     sectionGrid->addWidget(beamList_, 1, 2, 1, 2);
-    sectionGrid->addWidget(MakeLabel("柱:", sections), 2, 0);
-    sectionGrid->addWidget(columnSeriesList_, 2, 1);
+    AddGridRow(sectionGrid, 2, "柱:", columnSeriesList_);
     sectionGrid->addWidget(columnList_, 2, 2, 1, 2);
     sectionGrid->addWidget(MakeLabel("d1(mm):", sections), 3, 0);
     sectionGrid->addWidget(box("d1", kD1, &in_.d1, sections), 3, 1);
@@ -113,8 +110,7 @@ void CSeatedPinnedDlg::BuildControls() {
     auto* flangeWeld = new QGroupBox(QStringLiteral("支托翼缘与柱翼缘间焊缝"), this);
     weldList_ = new ChoiceList(QStringLiteral("weld"), kWeldKinds, &weld_, flangeWeld);
     auto* flangeWeldGrid = new QGridLayout(flangeWeld);
-    flangeWeldGrid->addWidget(MakeLabel("焊接方式:", flangeWeld), 0, 0);
-    flangeWeldGrid->addWidget(weldList_, 0, 1);
+    AddGridRow(flangeWeldGrid, 0, "焊接方式:", weldList_);
     flangeWeldGrid->addWidget(MakeLabel("焊脚尺寸hf_H(mm):", flangeWeld), 1, 0);
     flangeWeldGrid->addWidget(box("hfH", kLegs, &in_.hfH, flangeWeld), 1, 1);
     flangeWeldGrid->addWidget(MakeLabel("强度增大系数β:", flangeWeld), 2, 0);

@@ -82,8 +82,7 @@ void CColdFormedAxialDlg::BuildControls() {
     restraintGrid->addWidget(endLabel_, 0, 0);
     restraintGrid->addWidget(endList_, 0, 1, 1, 3);
     restraintGrid->addWidget(battens_, 1, 0, 1, 4);
-    restraintGrid->addWidget(new QLabel(QStringLiteral("α:"), restraintGroup_), 2, 0);
-    restraintGrid->addWidget(alphaBox_, 2, 1);
+    AddGridRow(restraintGrid, 2, "α:", alphaBox_);
     restraintGrid->addWidget(new QLabel(QStringLiteral("β:"), restraintGroup_), 2, 2);
     restraintGrid->addWidget(betaBox_, 2, 3);
 
