@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "calculators/connections/FilletWeldTorque.h"
+#include "calculators/connections/WeldDialogFrame.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -49,8 +50,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
                              {"x:", xBox_},
                              {"e:", eBox_},
                              {"hf:", hfBox_}}) {
-        sizeGrid->addWidget(MakeLabel(text, sizes), row, 0);
-        sizeGrid->addWidget(box, row++, 1);
+        AddGridRow(sizeGrid, row++, text, box);
     }
 
     auto* forces = new QGroupBox(QStringLiteral("外力"), this);
@@ -64,9 +64,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
          {std::tuple<const char*, QWidget*, const char*>{"Fx:", fxBox_, "kN"},
           {"Fy:", fyBox_, "kN"},
           {"T:", tBox_, "kN*m"}}) {
-        forceGrid->addWidget(MakeLabel(text, forces), row, 0);
-        forceGrid->addWidget(box, row, 1);
-        forceGrid->addWidget(MakeLabel(unit, forces), row++, 2);
+        AddGridRow(forceGrid, row++, text, box, unit);
     }
 
     betaBox_ = new ValueCombo(QStringLiteral("beta"), kBetaPresets, &beta_, this);
@@ -74,31 +72,14 @@ void CFilletWeldTorqueDlg::BuildControls() {
     betaRow->addWidget(MakeLabel("β:", this));
     betaRow->addWidget(betaBox_, 1);
 
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(300, 300);
-
-    QPushButton* compute = MakeComputeButton(this);
-    QPushButton* cancel = MakeCancelButton(this);
-    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
-
     auto* left = new QVBoxLayout;
     left->addWidget(sizes);
     left->addWidget(forces);
     left->addLayout(betaRow);
-    left->addStretch(1);
-    auto* upper = new QHBoxLayout;
-    upper->addLayout(left);
-    upper->addWidget(picture_, 1);
-
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(640, 180);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(upper);
-    layout->addLayout(buttons);
-    layout->addWidget(report_);
-
-    connect(compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
+    const WeldDialogFrame frame = LayOutWeldDialog(this, left, 180);
+    picture_ = frame.picture;
+    report_ = frame.report;
+    connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
 }
 
 void CFilletWeldTorqueDlg::OnInitDialog() {
