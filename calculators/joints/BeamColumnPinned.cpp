@@ -57,15 +57,6 @@ std::optional<PinnedFieldCheck> Kept(const char* text) {
     return PinnedFieldCheck{Plain(text), false};
 }
 
-bool AllFinite(std::initializer_list<double> values) {
-    for (const double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 PinnedJointResult Refuse(PinnedJointResult result, const char* text) {
     result.notices.push_back(InputError(text));
     result.report.reset();

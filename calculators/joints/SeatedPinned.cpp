@@ -15,15 +15,6 @@ SeatedPinnedResult Refused(SeatedPinnedResult result, const char* text) {
     return result;
 }
 
-bool AllFinite(std::initializer_list<double> values) {
-    for (double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
