@@ -29,11 +29,10 @@ std::string Chars(const std::string& text, std::size_t pos, std::size_t n) {
     return pos < text.size() ? text.substr(pos, n) : std::string();
 }
 
+// A refusal also clears the plate thickness box's value.
 ColumnBaseResult Refused(ColumnBaseResult result, const std::string& text) {
-    result.report.reset();
     result.thickness.reset();
-    result.notices.push_back(InputError(text));
-    return result;
+    return ferrolab::Refused(std::move(result), text);
 }
 
 std::string ChannelProperties(const RolledChannelSection& s) {

@@ -7,15 +7,7 @@
 #include "engine/ISection.h"
 
 namespace ferrolab {
-namespace {
-
-SeatedPinnedResult Refused(SeatedPinnedResult result, const char* text) {
-    result.report.reset();
-    result.notices.push_back(InputError(text));
-    return result;
-}
-
-} // namespace
+namespace {} // namespace
 
 SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
     SeatedPinnedResult r;
