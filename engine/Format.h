@@ -11,6 +11,9 @@
 // conversion one of f F e E g G for doubles and d i for integers. An unsupported format yields
 // the format text itself, so a mistake is visible in the report rather than silently wrong.
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,18 @@ std::string FormatNumber(std::string_view format, int value);
 // "%.2f", the format of nearly every report number.
 inline std::string Fmt2(double value) {
     return FormatNumber("%.2f", value);
+}
+inline std::string Fmt3(double value) {
+    return FormatNumber("%.3f", value);
+}
+inline std::string Fmt4(double value) {
+    return FormatNumber("%.4f", value);
+}
+
+// Whether every value is a number a report can show: an input that drives a result to infinity
+// or "nan" is refused instead.
+inline bool AllFinite(std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
 } // namespace ferrolab

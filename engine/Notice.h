@@ -3,6 +3,7 @@
 // message-box facade, the command-line runner prints its text on standard error.
 
 #include <string>
+#include <utility>
 
 namespace ferrolab {
 
@@ -24,6 +25,20 @@ inline constexpr const char* kInputErrorCaption = "输入错误";
 
 inline Notice InputError(std::string text) {
     return Notice{std::move(text), kInputErrorCaption, NoticeIcon::Error};
+}
+
+// A refused compute: no report, so that the dialog keeps the previous one, and the box that
+// says why. Works on any result that holds an optional report and its notices.
+template <class Result> Result Refused(Result result, std::string text) {
+    result.report.reset();
+    result.notices.push_back(InputError(std::move(text)));
+    return result;
+}
+
+// The refusal of inputs whose intermediate results leave the range of a double (a length so
+// large or so small that a power or a quotient overflows).
+inline Notice OutOfComputableRange() {
+    return InputError("输入的数值超出了可以计算的范围");
 }
 
 } // namespace ferrolab

@@ -155,6 +155,10 @@ bool LoadSectionRecord(std::string_view name, LightHSection& r) {
     return found;
 }
 
+Notice SectionNotFound(std::string_view name) {
+    return InputError("截面库中没有这个截面：" + std::string(name));
+}
+
 double InterpolateRatio(double y0, double y1, double r) {
     return (y0 + r * y1) / (1.0 + r);
 }

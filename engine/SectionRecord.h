@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Notice.h"
+
 namespace ferrolab {
 
 class SectionRecord {
@@ -131,6 +133,9 @@ bool LoadSectionRecord(std::string_view name, CFLippedChannelSection& record);
 bool LoadSectionRecord(std::string_view name, CFLippedZSection& record);
 bool LoadSectionRecord(std::string_view name, SquareTubeSection& record);
 bool LoadSectionRecord(std::string_view name, LightHSection& record);
+
+// The box shown when a name offered in a list is missing from the catalogue.
+Notice SectionNotFound(std::string_view name);
 
 // Linear interpolation between the table entries y0 at x0 and y1 at x1 for a point x, with
 // r = (x - x0) / (x1 - x): returns (y0 + r·y1) / (1 + r).

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QDialog;
+class QGridLayout;
+class QHBoxLayout;
+class QLineEdit;
 
 namespace ferrolab {
 
@@ -154,6 +158,20 @@ private:
 // "计算" (objectName "computeButton") and "取消" (objectName "cancelButton", closes the dialog).
 QPushButton* MakeComputeButton(QWidget* parent);
 QPushButton* MakeCancelButton(QDialog* dialog);
+// The dialog's button row: the buttons at its right end.
+QHBoxLayout* MakeButtonRow(QPushButton* compute, QPushButton* cancel);
+
+// A label showing a UTF-8 text; objectName only for labels that change or that tests read.
+QLabel* MakeLabel(const char* text, QWidget* parent, const char* objectName = nullptr);
+// A read-only box that shows a computed value; maxWidth > 0 caps its width.
+QLineEdit* MakeResultBox(const char* objectName, QWidget* parent, int maxWidth = 0);
+// One grid row: the label in column 0, the field in column 1, the unit (if any) in column 2.
+void AddGridRow(QGridLayout* grid, int row, const char* label, QWidget* field,
+                const char* unit = nullptr);
+// The entries of a constant name list, as ChoiceList and RadioGroup take them.
+std::vector<const char*> Items(std::span<const char* const> names);
+// The same for texts built at run time; the pointers live as long as the texts.
+std::vector<const char*> Items(const std::vector<std::string>& texts);
 
 // Shows the outcome of a compute: its message boxes in order, then, when the compute was not
 // refused, the new report with its verdicts. A refused compute leaves the previous report (and

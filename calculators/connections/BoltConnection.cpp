@@ -16,10 +16,6 @@ std::vector<std::string> Numbers(int first, int last, int step) {
     return list;
 }
 
-std::string Fmt4(double v) {
-    return FormatNumber("%.4f", v);
-}
-
 // The three capacity lines of an ordinary bolt, by code: the clauses of GB50017-2003 7.2.1 and
 // GB50018-2002 6.1.4.
 struct CapacityWording {

@@ -40,12 +40,6 @@ const std::vector<const char*>& PitchPresets() {
     return presets;
 }
 
-QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 int NumberOf(const ChoiceList* list) {
     return static_cast<int>(TextToDouble(list->SelectedText()));
 }
@@ -84,11 +78,8 @@ void CBoltConnectionDlg::BuildControls() {
     plateGradeList_ = new ChoiceList(QStringLiteral("plateGrade"), {}, &plateGrade_, plate);
     thicknessList_ = new ChoiceList(QStringLiteral("thicknessSum"), {}, &thickness_, plate);
     auto* plateGrid = new QGridLayout(plate);
-    plateGrid->addWidget(new QLabel(QStringLiteral("钢号:"), plate), 0, 0);
-    plateGrid->addWidget(plateGradeList_, 0, 1);
-    plateGrid->addWidget(new QLabel(QStringLiteral("最小厚度之和:"), plate), 1, 0);
-    plateGrid->addWidget(thicknessList_, 1, 1);
-    plateGrid->addWidget(new QLabel(QStringLiteral("mm"), plate), 1, 2);
+    AddGridRow(plateGrid, 0, "钢号:", plateGradeList_);
+    AddGridRow(plateGrid, 1, "最小厚度之和:", thicknessList_, "mm");
 
     slipGroup_ = new QGroupBox(QStringLiteral("摩擦面的抗滑移系数"), bolt);
     slipGroup_->setObjectName(QStringLiteral("slipGroup"));
@@ -118,12 +109,10 @@ void CBoltConnectionDlg::BuildControls() {
     vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, forces);
     nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, forces);
     mBox_ = new ValueCombo(QStringLiteral("M"), kMPresets, &m_, forces);
-    momentLabel_ = MakeLabel(QString(), "momentLabel", forces);
+    momentLabel_ = MakeLabel("", forces, "momentLabel");
     auto* forceGrid = new QGridLayout(forces);
-    forceGrid->addWidget(new QLabel(QStringLiteral("竖向剪力V (kN):"), forces), 0, 0);
-    forceGrid->addWidget(vBox_, 0, 1);
-    forceGrid->addWidget(new QLabel(QStringLiteral("水平轴力N (kN):"), forces), 1, 0);
-    forceGrid->addWidget(nBox_, 1, 1);
+    AddGridRow(forceGrid, 0, "竖向剪力V (kN):", vBox_);
+    AddGridRow(forceGrid, 1, "水平轴力N (kN):", nBox_);
     forceGrid->addWidget(momentLabel_, 2, 0);
     forceGrid->addWidget(mBox_, 2, 1);
 
@@ -136,12 +125,10 @@ void CBoltConnectionDlg::BuildControls() {
     colPitchBox_ =
         new ValueCombo(QStringLiteral("colPitch"), PitchPresets(), &colPitch_, layoutGroup);
     auto* arrangement = new QGridLayout(layoutGroup);
-    arrangement->addWidget(new QLabel(QStringLiteral("行数m:"), layoutGroup), 0, 0);
-    arrangement->addWidget(rowsList_, 0, 1);
+    AddGridRow(arrangement, 0, "行数m:", rowsList_);
     arrangement->addWidget(new QLabel(QStringLiteral("列数n:"), layoutGroup), 0, 2);
     arrangement->addWidget(colsList_, 0, 3);
-    arrangement->addWidget(new QLabel(QStringLiteral("行距(mm):"), layoutGroup), 1, 0);
-    arrangement->addWidget(rowPitchBox_, 1, 1);
+    AddGridRow(arrangement, 1, "行距(mm):", rowPitchBox_);
     arrangement->addWidget(new QLabel(QStringLiteral("列距(mm):"), layoutGroup), 1, 2);
     arrangement->addWidget(colPitchBox_, 1, 3);
 
@@ -164,10 +151,7 @@ void CBoltConnectionDlg::BuildControls() {
     groupInputs->addLayout(caseRow);
     groupInputs->addWidget(forces);
     groupInputs->addWidget(layoutGroup);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     groupInputs->addLayout(buttons);
     groupInputs->addStretch(1);
     auto* groupRow = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "calculators/connections/FilletWeldMNV.h"
+#include "calculators/connections/WeldDialogFrame.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -41,58 +42,34 @@ void CFilletWeldMNVDlg::BuildControls() {
     data->setObjectName(QStringLiteral("dataGroup"));
     auto* grid = new QGridLayout(data);
     int row = 0;
-    auto add = [&](QWidget* parent, QGridLayout* layout, const char* label, ValueCombo* box) {
-        layout->addWidget(new QLabel(QString::fromUtf8(label), parent), row, 0);
-        layout->addWidget(box, row, 1);
-        ++row;
+    auto add = [&](QGridLayout* layout, const char* label, ValueCombo* box) {
+        AddGridRow(layout, row++, label, box);
         return box;
     };
-    b1Box_ = add(data, grid, "上翼缘宽度 b1:", new ValueCombo("b1", kB1Presets, &b1_, data));
-    t1Box_ = add(data, grid, "上翼缘厚度 t1:", new ValueCombo("t1", kT1Presets, &t1_, data));
-    h0Box_ = add(data, grid, "腹板净高度 h0:", new ValueCombo("h0", kH0Presets, &h0_, data));
-    twBox_ = add(data, grid, "腹板厚度  tw:", new ValueCombo("tw", kTwPresets, &tw_, data));
-    b2Box_ = add(data, grid, "下翼缘宽度 b2:", new ValueCombo("b2", kB2Presets, &b2_, data));
-    t2Box_ = add(data, grid, "下翼缘厚度 t2:", new ValueCombo("t2", kT2Presets, &t2_, data));
-    hfBox_ = add(data, grid, "焊脚尺寸 hf:", new ValueCombo("hf", kHfPresets, &hf_, data));
+    b1Box_ = add(grid, "上翼缘宽度 b1:", new ValueCombo("b1", kB1Presets, &b1_, data));
+    t1Box_ = add(grid, "上翼缘厚度 t1:", new ValueCombo("t1", kT1Presets, &t1_, data));
+    h0Box_ = add(grid, "腹板净高度 h0:", new ValueCombo("h0", kH0Presets, &h0_, data));
+    twBox_ = add(grid, "腹板厚度  tw:", new ValueCombo("tw", kTwPresets, &tw_, data));
+    b2Box_ = add(grid, "下翼缘宽度 b2:", new ValueCombo("b2", kB2Presets, &b2_, data));
+    t2Box_ = add(grid, "下翼缘厚度 t2:", new ValueCombo("t2", kT2Presets, &t2_, data));
+    hfBox_ = add(grid, "焊脚尺寸 hf:", new ValueCombo("hf", kHfPresets, &hf_, data));
 
     auto* loads = new QGridLayout;
     row = 0;
-    fBox_ = add(this, loads, "F(kN):", new ValueCombo("F", kFPresets, &f_, this));
-    eBox_ = add(this, loads, "e(mm):", new ValueCombo("e", kEPresets, &e_, this));
+    fBox_ = add(loads, "F(kN):", new ValueCombo("F", kFPresets, &f_, this));
+    eBox_ = add(loads, "e(mm):", new ValueCombo("e", kEPresets, &e_, this));
     methodList_ = new ChoiceList(QStringLiteral("method"), kMethods, &method_, this);
     gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &grade_, this);
-    loads->addWidget(new QLabel(QStringLiteral("焊接方法及焊条:"), this), row, 0);
-    loads->addWidget(methodList_, row++, 1);
-    loads->addWidget(new QLabel(QStringLiteral("钢号:"), this), row, 0);
-    loads->addWidget(gradeList_, row++, 1);
-
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(300, 300);
-
-    QPushButton* compute = MakeComputeButton(this);
-    QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    AddGridRow(loads, row++, "焊接方法及焊条:", methodList_);
+    AddGridRow(loads, row++, "钢号:", gradeList_);
 
     auto* left = new QVBoxLayout;
     left->addWidget(data);
     left->addLayout(loads);
-    left->addStretch(1);
-    auto* upper = new QHBoxLayout;
-    upper->addLayout(left);
-    upper->addWidget(picture_, 1);
-
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(640, 190);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(upper);
-    layout->addLayout(buttons);
-    layout->addWidget(report_);
-
-    connect(compute, &QPushButton::clicked, this, &CFilletWeldMNVDlg::OnCompute);
+    const WeldDialogFrame frame = LayOutWeldDialog(this, left, 190);
+    picture_ = frame.picture;
+    report_ = frame.report;
+    connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldMNVDlg::OnCompute);
 }
 
 void CFilletWeldMNVDlg::OnInitDialog() {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "calculators/connections/FilletWeldTorque.h"
+#include "calculators/connections/WeldDialogFrame.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -25,13 +26,6 @@ const std::vector<const char*> kFxPresets = {"0.00"};
 const std::vector<const char*> kFyPresets = {"340.00", "400.00", "460.00", "500.00"};
 const std::vector<const char*> kBetaPresets = {"1.0", "1.1", "1.22"};
 
-QLineEdit* MakeResultBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    return box;
-}
-
 } // namespace
 
 CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
@@ -42,10 +36,6 @@ CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldTorqueDlg::BuildControls() {
-    auto label = [](const char* text, QWidget* parent) {
-        return new QLabel(QString::fromUtf8(text), parent);
-    };
-
     auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
     sizes->setObjectName(QStringLiteral("sizeGroup"));
     bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, sizes);
@@ -60,8 +50,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
                              {"x:", xBox_},
                              {"e:", eBox_},
                              {"hf:", hfBox_}}) {
-        sizeGrid->addWidget(label(text, sizes), row, 0);
-        sizeGrid->addWidget(box, row++, 1);
+        AddGridRow(sizeGrid, row++, text, box);
     }
 
     auto* forces = new QGroupBox(QStringLiteral("外力"), this);
@@ -75,44 +64,22 @@ void CFilletWeldTorqueDlg::BuildControls() {
          {std::tuple<const char*, QWidget*, const char*>{"Fx:", fxBox_, "kN"},
           {"Fy:", fyBox_, "kN"},
           {"T:", tBox_, "kN*m"}}) {
-        forceGrid->addWidget(label(text, forces), row, 0);
-        forceGrid->addWidget(box, row, 1);
-        forceGrid->addWidget(label(unit, forces), row++, 2);
+        AddGridRow(forceGrid, row++, text, box, unit);
     }
 
     betaBox_ = new ValueCombo(QStringLiteral("beta"), kBetaPresets, &beta_, this);
     auto* betaRow = new QHBoxLayout;
-    betaRow->addWidget(label("β:", this));
+    betaRow->addWidget(MakeLabel("β:", this));
     betaRow->addWidget(betaBox_, 1);
-
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(300, 300);
-
-    QPushButton* compute = MakeComputeButton(this);
-    QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
 
     auto* left = new QVBoxLayout;
     left->addWidget(sizes);
     left->addWidget(forces);
     left->addLayout(betaRow);
-    left->addStretch(1);
-    auto* upper = new QHBoxLayout;
-    upper->addLayout(left);
-    upper->addWidget(picture_, 1);
-
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(640, 180);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(upper);
-    layout->addLayout(buttons);
-    layout->addWidget(report_);
-
-    connect(compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
+    const WeldDialogFrame frame = LayOutWeldDialog(this, left, 180);
+    picture_ = frame.picture;
+    report_ = frame.report;
+    connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
 }
 
 void CFilletWeldTorqueDlg::OnInitDialog() {

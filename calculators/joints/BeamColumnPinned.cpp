@@ -57,21 +57,6 @@ std::optional<PinnedFieldCheck> Kept(const char* text) {
     return PinnedFieldCheck{Plain(text), false};
 }
 
-bool AllFinite(std::initializer_list<double> values) {
-    for (const double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-PinnedJointResult Refuse(PinnedJointResult result, const char* text) {
-    result.notices.push_back(InputError(text));
-    result.report.reset();
-    return result;
-}
-
 } // namespace
 
 std::span<const char* const> PinnedStyleNames() {
@@ -265,27 +250,27 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
     // Inputs the formulas cannot take: a bolt group without lever arm, welds or a plate without
     // length or area, a zero strength factor.
     if (in.rows < 1 || in.cols < 1) {
-        return Refuse(r, "螺栓的行数和列数至少为1");
+        return Refused(r, "螺栓的行数和列数至少为1");
     }
     if (!(in.sRow > 0)) {
-        return Refuse(r, "螺栓行距必须大于0");
+        return Refused(r, "螺栓行距必须大于0");
     }
     if (in.cols > 1 && in.sCol < 0) {
-        return Refuse(r, "螺栓列距不能为负数");
+        return Refused(r, "螺栓列距不能为负数");
     }
     const bool plate = in.style == PinnedStyle::SinglePlate;
     if (plate) {
         if (!(in.hf > 0)) {
-            return Refuse(r, "焊脚尺寸hf必须大于0");
+            return Refused(r, "焊脚尺寸hf必须大于0");
         }
         if (!(in.hp - 2 * in.hf > 0)) {
-            return Refuse(r, "焊缝计算长度lw = hp-2*hf必须大于0，请加大连接板高度hp");
+            return Refused(r, "焊缝计算长度lw = hp-2*hf必须大于0，请加大连接板高度hp");
         }
         if (!(in.tp > 0)) {
-            return Refuse(r, "连接板厚度tp必须大于0");
+            return Refused(r, "连接板厚度tp必须大于0");
         }
         if (!(in.betaF > 0)) {
-            return Refuse(r, "强度增大系数β必须大于0");
+            return Refused(r, "强度增大系数β必须大于0");
         }
     }
 
@@ -296,7 +281,7 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
     const BoltGroupForces group =
         GetBoltGroupForces(r.m, in.n, in.v, in.rows, in.cols, in.sRow, in.sCol);
     if (!group.valid) {
-        return Refuse(r, "螺栓行距必须大于0");
+        return Refused(r, "螺栓行距必须大于0");
     }
     r.nMax = group.nMax;
     r.p = GetBoltPretension(in.code, in.d, in.boltClass);
@@ -351,7 +336,7 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
         // (friction-type bolts stay clamped under the moment).
         const BoltGroupBending bending = GetBoltGroupBending(true, r.m, in.v, in.rows, 2, in.sRow);
         if (!bending.valid) {
-            return Refuse(r, "螺栓行距必须大于0");
+            return Refused(r, "螺栓行距必须大于0");
         }
         r.tMax = bending.nMax;
         report += "\r\n------与柱翼缘相连的螺栓验算-------" + bending.text +
@@ -363,7 +348,7 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
 
     if (!AllFinite({r.m, r.nMax, r.nvb, r.weldSigmaN, r.weldSigmaM, r.weldTauV, r.weldTauCom,
                     r.plateSigmaN, r.plateSigmaM, r.plateTauV, r.plateSigmaEq, r.tMax})) {
-        return Refuse(r, "输入的数值过大");
+        return Refused(r, "输入的数值过大");
     }
     r.report = std::move(report);
     r.checks.push_back({"腹板螺栓剪力 Nmax/Nvb", r.nMax, r.nvb});

@@ -33,10 +33,6 @@ const std::vector<const char*> kBetaFPresets = {"1.0", "1.2"};
 const std::vector<const char*> kAngleKinds = {"等边角钢"};
 constexpr const char* kTwoColumnPlateWidth = "130";
 
-std::vector<const char*> Items(std::span<const char* const> names) {
-    return {names.begin(), names.end()};
-}
-
 int IndexOf(std::span<const char* const> names, std::string_view name) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (name == names[i]) {
@@ -44,10 +40,6 @@ int IndexOf(std::span<const char* const> names, std::string_view name) {
         }
     }
     return -1;
-}
-
-QLabel* Label(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
 }
 
 } // namespace
@@ -89,16 +81,15 @@ void CBeamColumnPinnedDlg::BuildControls() {
                                        &columnSeries_, this);
     columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, this);
     auto* sectionGrid = new QGridLayout(sections);
-    sectionGrid->addWidget(Label("连接样式:", sections), 0, 0);
-    sectionGrid->addWidget(styleList_, 0, 1);
-    sectionGrid->addWidget(Label("钢材等级:", sections), 0, 2);
+    AddGridRow(sectionGrid, 0, "连接样式:", styleList_);
+    sectionGrid->addWidget(MakeLabel("钢材等级:", sections), 0, 2);
     sectionGrid->addWidget(gradeList_, 0, 3);
-    sectionGrid->addWidget(Label("β角:", sections), 0, 4);
+    sectionGrid->addWidget(MakeLabel("β角:", sections), 0, 4);
     sectionGrid->addWidget(betaAngleList_, 0, 5);
-    sectionGrid->addWidget(Label("梁:", sections), 1, 0);
+    sectionGrid->addWidget(MakeLabel("梁:", sections), 1, 0);
     sectionGrid->addWidget(beamSeriesList_, 1, 1, 1, 3);
     sectionGrid->addWidget(beamList_, 1, 4, 1, 2);
-    sectionGrid->addWidget(Label("柱:", sections), 2, 0);
+    sectionGrid->addWidget(MakeLabel("柱:", sections), 2, 0);
     sectionGrid->addWidget(columnSeriesList_, 2, 1, 1, 3);
     sectionGrid->addWidget(columnList_, 2, 4, 1, 2);
 
@@ -115,15 +106,12 @@ void CBeamColumnPinnedDlg::BuildControls() {
     auto* plateGrid = new QGridLayout(plates);
     plateGrid->addWidget(angleKindList_, 0, 0, 1, 2);
     plateGrid->addWidget(angleList_, 0, 2, 1, 2);
-    plateGrid->addWidget(Label("宽bp (mm):", plates), 1, 0);
-    plateGrid->addWidget(bpBox_, 1, 1);
-    plateGrid->addWidget(Label("高hp (mm):", plates), 1, 2);
+    AddGridRow(plateGrid, 1, "宽bp (mm):", bpBox_);
+    plateGrid->addWidget(MakeLabel("高hp (mm):", plates), 1, 2);
     plateGrid->addWidget(hpBox_, 1, 3);
-    plateGrid->addWidget(Label("厚tp (mm):", plates), 2, 0);
-    plateGrid->addWidget(tpBox_, 2, 1);
-    plateGrid->addWidget(Label("d1(mm):", plates), 3, 0);
-    plateGrid->addWidget(d1Box_, 3, 1);
-    plateGrid->addWidget(Label("d2(mm):", plates), 3, 2);
+    AddGridRow(plateGrid, 2, "厚tp (mm):", tpBox_);
+    AddGridRow(plateGrid, 3, "d1(mm):", d1Box_);
+    plateGrid->addWidget(MakeLabel("d2(mm):", plates), 3, 2);
     plateGrid->addWidget(d2Box_, 3, 3);
 
     // 梁端力.
@@ -131,9 +119,8 @@ void CBeamColumnPinnedDlg::BuildControls() {
     vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, this);
     nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, this);
     auto* forceGrid = new QGridLayout(forces);
-    forceGrid->addWidget(Label("V(kN):", forces), 0, 0);
-    forceGrid->addWidget(vBox_, 0, 1);
-    forceGrid->addWidget(Label("N(kN):", forces), 0, 2);
+    AddGridRow(forceGrid, 0, "V(kN):", vBox_);
+    forceGrid->addWidget(MakeLabel("N(kN):", forces), 0, 2);
     forceGrid->addWidget(nBox_, 0, 3);
 
     // 摩擦型高强螺栓.
@@ -153,25 +140,21 @@ void CBeamColumnPinnedDlg::BuildControls() {
     sRowBox_ = new ValueCombo(QStringLiteral("sRow"), kRowPitchPresets, &sRow_, this);
     sColBox_ = new ValueCombo(QStringLiteral("sCol"), kColumnPitchPresets, &sCol_, this);
     auto* boltGrid = new QGridLayout(bolts);
-    boltGrid->addWidget(Label("规范:", bolts), 0, 0);
-    boltGrid->addWidget(codeList_, 0, 1);
+    AddGridRow(boltGrid, 0, "规范:", codeList_);
     boltGrid->addWidget(surfaceList_, 0, 2, 1, 4);
-    boltGrid->addWidget(Label("等级:", bolts), 1, 0);
-    boltGrid->addWidget(boltGradeList_, 1, 1);
-    boltGrid->addWidget(Label("直径:", bolts), 1, 2);
+    AddGridRow(boltGrid, 1, "等级:", boltGradeList_);
+    boltGrid->addWidget(MakeLabel("直径:", bolts), 1, 2);
     boltGrid->addWidget(diameterList_, 1, 3);
-    boltGrid->addWidget(Label("螺栓孔径与螺栓直径的差(mm):", bolts), 2, 0, 1, 3);
+    boltGrid->addWidget(MakeLabel("螺栓孔径与螺栓直径的差(mm):", bolts), 2, 0, 1, 3);
     boltGrid->addWidget(clearanceBox_, 2, 3);
-    boltGrid->addWidget(Label("行数:", bolts), 3, 0);
-    boltGrid->addWidget(rowsList_, 3, 1);
-    boltGrid->addWidget(Label("行距:", bolts), 3, 2);
+    AddGridRow(boltGrid, 3, "行数:", rowsList_);
+    boltGrid->addWidget(MakeLabel("行距:", bolts), 3, 2);
     boltGrid->addWidget(sRowBox_, 3, 3);
-    boltGrid->addWidget(Label("mm", bolts), 3, 4);
-    boltGrid->addWidget(Label("列数:", bolts), 4, 0);
-    boltGrid->addWidget(colsList_, 4, 1);
-    boltGrid->addWidget(Label("列距:", bolts), 4, 2);
+    boltGrid->addWidget(MakeLabel("mm", bolts), 3, 4);
+    AddGridRow(boltGrid, 4, "列数:", colsList_);
+    boltGrid->addWidget(MakeLabel("列距:", bolts), 4, 2);
     boltGrid->addWidget(sColBox_, 4, 3);
-    boltGrid->addWidget(Label("mm", bolts), 4, 4);
+    boltGrid->addWidget(MakeLabel("mm", bolts), 4, 4);
 
     // 焊缝 (single plate only).
     auto* welds = new QGroupBox(QStringLiteral("焊缝"), this);
@@ -180,12 +163,9 @@ void CBeamColumnPinnedDlg::BuildControls() {
     hfList_ = new ChoiceList(QStringLiteral("hf"), Items(PinnedLegSizeNames()), &hfIndex_, this);
     betaFBox_ = new ValueCombo(QStringLiteral("betaF"), kBetaFPresets, &betaF_, this);
     auto* weldGrid = new QGridLayout(welds);
-    weldGrid->addWidget(Label("焊接方式:", welds), 0, 0);
-    weldGrid->addWidget(weldKindList_, 0, 1);
-    weldGrid->addWidget(Label("焊脚尺寸(mm):", welds), 1, 0);
-    weldGrid->addWidget(hfList_, 1, 1);
-    weldGrid->addWidget(Label("强度增大系数β:", welds), 2, 0);
-    weldGrid->addWidget(betaFBox_, 2, 1);
+    AddGridRow(weldGrid, 0, "焊接方式:", weldKindList_);
+    AddGridRow(weldGrid, 1, "焊脚尺寸(mm):", hfList_);
+    AddGridRow(weldGrid, 2, "强度增大系数β:", betaFBox_);
 
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
@@ -203,10 +183,7 @@ void CBeamColumnPinnedDlg::BuildControls() {
     auto* right = new QVBoxLayout;
     right->addWidget(bolts);
     right->addWidget(welds);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     right->addLayout(buttons);
     right->addStretch(1);
     auto* upper = new QHBoxLayout;

@@ -24,24 +24,15 @@ constexpr double kPlateStrength = 200;
 // σmin above this counts as compression over the whole plate.
 constexpr double kCompressionTolerance = 0.00001;
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 // Characters [pos, pos + n) of a list entry, empty past its end.
 std::string Chars(const std::string& text, std::size_t pos, std::size_t n) {
     return pos < text.size() ? text.substr(pos, n) : std::string();
 }
 
-bool AllFinite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
-
+// A refusal also clears the plate thickness box's value.
 ColumnBaseResult Refused(ColumnBaseResult result, const std::string& text) {
-    result.report.reset();
     result.thickness.reset();
-    result.notices.push_back(InputError(text));
-    return result;
+    return ferrolab::Refused(std::move(result), text);
 }
 
 std::string ChannelProperties(const RolledChannelSection& s) {
@@ -62,10 +53,6 @@ std::string RolledHProperties(const RolledHSection& s) {
            "\r\n 理论重量：" + Fmt2(s.mass) + "kg/m" + "\r\n 惯性矩 Ix：" + Fmt2(s.Ix) + "cm4" +
            "\r\n 惯性矩 Iy：" + Fmt2(s.Iy) + "cm4" + "\r\n 回转半径 ix：" + Fmt2(s.ix * 10) + "mm" +
            "\r\n 回转半径 iy：" + Fmt2(s.iy * 10) + "mm";
-}
-
-std::string Fmt(const char* format, double value) {
-    return FormatNumber(format, value);
 }
 
 // The bearing check of the pinned base: the plate area N/fc needs against the net area it has
@@ -91,7 +78,7 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
         if (!AllFinite({r.areq})) {
             return Refused(r, "输入的数值过大，计算结果超出范围");
         }
-        r.report = "需要的底板面积为" + Fmt("%.3f", r.areq) + "mm2，而目前底板净面积为" +
+        r.report = "需要的底板面积为" + FormatNumber("%.3f", r.areq) + "mm2，而目前底板净面积为" +
                    Fmt2(r.anet) +
                    "mm2，请采取加大柱截面尺寸、加大靴梁厚度、提高柱底混凝土标号等措施";
         r.checks = {AreaCheck(r)};
@@ -121,29 +108,29 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
     s += "\r\n L=" + in.lText + "mm";
     s += "\r\n 底板净面积为：" + in.bText + "*" + in.lText + "-" + holesText + "=" + Fmt2(r.anet) +
          "mm2";
-    s += "\r\n 底板均布反力q=" + Fmt2(in.n) + "*10^3/" + Fmt2(r.anet) + "=" + Fmt("%.3f", r.q) +
-         "N/mm2";
+    s += "\r\n 底板均布反力q=" + Fmt2(in.n) + "*10^3/" + Fmt2(r.anet) + "=" +
+         FormatNumber("%.3f", r.q) + "N/mm2";
     s += "                  \r\n         ";
     s += "--------区格1为四边支承板-------";
     if (in.l1 > a1) {
-        s += "\r\n l1/a1=" + Fmt2(in.l1) + "/" + Fmt2(a1) + "=" + Fmt("%.3f", r.r1) + "， " +
-             "\r\n 查四边简支板的最大弯矩系数表，得α为" + Fmt("%.5f", r.alpha) +
-             "，\r\n M=α*q*a1^2=" + Fmt("%.5f", r.alpha) + "*" + Fmt("%.3f", r.q) + "*" + Fmt2(a1) +
-             "^2=" + Fmt("%.3f", r.m1);
+        s += "\r\n l1/a1=" + Fmt2(in.l1) + "/" + Fmt2(a1) + "=" + FormatNumber("%.3f", r.r1) +
+             "， " + "\r\n 查四边简支板的最大弯矩系数表，得α为" + FormatNumber("%.5f", r.alpha) +
+             "，\r\n M=α*q*a1^2=" + FormatNumber("%.5f", r.alpha) + "*" +
+             FormatNumber("%.3f", r.q) + "*" + Fmt2(a1) + "^2=" + FormatNumber("%.3f", r.m1);
     } else {
-        s += "\r\n a1/l1=" + Fmt2(a1) + "/" + Fmt2(in.l1) + "=" + Fmt("%.3f", r.r1) + " ，" +
-             "\r\n 查四边简支板的最大弯矩系数表，得α为" + Fmt("%.5f", r.alpha) +
-             "，\r\n M=α*q*l1^2=" + Fmt("%.5f", r.alpha) + "*" + Fmt("%.3f", r.q) + "*" +
-             Fmt2(in.l1) + "^2=" + Fmt("%.3f", r.m1);
+        s += "\r\n a1/l1=" + Fmt2(a1) + "/" + Fmt2(in.l1) + "=" + FormatNumber("%.3f", r.r1) +
+             " ，" + "\r\n 查四边简支板的最大弯矩系数表，得α为" + FormatNumber("%.5f", r.alpha) +
+             "，\r\n M=α*q*l1^2=" + FormatNumber("%.5f", r.alpha) + "*" +
+             FormatNumber("%.3f", r.q) + "*" + Fmt2(in.l1) + "^2=" + FormatNumber("%.3f", r.m1);
     }
     s += " \r\n       " + std::string("--------区格2为三边支承板-------") +
-         "\r\n b1/a1=" + Fmt2(in.b1) + "/" + Fmt2(a1) + "=" + Fmt("%.3f", r.r2) +
-         "，\r\n 查三边简支一边自由板的最大弯矩系数表，得β为" + Fmt("%.5f", r.beta) +
-         "，\r\n  M=β*q*a1^2=" + Fmt("%.5f", r.beta) + "*" + Fmt("%.3f", r.q) + "*" + Fmt2(a1) +
-         "^2=" + Fmt("%.3f", r.m2);
+         "\r\n b1/a1=" + Fmt2(in.b1) + "/" + Fmt2(a1) + "=" + FormatNumber("%.3f", r.r2) +
+         "，\r\n 查三边简支一边自由板的最大弯矩系数表，得β为" + FormatNumber("%.5f", r.beta) +
+         "，\r\n  M=β*q*a1^2=" + FormatNumber("%.5f", r.beta) + "*" + FormatNumber("%.3f", r.q) +
+         "*" + Fmt2(a1) + "^2=" + FormatNumber("%.3f", r.m2);
     s += "\r\n        " + std::string("--------区格3为悬臂板-------") +
-         "\r\n M=0.5*q*c^2=" + "0.5*" + Fmt("%.3f", r.q) + "*" + Fmt2(in.c) + "^2" + "=" +
-         Fmt("%.3f", r.m3);
+         "\r\n M=0.5*q*c^2=" + "0.5*" + FormatNumber("%.3f", r.q) + "*" + Fmt2(in.c) + "^2" + "=" +
+         FormatNumber("%.3f", r.m3);
     s += " \r\n          " + std::string("-------最大弯矩------") + "\r\n Mmax=" + Fmt2(r.mmax);
     s += "\r\n         -------底板最小厚度------" + std::string("\r\n t=sqr(6*Mmax/f)=sqr(6*") +
          Fmt2(r.mmax) + "/200) =" + Fmt2(r.t) + "mm";
@@ -264,7 +251,7 @@ std::vector<std::string> AnchorDiameterEntries() {
 
 std::optional<ColumnSection> LookUpColumnSection(const std::string& name) {
     ColumnSection section;
-    if (StartsWith(name, "HW") || StartsWith(name, "HM") || StartsWith(name, "HN")) {
+    if (name.starts_with("HW") || name.starts_with("HM") || name.starts_with("HN")) {
         RolledHSection record;
         if (!LoadSectionRecord(name, record)) {
             return std::nullopt;
@@ -274,7 +261,7 @@ std::optional<ColumnSection> LookUpColumnSection(const std::string& name) {
         section.properties = RolledHProperties(record);
         return section;
     }
-    if (StartsWith(name, "槽")) {
+    if (name.starts_with("槽")) {
         RolledChannelSection record;
         if (!LoadSectionRecord(name, record)) {
             return std::nullopt;
@@ -327,8 +314,8 @@ std::string PlateThicknessText(double t) {
 
 ColumnBaseResult ComputeColumnBase(const ColumnBaseInput& in) {
     ColumnBaseResult r;
-    const bool known = StartsWith(in.section, "HW") || StartsWith(in.section, "HM") ||
-                       StartsWith(in.section, "HN") || StartsWith(in.section, "槽");
+    const bool known = in.section.starts_with("HW") || in.section.starts_with("HM") ||
+                       in.section.starts_with("HN") || in.section.starts_with("槽");
     if (!known) {
         r.notices.push_back(Notice{"呵呵，尚不提供此项功能", "", NoticeIcon::None});
         return r;

@@ -46,7 +46,7 @@ const char* const kFullCompressionPicture = ":/pictures/column_base_fixed_full.s
 const char* const kPartialCompressionPicture = ":/pictures/column_base_fixed_partial.svg";
 
 QLabel* Label(const char* text, QWidget* parent, int width = 0) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    QLabel* label = MakeLabel(text, parent);
     if (width > 0) {
         label->setMinimumWidth(width);
     }
@@ -67,21 +67,6 @@ QWidget* Row(const char* name, const char* label, QWidget* field, const char* un
     return row;
 }
 
-QLineEdit* ReadOnlyField(const char* name, QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromUtf8(name));
-    field->setReadOnly(true);
-    return field;
-}
-
-std::vector<const char*> Pointers(const std::vector<std::string>& texts) {
-    std::vector<const char*> pointers;
-    for (const std::string& text : texts) {
-        pointers.push_back(text.c_str());
-    }
-    return pointers;
-}
-
 } // namespace
 
 CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
@@ -96,16 +81,16 @@ void CColumnBaseDlg::BuildControls() {
     auto* column = new QGroupBox(QStringLiteral("柱截面参数"), this);
     const std::vector<std::string> baseTypes = BaseTypeEntries();
     baseTypeList_ =
-        new ChoiceList(QStringLiteral("baseType"), Pointers(baseTypes), &baseType_, column);
+        new ChoiceList(QStringLiteral("baseType"), Items(baseTypes), &baseType_, column);
     formList_ = new ChoiceList(QStringLiteral("form"), {}, &form_, column);
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, column);
     properties_ = new ReportBox(column, QStringLiteral("properties"));
     properties_->setMinimumHeight(190);
     const std::vector<std::string> l1Entries = WebDistanceEntries();
-    l1List_ = new ChoiceList(QStringLiteral("l1"), Pointers(l1Entries), &l1Index_, column);
+    l1List_ = new ChoiceList(QStringLiteral("l1"), Items(l1Entries), &l1Index_, column);
     l1Row_ = Row("l1Row", "腹板外壁相距l1:", l1List_, "mm", column);
-    a1Box_ = ReadOnlyField("a1", column);
-    hBox_ = ReadOnlyField("H", column);
+    a1Box_ = MakeResultBox("a1", column);
+    hBox_ = MakeResultBox("H", column);
     hRow_ = Row("hRow", "H:", hBox_, "mm", column);
     auto* columnLayout = new QVBoxLayout(column);
     columnLayout->addWidget(Row("baseTypeRow", "柱脚类型:", baseTypeList_, "", column));
@@ -144,8 +129,8 @@ void CColumnBaseDlg::BuildControls() {
     cBox_ = new ValueCombo(QStringLiteral("c"), kC, &c_, plate);
     b1Box_ = new ValueCombo(QStringLiteral("b1"), kB1, &b1_, plate);
     a0Box_ = new ValueCombo(QStringLiteral("a0"), kA0, &a0_, plate);
-    lBox_ = ReadOnlyField("L", plate);
-    bBox_ = ReadOnlyField("B", plate);
+    lBox_ = MakeResultBox("L", plate);
+    bBox_ = MakeResultBox("B", plate);
     auto* plateLayout = new QVBoxLayout(plate);
     plateLayout->addWidget(Row("tpRow", "厚度tp:", tpBox_, "mm", plate));
     plateLayout->addWidget(Row("cRow", "c:", cBox_, "mm", plate));
@@ -176,8 +161,7 @@ void CColumnBaseDlg::BuildControls() {
     anchorGradeList_ =
         new ChoiceList(QStringLiteral("anchorGrade"), kAnchorGrades, &anchorGrade_, anchors);
     const std::vector<std::string> diameters = AnchorDiameterEntries();
-    anchorDList_ =
-        new ChoiceList(QStringLiteral("anchorD"), Pointers(diameters), &anchorD_, anchors);
+    anchorDList_ = new ChoiceList(QStringLiteral("anchorD"), Items(diameters), &anchorD_, anchors);
     holesBox_ = new ValueCombo(QStringLiteral("holes"), kHoles, &holes_, anchors);
     holesRow_ = Row("holesRow", "锚栓孔总面积:", holesBox_, "mm2", anchors);
     auto* anchorsLayout = new QVBoxLayout(anchors);

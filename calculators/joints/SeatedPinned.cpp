@@ -7,24 +7,7 @@
 #include "engine/ISection.h"
 
 namespace ferrolab {
-namespace {
-
-SeatedPinnedResult Refused(SeatedPinnedResult result, const char* text) {
-    result.report.reset();
-    result.notices.push_back(InputError(text));
-    return result;
-}
-
-bool AllFinite(std::initializer_list<double> values) {
-    for (double value : values) {
-        if (!std::isfinite(value)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
+namespace {} // namespace
 
 SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
     SeatedPinnedResult r;

@@ -49,10 +49,6 @@ std::vector<const char*> SeriesSections(int series) {
     return {names.begin(), names.end()};
 }
 
-QLabel* Label(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
-}
-
 } // namespace
 
 CSeatedPinnedDlg::CSeatedPinnedDlg(QWidget* parent) : QDialog(parent) {
@@ -81,57 +77,53 @@ void CSeatedPinnedDlg::BuildControls() {
         new ChoiceList(QStringLiteral("columnSeries"), kSeries, &columnSeries_, sections);
     columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, sections);
     auto* sectionGrid = new QGridLayout(sections);
-    sectionGrid->addWidget(Label("钢材等级:", sections), 0, 0);
-    sectionGrid->addWidget(gradeList_, 0, 1);
-    sectionGrid->addWidget(Label("β角:", sections), 0, 2);
+    AddGridRow(sectionGrid, 0, "钢材等级:", gradeList_);
+    sectionGrid->addWidget(MakeLabel("β角:", sections), 0, 2);
     sectionGrid->addWidget(betaAngleList_, 0, 3);
-    sectionGrid->addWidget(Label("梁:", sections), 1, 0);
-    sectionGrid->addWidget(beamSeriesList_, 1, 1);
+    AddGridRow(sectionGrid, 1, "梁:", beamSeriesList_);
     sectionGrid->addWidget(beamList_, 1, 2, 1, 2);
-    sectionGrid->addWidget(Label("柱:", sections), 2, 0);
-    sectionGrid->addWidget(columnSeriesList_, 2, 1);
+    AddGridRow(sectionGrid, 2, "柱:", columnSeriesList_);
     sectionGrid->addWidget(columnList_, 2, 2, 1, 2);
-    sectionGrid->addWidget(Label("d1(mm):", sections), 3, 0);
+    sectionGrid->addWidget(MakeLabel("d1(mm):", sections), 3, 0);
     sectionGrid->addWidget(box("d1", kD1, &in_.d1, sections), 3, 1);
-    sectionGrid->addWidget(Label("d2(mm):", sections), 3, 2);
+    sectionGrid->addWidget(MakeLabel("d2(mm):", sections), 3, 2);
     sectionGrid->addWidget(box("d2", kD2, &in_.d2, sections), 3, 3);
 
     auto* flange = new QGroupBox(QStringLiteral("支托翼缘"), this);
     auto* flangeGrid = new QGridLayout(flange);
-    flangeGrid->addWidget(Label("长lf (mm):", flange), 0, 0);
+    flangeGrid->addWidget(MakeLabel("长lf (mm):", flange), 0, 0);
     flangeGrid->addWidget(box("lf", kLf, &in_.lf, flange), 0, 1);
-    flangeGrid->addWidget(Label("宽wf (mm):", flange), 1, 0);
+    flangeGrid->addWidget(MakeLabel("宽wf (mm):", flange), 1, 0);
     flangeGrid->addWidget(box("wf", kWf, &in_.wf, flange), 1, 1);
-    flangeGrid->addWidget(Label("厚tf (mm):", flange), 2, 0);
+    flangeGrid->addWidget(MakeLabel("厚tf (mm):", flange), 2, 0);
     flangeGrid->addWidget(box("tf", kTf, &in_.tf, flange), 2, 1);
 
     auto* web = new QGroupBox(QStringLiteral("支托腹板"), this);
     auto* webGrid = new QGridLayout(web);
-    webGrid->addWidget(Label("高hw (mm):", web), 0, 0);
+    webGrid->addWidget(MakeLabel("高hw (mm):", web), 0, 0);
     webGrid->addWidget(box("hw", kHw, &in_.hw, web), 0, 1);
-    webGrid->addWidget(Label("厚tw (mm):", web), 1, 0);
+    webGrid->addWidget(MakeLabel("厚tw (mm):", web), 1, 0);
     webGrid->addWidget(box("tw", kTw, &in_.tw, web), 1, 1);
-    webGrid->addWidget(Label("切角边长cl(mm):", web), 2, 0);
+    webGrid->addWidget(MakeLabel("切角边长cl(mm):", web), 2, 0);
     webGrid->addWidget(box("cl", kCl, &in_.cl, web), 2, 1);
 
     auto* flangeWeld = new QGroupBox(QStringLiteral("支托翼缘与柱翼缘间焊缝"), this);
     weldList_ = new ChoiceList(QStringLiteral("weld"), kWeldKinds, &weld_, flangeWeld);
     auto* flangeWeldGrid = new QGridLayout(flangeWeld);
-    flangeWeldGrid->addWidget(Label("焊接方式:", flangeWeld), 0, 0);
-    flangeWeldGrid->addWidget(weldList_, 0, 1);
-    flangeWeldGrid->addWidget(Label("焊脚尺寸hf_H(mm):", flangeWeld), 1, 0);
+    AddGridRow(flangeWeldGrid, 0, "焊接方式:", weldList_);
+    flangeWeldGrid->addWidget(MakeLabel("焊脚尺寸hf_H(mm):", flangeWeld), 1, 0);
     flangeWeldGrid->addWidget(box("hfH", kLegs, &in_.hfH, flangeWeld), 1, 1);
-    flangeWeldGrid->addWidget(Label("强度增大系数β:", flangeWeld), 2, 0);
+    flangeWeldGrid->addWidget(MakeLabel("强度增大系数β:", flangeWeld), 2, 0);
     flangeWeldGrid->addWidget(box("betaF", kBetaF, &in_.betaF, flangeWeld), 2, 1);
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
     auto* webWeldGrid = new QGridLayout(webWeld);
-    webWeldGrid->addWidget(Label("焊脚尺寸hf_V(mm):", webWeld), 0, 0);
+    webWeldGrid->addWidget(MakeLabel("焊脚尺寸hf_V(mm):", webWeld), 0, 0);
     webWeldGrid->addWidget(box("hfV", kLegs, &in_.hfV, webWeld), 0, 1);
 
     auto* force = new QGroupBox(QStringLiteral("梁端力:"), this);
     auto* forceGrid = new QGridLayout(force);
-    forceGrid->addWidget(Label("V(kN):", force), 0, 0);
+    forceGrid->addWidget(MakeLabel("V(kN):", force), 0, 0);
     forceGrid->addWidget(box("V", kV, &in_.v, force), 0, 1);
 
     QPushButton* compute = MakeComputeButton(this);
@@ -152,10 +144,7 @@ void CSeatedPinnedDlg::BuildControls() {
     auto* middle = new QHBoxLayout;
     middle->addLayout(left);
     middle->addLayout(right);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     auto* lower = new QHBoxLayout;
     lower->addWidget(picture_, 1);
     lower->addWidget(report_, 1);

@@ -13,29 +13,6 @@
 #include "ui/CalculatorDialog.h"
 
 namespace ferrolab {
-namespace {
-
-QLabel* MakeLabel(const char* text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLineEdit* MakeValueBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setMaximumWidth(120);
-    return box;
-}
-
-std::vector<const char*> CategoryItems() {
-    const auto names = PlateCategoryNames();
-    return {names.begin(), names.end()};
-}
-
-} // namespace
-
 CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("designValuesDlg"));
     setWindowTitle(QString::fromUtf8(kDesignValuesCaption));
@@ -48,13 +25,13 @@ void CDesignValuesDlg::BuildControls() {
     codeList_ = new ChoiceList(QStringLiteral("code"), std::vector<const char*>{}, &code_, this);
     codeList_->SetItems(DesignCodeEntries());
     gradeList_ = new ChoiceList(QStringLiteral("grade"), {}, &gradeIndex_, this);
-    thicknessLabel_ = MakeLabel(kThicknessLabel, "thicknessLabel", this);
+    thicknessLabel_ = MakeLabel(kThicknessLabel, this, "thicknessLabel");
     thicknessList_ = new ChoiceList(QStringLiteral("thickness"), {}, &band_, this);
-    thicknessUnit_ = MakeLabel(kThicknessUnit, "thicknessUnit", this);
+    thicknessUnit_ = MakeLabel(kThicknessUnit, this, "thicknessUnit");
     auto* choices = new QGridLayout;
-    choices->addWidget(MakeLabel(kCodeLabel, "codeLabel", this), 0, 0);
+    choices->addWidget(MakeLabel(kCodeLabel, this, "codeLabel"), 0, 0);
     choices->addWidget(codeList_, 0, 1, 1, 3);
-    choices->addWidget(MakeLabel(kGradeLabel, "gradeLabel", this), 1, 0);
+    choices->addWidget(MakeLabel(kGradeLabel, this, "gradeLabel"), 1, 0);
     choices->addWidget(gradeList_, 1, 1);
     choices->addWidget(thicknessLabel_, 1, 2);
     auto* thicknessRow = new QHBoxLayout;
@@ -77,12 +54,12 @@ void CDesignValuesDlg::BuildControls() {
     // Spot welds.
     auto* spotGroup = new QGroupBox(QString::fromUtf8(kSpotWeldGroup), this);
     spotGroup->setObjectName(QStringLiteral("spotWeldGroup"));
-    spotWeldPlateLabel_ = MakeLabel(kSpotWeldPlateLabel, "spotWeldPlateLabel", spotGroup);
+    spotWeldPlateLabel_ = MakeLabel(kSpotWeldPlateLabel, spotGroup, "spotWeldPlateLabel");
     spotWeldPlateList_ =
         new ChoiceList(QStringLiteral("spotWeldPlate"), {}, &spotWeldPlate_, spotGroup);
     spotWeldPlateList_->SetItems(SpotWeldPlateEntries());
-    nvsLabel_ = MakeLabel(kNvsLabel, "nvsLabel", spotGroup);
-    nvsBox_ = MakeValueBox("nvs", spotGroup);
+    nvsLabel_ = MakeLabel(kNvsLabel, spotGroup, "nvsLabel");
+    nvsBox_ = MakeResultBox("nvs", spotGroup, 120);
     auto* spotGrid = new QGridLayout(spotGroup);
     spotGrid->addWidget(spotWeldPlateLabel_, 0, 0);
     spotGrid->addWidget(spotWeldPlateList_, 0, 1);
@@ -92,11 +69,11 @@ void CDesignValuesDlg::BuildControls() {
     // Width-thickness limits.
     auto* plateGroup = new QGroupBox(QString::fromUtf8(kPlateLimitGroup), this);
     plateGroup->setObjectName(QStringLiteral("plateLimitGroup"));
-    plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, "plateCategoryLabel", plateGroup);
-    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"), CategoryItems(),
-                                        &plateCategory_, plateGroup);
-    limitLabel_ = MakeLabel(kLimitLabel, "limitLabel", plateGroup);
-    limitBox_ = MakeValueBox("limit", plateGroup);
+    plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, plateGroup, "plateCategoryLabel");
+    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"),
+                                        Items(PlateCategoryNames()), &plateCategory_, plateGroup);
+    limitLabel_ = MakeLabel(kLimitLabel, plateGroup, "limitLabel");
+    limitBox_ = MakeResultBox("limit", plateGroup, 120);
     auto* plateGrid = new QGridLayout(plateGroup);
     plateGrid->addWidget(plateCategoryLabel_, 0, 0);
     plateGrid->addWidget(plateCategoryList_, 0, 1);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "engine/TextToNumber.h"
+#include "calculators/materials/DesignValues.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -53,11 +53,6 @@ QString PictureOf(AxialSectionKind kind) {
     default:
         return QStringLiteral(":/pictures/axial_h_section.svg");
     }
-}
-
-// The grade is the number formed by the last three characters of its entry ("Q345" -> 345).
-int GradeOf(const QString& entry) {
-    return static_cast<int>(TextToDouble(entry.right(3).toStdString()));
 }
 
 } // namespace
@@ -177,10 +172,7 @@ void CAxialMemberDlg::BuildControls() {
 
     compute_ = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
 
     // Inputs on the left, the section picture and the welded plates in the middle, the result
     // on the right.
@@ -206,7 +198,7 @@ void CAxialMemberDlg::BuildControls() {
     connect(kindList_, &ChoiceList::chosen, this, &CAxialMemberDlg::OnKindSelected);
     connect(nameList_, &ChoiceList::chosen, this, &CAxialMemberDlg::OnNameSelected);
     connect(gradeList_, &ChoiceList::chosen, this,
-            [this] { grade_ = GradeOf(gradeList_->currentText()); });
+            [this] { grade_ = GradeOfEntry(gradeList_->SelectedText()); });
     connect(forceTypeList_, &ChoiceList::chosen, this,
             [this] { forceType_ = forceTypeList_->SelectedText(); });
     connect(flangeList_, &ChoiceList::chosen, this, [this] { flameCut_ = flange_ == 0 ? 1 : 0; });
@@ -259,7 +251,7 @@ void CAxialMemberDlg::OnInitDialog() {
     kindList_->Select(0);
     nameList_->SetItems(std::vector<const char*>(HWNames().begin(), HWNames().end()));
     gradeList_->Select(0);
-    grade_ = GradeOf(gradeList_->currentText());
+    grade_ = GradeOfEntry(gradeList_->SelectedText());
     forceTypeList_->Select(0);
     forceType_ = forceTypeList_->SelectedText();
     allowableBox_->SelectFirst();

@@ -30,21 +30,9 @@ const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"}
 const std::vector<const char*> kB2Presets = {"350.00", "360.00", "370.00", "380.00"};
 const std::vector<const char*> kFlanges = {"上", "下"};
 
-std::vector<const char*> ToItems(NameList names) {
-    return {names.begin(), names.end()};
-}
-
 std::vector<const char*> SeriesItems() {
     static const std::vector<std::string> entries = BeamSeriesEntries();
-    std::vector<const char*> items;
-    for (const std::string& entry : entries) {
-        items.push_back(entry.c_str());
-    }
-    return items;
-}
-
-QLabel* MakeLabel(const char* text, QWidget* parent) {
-    return new QLabel(QString::fromUtf8(text), parent);
+    return Items(entries);
 }
 
 } // namespace
@@ -71,8 +59,7 @@ void CBeamStabilityDlg::BuildControls() {
     // The span label is long for cases 5 to 10: it gets a row of its own.
     memberGrid->addWidget(spanLabel_, 2, 0, 1, 2);
     memberGrid->addWidget(l1Box_, 3, 1);
-    memberGrid->addWidget(MakeLabel("钢号:", member), 4, 0);
-    memberGrid->addWidget(gradeList_, 4, 1);
+    AddGridRow(memberGrid, 4, "钢号:", gradeList_);
 
     // 受力.
     auto* loads = new QGroupBox(QStringLiteral("受力"), this);
@@ -80,22 +67,17 @@ void CBeamStabilityDlg::BuildControls() {
     myBox_ = new ValueCombo(QStringLiteral("my"), kMyPresets, &my_, loads);
     vyBox_ = new ValueCombo(QStringLiteral("vy"), kVyPresets, &vy_, loads);
     auto* loadGrid = new QGridLayout(loads);
-    loadGrid->addWidget(MakeLabel("Mx(kN*m)", loads), 0, 0);
-    loadGrid->addWidget(mxBox_, 0, 1);
-    loadGrid->addWidget(MakeLabel("My(kN*m)", loads), 1, 0);
-    loadGrid->addWidget(myBox_, 1, 1);
-    loadGrid->addWidget(MakeLabel("Vy(kN)", loads), 2, 0);
-    loadGrid->addWidget(vyBox_, 2, 1);
+    AddGridRow(loadGrid, 0, "Mx(kN*m)", mxBox_);
+    AddGridRow(loadGrid, 1, "My(kN*m)", myBox_);
+    AddGridRow(loadGrid, 2, "Vy(kN)", vyBox_);
 
     // 截面塑性发展系数.
     auto* gammas = new QGroupBox(QStringLiteral("截面塑性发展系数"), this);
     gammaXBox_ = new ValueCombo(QStringLiteral("gammaX"), kGammaPresets, &gammaX_, gammas);
     gammaYBox_ = new ValueCombo(QStringLiteral("gammaY"), kGammaPresets, &gammaY_, gammas);
     auto* gammaGrid = new QGridLayout(gammas);
-    gammaGrid->addWidget(MakeLabel("γx:", gammas), 0, 0);
-    gammaGrid->addWidget(gammaXBox_, 0, 1);
-    gammaGrid->addWidget(MakeLabel("γy:", gammas), 1, 0);
-    gammaGrid->addWidget(gammaYBox_, 1, 1);
+    AddGridRow(gammaGrid, 0, "γx:", gammaXBox_);
+    AddGridRow(gammaGrid, 1, "γy:", gammaYBox_);
 
     // 焊接工字钢截面参数(mm), enabled for the welded I only.
     weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), this);
@@ -149,10 +131,7 @@ void CBeamStabilityDlg::BuildControls() {
     middle->addWidget(picture_, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(caseGroup_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     right->addStretch(1);
     right->addLayout(buttons);
     auto* upper = new QHBoxLayout;
@@ -177,7 +156,7 @@ void CBeamStabilityDlg::BuildControls() {
 
 void CBeamStabilityDlg::OnInitDialog() {
     seriesList_->Select(0);
-    sectionList_->SetItems(ToItems(BeamSeriesNames(seriesList_->SelectedText())));
+    sectionList_->SetItems(Items(BeamSeriesNames(seriesList_->SelectedText())));
     l1Box_->SelectFirst();
     gradeList_->Select(0);
     // The loads and the plastic adaptation factors open blank until the user picks or types them.
@@ -204,7 +183,7 @@ void CBeamStabilityDlg::OnSeriesChanged() {
     if (IsRolledHSeries(series)) {
         weldedGroup_->setEnabled(false);
         sectionList_->setEnabled(true);
-        sectionList_->SetItems(ToItems(BeamSeriesNames(series)));
+        sectionList_->SetItems(Items(BeamSeriesNames(series)));
         return;
     }
     weldedGroup_->setEnabled(true);

@@ -9,45 +9,32 @@
 namespace ferrolab {
 namespace {
 
-std::string F2(double v) {
-    return FormatNumber("%.2f", v);
-}
-std::string F3(double v) {
-    return FormatNumber("%.3f", v);
-}
-std::string F4(double v) {
-    return FormatNumber("%.4f", v);
-}
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 void LoadChannel(std::string_view name, CFAxialSectionLoad& load) {
     CFChannelSection s;
     load.found = LoadSectionRecord(name, s);
-    load.text = "薄壁槽钢的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
-                "\r\n 截面总高度 ：" + F2(s.h) + "mm" + "\r\n 截面宽度   ：" + F2(s.b) + "mm" +
-                "\r\n 板厚度     ：" + F2(s.t) + "mm" + "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" +
-                "\r\n y轴与腹板外边缘间距：" + F3(s.x0) + "cm" + "\r\n 惯性矩   Ix：" + F2(s.Ix) +
-                "cm4" + "\r\n 惯性矩   Iy：" + F2(s.Iy) + "cm4" + "\r\n 惯性矩  Iy1：" + F2(s.Iy1) +
-                "cm4" + "\r\n 回转半径 ix：" + F2(s.ix) + "cm" + "\r\n 回转半径 iy：" + F2(s.iy) +
-                "cm" + "\r\n 抵抗矩   Wx：" + F2(s.Wx) + "cm3" + "\r\n 抵抗矩Wymax：" +
-                F2(s.Wymax) + "cm3" + "\r\n 抵抗矩Wymin：" + F2(s.Wymin) + "cm3" +
-                "\r\n 弯心与形心间距：" + F2(s.e0) + "cm" + "\r\n 扭转惯性矩It  ：" + F4(s.It) +
-                "cm4" + "\r\n 扇性惯性矩Iω ：" + F2(s.Iw) + "cm6" + "\r\n          Wω1 ：" +
-                F2(s.Ww1) + "cm4" + "\r\n          Wω2 ：" + F2(s.Ww2) + "cm4";
+    load.text = "薄壁槽钢的参数:" + std::string("\r\n 截面积     ：") + Fmt2(s.A) + "cm2" +
+                "\r\n 截面总高度 ：" + Fmt2(s.h) + "mm" + "\r\n 截面宽度   ：" + Fmt2(s.b) + "mm" +
+                "\r\n 板厚度     ：" + Fmt2(s.t) + "mm" + "\r\n 每延米质量 ：" + Fmt2(s.mass) +
+                "kg/m" + "\r\n y轴与腹板外边缘间距：" + Fmt3(s.x0) + "cm" + "\r\n 惯性矩   Ix：" +
+                Fmt2(s.Ix) + "cm4" + "\r\n 惯性矩   Iy：" + Fmt2(s.Iy) + "cm4" +
+                "\r\n 惯性矩  Iy1：" + Fmt2(s.Iy1) + "cm4" + "\r\n 回转半径 ix：" + Fmt2(s.ix) +
+                "cm" + "\r\n 回转半径 iy：" + Fmt2(s.iy) + "cm" + "\r\n 抵抗矩   Wx：" +
+                Fmt2(s.Wx) + "cm3" + "\r\n 抵抗矩Wymax：" + Fmt2(s.Wymax) + "cm3" +
+                "\r\n 抵抗矩Wymin：" + Fmt2(s.Wymin) + "cm3" + "\r\n 弯心与形心间距：" +
+                Fmt2(s.e0) + "cm" + "\r\n 扭转惯性矩It  ：" + Fmt4(s.It) + "cm4" +
+                "\r\n 扇性惯性矩Iω ：" + Fmt2(s.Iw) + "cm6" + "\r\n          Wω1 ：" + Fmt2(s.Ww1) +
+                "cm4" + "\r\n          Wω2 ：" + Fmt2(s.Ww2) + "cm4";
     load.values = {CFAxialKind::Channel, s.ix, s.iy, s.e0, s.Iw, s.It, s.A};
 }
 
 void LoadTube(std::string_view name, CFAxialSectionLoad& load) {
     SquareTubeSection s;
     load.found = LoadSectionRecord(name, s);
-    load.text = "薄壁方钢管的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
-                "\r\n 截面边长h ：" + F2(s.h) + "mm" + "\r\n 厚度     ：" + F2(s.t) + "mm" +
-                "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" + "\r\n 惯性矩   Ix：" + F2(s.Ix) +
-                "cm4" + "\r\n 回转半径 ix：" + F2(s.ix) + "cm" + "\r\n 抵抗矩   Wx：" + F2(s.Wx) +
-                "cm3";
+    load.text = "薄壁方钢管的参数:" + std::string("\r\n 截面积     ：") + Fmt2(s.A) + "cm2" +
+                "\r\n 截面边长h ：" + Fmt2(s.h) + "mm" + "\r\n 厚度     ：" + Fmt2(s.t) + "mm" +
+                "\r\n 每延米质量 ：" + Fmt2(s.mass) + "kg/m" + "\r\n 惯性矩   Ix：" + Fmt2(s.Ix) +
+                "cm4" + "\r\n 回转半径 ix：" + Fmt2(s.ix) + "cm" + "\r\n 抵抗矩   Wx：" +
+                Fmt2(s.Wx) + "cm3";
     // A square tube is as stiff about either axis: iy = ix.
     load.values = {CFAxialKind::Tube, s.ix, s.ix, 0, 0, 0, s.A};
 }
@@ -77,20 +64,20 @@ std::optional<Notice> CheckInput(const ColdFormedAxialInput& in) {
 } // namespace
 
 NameList ColdFormedAxialNames(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return CFChannelNames();
     }
-    if (StartsWith(kind, "方钢管")) {
+    if (kind.starts_with("方钢管")) {
         return SquareTubeNames();
     }
     return {};
 }
 
 const char* ColdFormedAxialPicture(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return ":/pictures/coldformed_beam_channel.svg";
     }
-    if (StartsWith(kind, "方钢管")) {
+    if (kind.starts_with("方钢管")) {
         return ":/pictures/coldformed_axial_tube.svg";
     }
     return "";
@@ -99,19 +86,15 @@ const char* ColdFormedAxialPicture(std::string_view kind) {
 CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name) {
     CFAxialSectionLoad load;
     load.recognised = true;
-    if (StartsWith(name, "薄槽")) {
+    if (name.starts_with("薄槽")) {
         LoadChannel(name, load);
-    } else if (StartsWith(name, "方钢")) {
+    } else if (name.starts_with("方钢")) {
         LoadTube(name, load);
     } else {
         load.recognised = false;
         return load;
     }
-    if (!load.found) {
-        load.text.clear();
-        load.values = {};
-        load.notices.push_back(InputError("截面库中没有这个截面：" + std::string(name)));
-    }
+    load.RefuseIfMissing(name);
     return load;
 }
 
@@ -148,18 +131,18 @@ ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
         r.lambdaY = in.ly / iy;
         r.lambda = r.lambdaW > r.lambdaY ? r.lambdaW : r.lambdaY;
         text = " ------单轴对称开口截面-------" + std::string("\r\n  λy = ly/iy =") +
-               F2(r.lambdaY) + " \r\n  λω=" + F2(r.lambdaW) +
+               Fmt2(r.lambdaY) + " \r\n  λω=" + Fmt2(r.lambdaW) +
                "   (参见GB50018-2002之5.2.4-1 ~5.2.4-3式)";
     } else {
         r.lambdaX = in.lx / ix;
         r.lambdaY = in.ly / ix;
         r.lambda = r.lambdaX > r.lambdaY ? r.lambdaX : r.lambdaY;
-        text = " λx = lx/ix =:" + F2(r.lambdaX) + " \r\n λy:" + F2(r.lambdaY);
+        text = " λx = lx/ix =:" + Fmt2(r.lambdaX) + " \r\n λy:" + Fmt2(r.lambdaY);
     }
     if (std::isnan(r.lambdaX) || std::isnan(r.lambdaY) || std::isnan(r.lambdaW)) {
         // Lengths so short or so long that the slenderness formulas leave the range of a double.
         r.restraint.reset();
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
     if (!(r.lambda > 0 && r.lambda < 250)) {
@@ -172,13 +155,13 @@ ColdFormedAxialResult ComputeColdFormedAxial(const ColdFormedAxialInput& in) {
     r.sigma = in.N * 1000 / (r.phi * A);
     if (!std::isfinite(r.sigma)) {
         r.restraint.reset();
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
-    text += "\r\n  最大长细比：" + F2(r.lambda) +
-            "\r\n  根据GB50018-2002附录A，得轴心受压构件稳定系数φ:" + F4(r.phi) +
-            "\r\n  根据GB50018-2002之5.2.2，N*1000/(φ*A) =" + F2(in.N) + "*1000/(" + F4(r.phi) +
-            "*" + F4(A) + ")=" + F3(r.sigma) + "N/mm2";
+    text += "\r\n  最大长细比：" + Fmt2(r.lambda) +
+            "\r\n  根据GB50018-2002附录A，得轴心受压构件稳定系数φ:" + Fmt4(r.phi) +
+            "\r\n  根据GB50018-2002之5.2.2，N*1000/(φ*A) =" + Fmt2(in.N) + "*1000/(" + Fmt4(r.phi) +
+            "*" + Fmt4(A) + ")=" + Fmt3(r.sigma) + "N/mm2";
     r.report = std::move(text);
     return r;
 }

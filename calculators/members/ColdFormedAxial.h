@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculators/members/CatalogueSectionLoad.h"
 #include "engine/ColdFormedMembers.h"
 #include "engine/Notice.h"
 #include "sections/SectionLists.h"
@@ -44,13 +45,8 @@ struct CFAxialSection {
     double ix = 0, iy = 0, e0 = 0, Iw = 0, It = 0, A = 0;
 };
 
-struct CFAxialSectionLoad {
-    bool recognised = false; // "薄槽" or "方钢"
-    bool found = false;      // ... and in the catalogue
-    std::string text;        // the property text (empty unless found)
-    CFAxialSection values;
-    std::vector<Notice> notices; // the box shown when the catalogue lacks the name
-};
+// Recognised names begin with "薄槽" or "方钢".
+using CFAxialSectionLoad = CatalogueSectionLoad<CFAxialSection>;
 
 CFAxialSectionLoad LoadColdFormedAxialSection(std::string_view name);
 

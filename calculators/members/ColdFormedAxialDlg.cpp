@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculators/members/CatalogueSectionView.h"
 #include "engine/Format.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
@@ -27,28 +28,6 @@ constexpr int kWithoutBattens = 1;
 const char* const kLengthLabelOpening = "构件的几何长度        l:";
 const char* const kLengthLabelGeometric = "构件的几何长度     l:";
 const char* const kLengthLabelBattens = "相邻缀板中心线最大间距 l:";
-
-std::vector<const char*> Items(NameList names) {
-    return {names.begin(), names.end()};
-}
-
-template <std::size_t N> std::vector<const char*> Items(const std::array<const char*, N>& list) {
-    return {list.begin(), list.end()};
-}
-
-QLabel* MakeLabel(const char* text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLineEdit* MakeValueBox(const char* name, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setMaximumWidth(80);
-    return box;
-}
 
 } // namespace
 
@@ -83,16 +62,13 @@ void CColdFormedAxialDlg::BuildControls() {
     gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(kCFAxialGradeNames), &grade_, this);
     nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, this);
     auto* loadGrid = new QGridLayout;
-    loadGrid->addWidget(new QLabel(QStringLiteral("钢号:"), this), 0, 0);
-    loadGrid->addWidget(gradeList_, 0, 1);
-    loadGrid->addWidget(new QLabel(QStringLiteral("轴力:"), this), 1, 0);
-    loadGrid->addWidget(nBox_, 1, 1);
-    loadGrid->addWidget(new QLabel(QStringLiteral("kN"), this), 1, 2);
+    AddGridRow(loadGrid, 0, "钢号:", gradeList_);
+    AddGridRow(loadGrid, 1, "轴力:", nBox_, "kN");
 
     // End restraint of the open section.
     restraintGroup_ = new QGroupBox(QStringLiteral("开口截面轴心受压和压弯构件的约束系数"), this);
     restraintGroup_->setObjectName(QStringLiteral("restraintGroup"));
-    endLabel_ = MakeLabel("两端支承情况:", "endConditionLabel", restraintGroup_);
+    endLabel_ = MakeLabel("两端支承情况:", restraintGroup_, "endConditionLabel");
     endList_ = new ChoiceList(QStringLiteral("endCondition"), Items(kCFEndConditionNames),
                               &endCondition_, restraintGroup_);
     battens_ = new RadioGroup(QString(), QStringLiteral("battens"), kBattenTexts, &battenChoice_,
@@ -100,14 +76,13 @@ void CColdFormedAxialDlg::BuildControls() {
     battens_->setFlat(true);
     // Each button as wide as its text, so that a click beside the text does not count.
     qobject_cast<QBoxLayout*>(battens_->layout())->addStretch(1);
-    alphaBox_ = MakeValueBox("alpha", restraintGroup_);
-    betaBox_ = MakeValueBox("beta", restraintGroup_);
+    alphaBox_ = MakeResultBox("alpha", restraintGroup_, 80);
+    betaBox_ = MakeResultBox("beta", restraintGroup_, 80);
     auto* restraintGrid = new QGridLayout(restraintGroup_);
     restraintGrid->addWidget(endLabel_, 0, 0);
     restraintGrid->addWidget(endList_, 0, 1, 1, 3);
     restraintGrid->addWidget(battens_, 1, 0, 1, 4);
-    restraintGrid->addWidget(new QLabel(QStringLiteral("α:"), restraintGroup_), 2, 0);
-    restraintGrid->addWidget(alphaBox_, 2, 1);
+    AddGridRow(restraintGrid, 2, "α:", alphaBox_);
     restraintGrid->addWidget(new QLabel(QStringLiteral("β:"), restraintGroup_), 2, 2);
     restraintGrid->addWidget(betaBox_, 2, 3);
 
@@ -117,12 +92,12 @@ void CColdFormedAxialDlg::BuildControls() {
     lxBox_ = new ValueCombo(QStringLiteral("lx"), kLengthPresets, &lx_, lengthGroup);
     lyBox_ = new ValueCombo(QStringLiteral("ly"), kLengthPresets, &ly_, lengthGroup);
     lBox_ = new ValueCombo(QStringLiteral("l"), kLengthPresets, &l_, lengthGroup);
-    lLabel_ = MakeLabel(kLengthLabelOpening, "lLabel", lengthGroup);
+    lLabel_ = MakeLabel(kLengthLabelOpening, lengthGroup, "lLabel");
     auto* lengthGrid = new QGridLayout(lengthGroup);
-    lengthGrid->addWidget(MakeLabel("计箷长度lx:", "lxLabel", lengthGroup), 0, 0);
+    lengthGrid->addWidget(MakeLabel("计箷长度lx:", lengthGroup, "lxLabel"), 0, 0);
     lengthGrid->addWidget(lxBox_, 0, 1);
     lengthGrid->addWidget(new QLabel(QStringLiteral("mm"), lengthGroup), 0, 2);
-    lengthGrid->addWidget(MakeLabel("计算长度ly:", "lyLabel", lengthGroup), 1, 0);
+    lengthGrid->addWidget(MakeLabel("计算长度ly:", lengthGroup, "lyLabel"), 1, 0);
     lengthGrid->addWidget(lyBox_, 1, 1);
     lengthGrid->addWidget(new QLabel(QStringLiteral("mm"), lengthGroup), 1, 2);
     lengthGrid->addWidget(lLabel_, 2, 0);
@@ -136,10 +111,7 @@ void CColdFormedAxialDlg::BuildControls() {
     report_ = new ReportBox(this);
     report_->setMinimumSize(360, 120);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
     auto* right = new QVBoxLayout;
     right->addLayout(loadGrid);
     right->addWidget(restraintGroup_);
@@ -192,20 +164,8 @@ void CColdFormedAxialDlg::OnKindChosen() {
 }
 
 void CColdFormedAxialDlg::OnNameChosen() {
-    compute_->setEnabled(true);
-    const CFAxialSectionLoad load = LoadColdFormedAxialSection(nameList_->SelectedText());
-    if (!load.recognised) {
-        return;
-    }
-    ShowNotices(this, load.notices);
-    if (!load.found) {
-        properties_->SetReport("");
-        section_ = {};
-        compute_->setEnabled(false);
-        return;
-    }
-    properties_->SetReport(load.text);
-    section_ = load.values;
+    ShowSectionLoad(this, LoadColdFormedAxialSection(nameList_->SelectedText()), properties_,
+                    section_, compute_);
 }
 
 void CColdFormedAxialDlg::OnEndConditionChosen() {

@@ -11,49 +11,37 @@ namespace {
 // 4320 · 235 of formula A.2.1-1.
 constexpr double k4320Times235 = 1015200;
 
-std::string F2(double v) {
-    return FormatNumber("%.2f", v);
-}
-std::string F3(double v) {
-    return FormatNumber("%.3f", v);
-}
-std::string F4(double v) {
-    return FormatNumber("%.4f", v);
-}
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 // The channel lines from the second moments on, shared by both channel kinds.
 template <class Channel> std::string ChannelTail(const Channel& s) {
-    return "\r\n 惯性矩   Ix：" + F2(s.Ix) + "cm4" + "\r\n 惯性矩   Iy：" + F2(s.Iy) + "cm4" +
-           "\r\n 惯性矩  Iy1：" + F2(s.Iy1) + "cm4" + "\r\n 回转半径 ix：" + F2(s.ix) + "cm" +
-           "\r\n 回转半径 iy：" + F2(s.iy) + "cm" + "\r\n 抵抗矩   Wx：" + F2(s.Wx) + "cm3" +
-           "\r\n 抵抗矩Wymax：" + F2(s.Wymax) + "cm3" + "\r\n 抵抗矩Wymin：" + F2(s.Wymin) + "cm3" +
-           "\r\n 弯心与形心间距：" + F2(s.e0) + "cm" + "\r\n 扭转惯性矩It  ：" + F4(s.It) + "cm4" +
-           "\r\n 扇性惯性矩Iω ：" + F2(s.Iw) + "cm6" + "\r\n         Wω1  ：" + F2(s.Ww1) + "cm4" +
-           "\r\n           Wω2：" + F2(s.Ww2) + "cm4";
+    return "\r\n 惯性矩   Ix：" + Fmt2(s.Ix) + "cm4" + "\r\n 惯性矩   Iy：" + Fmt2(s.Iy) + "cm4" +
+           "\r\n 惯性矩  Iy1：" + Fmt2(s.Iy1) + "cm4" + "\r\n 回转半径 ix：" + Fmt2(s.ix) + "cm" +
+           "\r\n 回转半径 iy：" + Fmt2(s.iy) + "cm" + "\r\n 抵抗矩   Wx：" + Fmt2(s.Wx) + "cm3" +
+           "\r\n 抵抗矩Wymax：" + Fmt2(s.Wymax) + "cm3" + "\r\n 抵抗矩Wymin：" + Fmt2(s.Wymin) +
+           "cm3" + "\r\n 弯心与形心间距：" + Fmt2(s.e0) + "cm" + "\r\n 扭转惯性矩It  ：" +
+           Fmt4(s.It) + "cm4" + "\r\n 扇性惯性矩Iω ：" + Fmt2(s.Iw) + "cm6" +
+           "\r\n         Wω1  ：" + Fmt2(s.Ww1) + "cm4" + "\r\n           Wω2：" + Fmt2(s.Ww2) +
+           "cm4";
 }
 
 void LoadPlainChannel(std::string_view name, CFBeamSectionLoad& load) {
     CFChannelSection s;
     load.found = LoadSectionRecord(name, s);
-    load.text = "薄壁槽钢的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
-                "\r\n 截面总高度 h：" + F2(s.h) + "mm" + "\r\n 截面宽度 b  ：" + F2(s.b) + "mm" +
-                "\r\n 板厚度 t    ：" + F2(s.t) + "mm" + "\r\n 每延米质量 ：" + F2(s.mass) +
-                "kg/m" + "\r\n y轴与腹板外边缘间距：x0" + F3(s.x0) + "cm" + ChannelTail(s);
+    load.text = "薄壁槽钢的参数:" + std::string("\r\n 截面积     ：") + Fmt2(s.A) + "cm2" +
+                "\r\n 截面总高度 h：" + Fmt2(s.h) + "mm" + "\r\n 截面宽度 b  ：" + Fmt2(s.b) +
+                "mm" + "\r\n 板厚度 t    ：" + Fmt2(s.t) + "mm" + "\r\n 每延米质量 ：" +
+                Fmt2(s.mass) + "kg/m" + "\r\n y轴与腹板外边缘间距：x0" + Fmt3(s.x0) + "cm" +
+                ChannelTail(s);
     load.values = {s.A, s.h, s.Wx, s.Iw, s.Iy, s.It, s.iy};
 }
 
 void LoadLippedChannel(std::string_view name, CFBeamSectionLoad& load) {
     CFLippedChannelSection s;
     load.found = LoadSectionRecord(name, s);
-    load.text = "卷边槽钢的参数:" + std::string("\r\n 截面积     ：") + F2(s.A) + "cm2" +
-                "\r\n 截面总高度 h ：" + F2(s.h) + "mm" + "\r\n 截面宽度 b  ：" + F2(s.b) + "mm" +
-                "\r\n a：" + F2(s.a) + "mm" + "\r\n 板厚度 t     ：" + F2(s.t) + "mm" +
-                "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" + "\r\n y轴与腹板外边缘间距 x0：" +
-                F3(s.x0) + "cm" + ChannelTail(s);
+    load.text = "卷边槽钢的参数:" + std::string("\r\n 截面积     ：") + Fmt2(s.A) + "cm2" +
+                "\r\n 截面总高度 h ：" + Fmt2(s.h) + "mm" + "\r\n 截面宽度 b  ：" + Fmt2(s.b) +
+                "mm" + "\r\n a：" + Fmt2(s.a) + "mm" + "\r\n 板厚度 t     ：" + Fmt2(s.t) + "mm" +
+                "\r\n 每延米质量 ：" + Fmt2(s.mass) + "kg/m" + "\r\n y轴与腹板外边缘间距 x0：" +
+                Fmt3(s.x0) + "cm" + ChannelTail(s);
     load.values = {s.A, s.h, s.Wx, s.Iw, s.Iy, s.It, s.iy};
 }
 
@@ -61,33 +49,33 @@ void LoadLippedZ(std::string_view name, CFBeamSectionLoad& load) {
     CFLippedZSection s;
     load.found = LoadSectionRecord(name, s);
     load.text =
-        "卷边Z形钢的参数:" + std::string("\r\n 截面积：") + F2(s.A) + "cm2" + "\r\n   h  ：" +
-        F2(s.h) + "mm" + "\r\n   b  ：" + F2(s.b) + "mm" + "\r\n   a  ：" + F2(s.a) + "mm" +
-        "\r\n   t  ：" + F2(s.t) + "mm" + "\r\n 每延米质量 ：" + F2(s.mass) + "kg/m" +
-        "\r\n   θ ：" + F3(s.theta) + "\r\n" + "\r\n 关于x1--x1轴参数 \r\n     Ix1：" + F2(s.Ix1) +
-        "cm4" + "\r\n     ix1：" + F2(s.ix1) + "cm" + "\r\n     Wx1：" + F2(s.Wx1) + "cm3 \r\n" +
-        "\r\n 关于y1--y1轴参数 \r\n     Iy1：" + F2(s.Iy1) + "cm4" + "\r\n     iy1：" + F2(s.iy1) +
-        "cm" + "\r\n     Wy1：" + F2(s.Wy1) + "cm3 \r\n" + "\r\n 关于x--x轴参数 \r\n     Ix：" +
-        F2(s.Ix) + "cm4" + "\r\n     ix：" + F2(s.ix) + "cm" + "\r\n     Wx1：" + F4(s.WxPoint1) +
-        "cm3" + "\r\n     Wx2：" + F2(s.WxPoint2) + "cm3 \r\n" +
-        "\r\n 关于y--y轴参数 \r\n     Iy：" + F2(s.Iy) + "cm4" + "\r\n     iy：" + F2(s.iy) + "cm" +
-        "\r\n     Wy1：" + F4(s.WyPoint1) + "cm3" + "\r\n     Wy2：" + F2(s.WyPoint2) + "cm3 \r\n" +
-        "\r\n   Ix1y1：" + F2(s.Ix1y1) + "cm4" + "\r\n   It：" + F4(s.It) + "cm4" + "\r\n   Iw：" +
-        F2(s.Iw) + "cm6" + "\r\n   k：" + F4(s.k) + "cm-1" + "\r\n   Ww1：" + F2(s.Ww1) + "cm4" +
-        "\r\n   Ww2：" + F2(s.Ww2) + "cm4";
+        "卷边Z形钢的参数:" + std::string("\r\n 截面积：") + Fmt2(s.A) + "cm2" + "\r\n   h  ：" +
+        Fmt2(s.h) + "mm" + "\r\n   b  ：" + Fmt2(s.b) + "mm" + "\r\n   a  ：" + Fmt2(s.a) + "mm" +
+        "\r\n   t  ：" + Fmt2(s.t) + "mm" + "\r\n 每延米质量 ：" + Fmt2(s.mass) + "kg/m" +
+        "\r\n   θ ：" + Fmt3(s.theta) + "\r\n" + "\r\n 关于x1--x1轴参数 \r\n     Ix1：" +
+        Fmt2(s.Ix1) + "cm4" + "\r\n     ix1：" + Fmt2(s.ix1) + "cm" + "\r\n     Wx1：" +
+        Fmt2(s.Wx1) + "cm3 \r\n" + "\r\n 关于y1--y1轴参数 \r\n     Iy1：" + Fmt2(s.Iy1) + "cm4" +
+        "\r\n     iy1：" + Fmt2(s.iy1) + "cm" + "\r\n     Wy1：" + Fmt2(s.Wy1) + "cm3 \r\n" +
+        "\r\n 关于x--x轴参数 \r\n     Ix：" + Fmt2(s.Ix) + "cm4" + "\r\n     ix：" + Fmt2(s.ix) +
+        "cm" + "\r\n     Wx1：" + Fmt4(s.WxPoint1) + "cm3" + "\r\n     Wx2：" + Fmt2(s.WxPoint2) +
+        "cm3 \r\n" + "\r\n 关于y--y轴参数 \r\n     Iy：" + Fmt2(s.Iy) + "cm4" + "\r\n     iy：" +
+        Fmt2(s.iy) + "cm" + "\r\n     Wy1：" + Fmt4(s.WyPoint1) + "cm3" + "\r\n     Wy2：" +
+        Fmt2(s.WyPoint2) + "cm3 \r\n" + "\r\n   Ix1y1：" + Fmt2(s.Ix1y1) + "cm4" + "\r\n   It：" +
+        Fmt4(s.It) + "cm4" + "\r\n   Iw：" + Fmt2(s.Iw) + "cm6" + "\r\n   k：" + Fmt4(s.k) +
+        "cm-1" + "\r\n   Ww1：" + Fmt2(s.Ww1) + "cm4" + "\r\n   Ww2：" + Fmt2(s.Ww2) + "cm4";
     load.values = {s.A, s.h, s.WxPoint1, s.Iw, s.Iy, s.It, s.iy};
 }
 
 void LoadLightH(std::string_view name, CFBeamSectionLoad& load) {
     LightHSection s;
     load.found = LoadSectionRecord(name, s);
-    load.text = "大通高频焊接轻型H型钢参数表:" + std::string("\r\n A  ：") + F2(s.A) + "cm2" +
-                "\r\n H  ：" + F2(s.H) + "mm" + "\r\n B  ：" + F2(s.B) + "mm" + "\r\n Tw ：" +
-                F2(s.tw) + "mm" + "\r\n Tf ：" + F2(s.tf) + "mm" + "\r\n 每延米质量 ：" +
-                F3(s.mass) + "kg/m" + "\r\n Ix ：" + F2(s.Ix) + "cm4" + "\r\n Iy ：" + F2(s.Iy) +
-                "cm4" + "\r\n ix ：" + F2(s.ix) + "cm" + "\r\n iy ：" + F2(s.iy) + "cm" +
-                "\r\n Wx ：" + F2(s.Wx) + "cm3" + "\r\n Wy ：" + F2(s.Wy) + "cm3" + "\r\n Iw ：" +
-                F2(s.Iw) + "cm6" + "\r\n It ：" + F2(s.It) + "cm4";
+    load.text = "大通高频焊接轻型H型钢参数表:" + std::string("\r\n A  ：") + Fmt2(s.A) + "cm2" +
+                "\r\n H  ：" + Fmt2(s.H) + "mm" + "\r\n B  ：" + Fmt2(s.B) + "mm" + "\r\n Tw ：" +
+                Fmt2(s.tw) + "mm" + "\r\n Tf ：" + Fmt2(s.tf) + "mm" + "\r\n 每延米质量 ：" +
+                Fmt3(s.mass) + "kg/m" + "\r\n Ix ：" + Fmt2(s.Ix) + "cm4" + "\r\n Iy ：" +
+                Fmt2(s.Iy) + "cm4" + "\r\n ix ：" + Fmt2(s.ix) + "cm" + "\r\n iy ：" + Fmt2(s.iy) +
+                "cm" + "\r\n Wx ：" + Fmt2(s.Wx) + "cm3" + "\r\n Wy ：" + Fmt2(s.Wy) + "cm3" +
+                "\r\n Iw ：" + Fmt2(s.Iw) + "cm6" + "\r\n It ：" + Fmt2(s.It) + "cm4";
     load.values = {s.A, s.H, s.Wx, s.Iw, s.Iy, s.It, s.iy};
 }
 
@@ -95,32 +83,32 @@ void LoadLightH(std::string_view name, CFBeamSectionLoad& load) {
 
 // A kind entry is recognised by its first three characters.
 NameList ColdFormedBeamNames(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return CFChannelNames();
     }
-    if (StartsWith(kind, "卷边槽")) {
+    if (kind.starts_with("卷边槽")) {
         return CFLippedChannelNames();
     }
-    if (StartsWith(kind, "卷边Z")) {
+    if (kind.starts_with("卷边Z")) {
         return CFLippedZNames();
     }
-    if (StartsWith(kind, "大通薄")) {
+    if (kind.starts_with("大通薄")) {
         return LightHNames();
     }
     return {};
 }
 
 const char* ColdFormedBeamPicture(std::string_view kind) {
-    if (StartsWith(kind, "薄壁槽")) {
+    if (kind.starts_with("薄壁槽")) {
         return ":/pictures/coldformed_beam_channel.svg";
     }
-    if (StartsWith(kind, "卷边槽")) {
+    if (kind.starts_with("卷边槽")) {
         return ":/pictures/coldformed_beam_lipped_channel.svg";
     }
-    if (StartsWith(kind, "卷边Z")) {
+    if (kind.starts_with("卷边Z")) {
         return ":/pictures/coldformed_beam_lipped_z.svg";
     }
-    if (StartsWith(kind, "大通薄")) {
+    if (kind.starts_with("大通薄")) {
         return ":/pictures/coldformed_beam_light_h.svg";
     }
     return "";
@@ -129,23 +117,19 @@ const char* ColdFormedBeamPicture(std::string_view kind) {
 CFBeamSectionLoad LoadColdFormedBeamSection(std::string_view name) {
     CFBeamSectionLoad load;
     load.recognised = true;
-    if (StartsWith(name, "薄槽")) {
+    if (name.starts_with("薄槽")) {
         LoadPlainChannel(name, load);
-    } else if (StartsWith(name, "卷槽")) {
+    } else if (name.starts_with("卷槽")) {
         LoadLippedChannel(name, load);
-    } else if (StartsWith(name, "卷Z1")) {
+    } else if (name.starts_with("卷Z1")) {
         LoadLippedZ(name, load);
-    } else if (StartsWith(name, "大通")) {
+    } else if (name.starts_with("大通")) {
         LoadLightH(name, load);
     } else {
         load.recognised = false;
         return load;
     }
-    if (!load.found) {
-        load.text.clear();
-        load.values = {};
-        load.notices.push_back(InputError("截面库中没有这个截面：" + std::string(name)));
-    }
+    load.RefuseIfMissing(name);
     return load;
 }
 
@@ -158,15 +142,15 @@ std::optional<double> ReducedBeamPhi(double phiBx) {
 
 std::string ColdFormedBeamReport(const CFBeamFactors& f, double xi, double eta, double phiBx) {
     std::string text =
-        "根据GB50018-2002之表A.2.1，得：\r\n μb:" + F2(f.muB) + "\r\n ξ1:" + F2(f.xi1) +
-        "\r\n ξ2:" + F2(f.xi2) +
-        "\r\n 根据式A.2.1-3, ξ = 4 *Iω/(h^2 *Iy) +0.156 *It *L0^2 /(Iy *h^2) =" + F2(xi) +
-        "\r\n 根据式A.2.1-2,η=2 *ξ2 *ea/h　=" + F2(eta) +
+        "根据GB50018-2002之表A.2.1，得：\r\n μb:" + Fmt2(f.muB) + "\r\n ξ1:" + Fmt2(f.xi1) +
+        "\r\n ξ2:" + Fmt2(f.xi2) +
+        "\r\n 根据式A.2.1-3, ξ = 4 *Iω/(h^2 *Iy) +0.156 *It *L0^2 /(Iy *h^2) =" + Fmt2(xi) +
+        "\r\n 根据式A.2.1-2,η=2 *ξ2 *ea/h　=" + Fmt2(eta) +
         "\r\n 根据式A.2.1-3,得对于单轴或双轴对称截面（包括反对称截面的简支梁）"
         "当绕对称轴弯曲时，" +
-        "其整体稳定系数 φbx =4320 *A *h *ξ1 *(sqrt(η^2 +ξ) +η)*235/(fy * λy^2* Wx)=" + F3(phiBx);
+        "其整体稳定系数 φbx =4320 *A *h *ξ1 *(sqrt(η^2 +ξ) +η)*235/(fy * λy^2* Wx)=" + Fmt3(phiBx);
     if (const auto reduced = ReducedBeamPhi(phiBx)) {
-        text += "\r\n φbx >0.7 ,按照A.2.1-4，φ'bx =1.091 - 0.274/φbx =" + F3(*reduced);
+        text += "\r\n φbx >0.7 ,按照A.2.1-4，φ'bx =1.091 - 0.274/φbx =" + Fmt3(*reduced);
     }
     return text;
 }
@@ -205,7 +189,7 @@ ColdFormedBeamResult ComputeColdFormedBeam(const ColdFormedBeamInput& in) {
               (fy * lambdaY * lambdaY * s.Wx);
     if (!std::isfinite(r.xi) || !std::isfinite(r.eta) || !std::isfinite(r.phiBx)) {
         // A span or ea so large (or a span so small) that the powers leave the range of a double.
-        r.notices.push_back(InputError("输入的数值超出了可以计算的范围"));
+        r.notices.push_back(OutOfComputableRange());
         return r;
     }
     r.phiBxReduced = ReducedBeamPhi(r.phiBx);

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculators/members/CatalogueSectionLoad.h"
 #include "engine/ColdFormedMembers.h"
 #include "engine/Notice.h"
 #include "sections/SectionLists.h"
@@ -38,13 +39,7 @@ struct CFBeamSection {
     double A = 0, h = 0, Wx = 0, Iw = 0, Iy = 0, It = 0, iy = 0;
 };
 
-struct CFBeamSectionLoad {
-    bool recognised = false; // the name begins like one of the four kinds
-    bool found = false;      // ... and the catalogue holds it
-    std::string text;        // the property text (empty unless found)
-    CFBeamSection values;
-    std::vector<Notice> notices; // the box shown when the catalogue lacks the name
-};
+using CFBeamSectionLoad = CatalogueSectionLoad<CFBeamSection>;
 
 // Looks up a section by name: "薄槽" plain channel, "卷槽" lipped channel, "卷Z1" lipped Z,
 // "大通" light H; writes the property text and keeps the stability values.

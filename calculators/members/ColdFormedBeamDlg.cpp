@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calculators/members/CatalogueSectionView.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 
@@ -17,14 +18,6 @@ const std::vector<const char*> kSpanPresets = {"1000.00", "1500.00", "2000.00", 
                                                "3000.00", "5000.00", "6000.00", "9000.00"};
 const std::vector<const char*> kEaPresets = {"0.0", "10.0", "-10.0", "20.0", "-20.0"};
 const std::vector<const char*> kLoadCaseTexts = {"1", "2", "3", "4", "5", "6", "7"};
-
-std::vector<const char*> Items(NameList names) {
-    return {names.begin(), names.end()};
-}
-
-template <std::size_t N> std::vector<const char*> Items(const std::array<const char*, N>& list) {
-    return {list.begin(), list.end()};
-}
 
 } // namespace
 
@@ -91,22 +84,14 @@ void CColdFormedBeamDlg::BuildControls() {
     lBox_ = new ValueCombo(QStringLiteral("l"), kSpanPresets, &l_, outer);
     eaBox_ = new ValueCombo(QStringLiteral("ea"), kEaPresets, &ea_, outer);
     auto* inputs = new QGridLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), outer), 0, 0);
-    inputs->addWidget(gradeList_, 0, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("梁的跨度   l:"), outer), 1, 0);
-    inputs->addWidget(lBox_, 1, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("mm"), outer), 1, 2);
-    inputs->addWidget(new QLabel(QStringLiteral("横向荷载作用点到弯心的距离ea:"), outer), 2, 0);
-    inputs->addWidget(eaBox_, 2, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("mm"), outer), 2, 2);
+    AddGridRow(inputs, 0, "钢号:", gradeList_);
+    AddGridRow(inputs, 1, "梁的跨度   l:", lBox_, "mm");
+    AddGridRow(inputs, 2, "横向荷载作用点到弯心的距离ea:", eaBox_, "mm");
 
     compute_ = MakeComputeButton(this);
     compute_->setDefault(true);
     QPushButton* cancel = MakeCancelButton(this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
 
     auto* right = new QVBoxLayout;
     right->addWidget(tableGroup);
@@ -151,21 +136,8 @@ void CColdFormedBeamDlg::OnKindChosen() {
 }
 
 void CColdFormedBeamDlg::OnNameChosen() {
-    compute_->setEnabled(true);
-    const CFBeamSectionLoad load = LoadColdFormedBeamSection(nameList_->SelectedText());
-    if (!load.recognised) {
-        return;
-    }
-    ShowNotices(this, load.notices);
-    if (!load.found) {
-        // No properties to show: nothing may be computed from the previous section either.
-        properties_->SetReport("");
-        section_ = {};
-        compute_->setEnabled(false);
-        return;
-    }
-    properties_->SetReport(load.text);
-    section_ = load.values;
+    ShowSectionLoad(this, LoadColdFormedBeamSection(nameList_->SelectedText()), properties_,
+                    section_, compute_);
 }
 
 void CColdFormedBeamDlg::OnCompute() {

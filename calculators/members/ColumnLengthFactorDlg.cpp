@@ -91,10 +91,8 @@ void CColumnLengthFactorDlg::BuildControls() {
     report_ = new ReportBox(frame);
     report_->setMinimumHeight(130);
     auto* ratios = new QGridLayout;
-    ratios->addWidget(new QLabel(QStringLiteral("柱上端线刚度比 K1:"), frame), 0, 0);
-    ratios->addWidget(k1Box_, 0, 1);
-    ratios->addWidget(new QLabel(QStringLiteral("柱下端线刚度比 K2:"), frame), 1, 0);
-    ratios->addWidget(k2Box_, 1, 1);
+    AddGridRow(ratios, 0, "柱上端线刚度比 K1:", k1Box_);
+    AddGridRow(ratios, 1, "柱下端线刚度比 K2:", k2Box_);
     ratios->addWidget(compute, 0, 2, 2, 1);
     picture_ = new CBitmapPreview(frame);
     picture_->setObjectName(QStringLiteral("picture"));

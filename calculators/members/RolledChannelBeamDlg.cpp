@@ -38,16 +38,10 @@ void CRolledChannelBeamDlg::BuildControls() {
     report_->setMinimumSize(560, 110);
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("槽钢:"), this), 0, 0);
-    inputs->addWidget(channelList_, 0, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("自由长度(m):"), this), 1, 0);
-    inputs->addWidget(l1Box_, 1, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), this), 2, 0);
-    inputs->addWidget(gradeList_, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute_);
-    buttons->addWidget(cancel);
+    AddGridRow(inputs, 0, "槽钢:", channelList_);
+    AddGridRow(inputs, 1, "自由长度(m):", l1Box_);
+    AddGridRow(inputs, 2, "钢号:", gradeList_);
+    QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
     auto* right = new QVBoxLayout;
     right->addLayout(inputs);
     right->addWidget(picture_, 1);

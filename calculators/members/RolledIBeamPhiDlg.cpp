@@ -40,22 +40,16 @@ void CRolledIBeamPhiDlg::BuildControls() {
     QPushButton* cancel = MakeCancelButton(this);
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("工字钢:"), this), 0, 0);
-    inputs->addWidget(beamList_, 0, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("自由长度(m):"), this), 1, 0);
-    inputs->addWidget(l1Box_, 1, 1);
-    inputs->addWidget(new QLabel(QStringLiteral("钢号:"), this), 2, 0);
-    inputs->addWidget(gradeList_, 2, 1);
+    AddGridRow(inputs, 0, "工字钢:", beamList_);
+    AddGridRow(inputs, 1, "自由长度(m):", l1Box_);
+    AddGridRow(inputs, 2, "钢号:", gradeList_);
     auto* upper = new QHBoxLayout;
     upper->addLayout(inputs);
     upper->addWidget(picture_, 1);
     auto* resultRow = new QHBoxLayout;
     resultRow->addWidget(new QLabel(QStringLiteral("轧制普通工字钢简支梁的φb:"), this));
     resultRow->addWidget(result_, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(compute);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(upper);
     layout->addWidget(caseGroup_);

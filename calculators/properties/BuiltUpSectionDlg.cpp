@@ -86,11 +86,8 @@ void CBuiltUpSectionDlg::BuildControls() {
     unitList_ = new ChoiceList(QStringLiteral("unit"), kUnits, &unit_, other);
     densityBox_ = new ValueCombo(QStringLiteral("density"), kDensityPresets, &density_, other);
     auto* otherGrid = new QGridLayout(other);
-    otherGrid->addWidget(new QLabel(QStringLiteral("长度:"), other), 0, 0);
-    otherGrid->addWidget(unitList_, 0, 1);
-    otherGrid->addWidget(new QLabel(QStringLiteral("密度:"), other), 1, 0);
-    otherGrid->addWidget(densityBox_, 1, 1);
-    otherGrid->addWidget(new QLabel(QStringLiteral("kg/m3"), other), 1, 2);
+    AddGridRow(otherGrid, 0, "长度:", unitList_);
+    AddGridRow(otherGrid, 1, "密度:", densityBox_, "kg/m3");
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);

@@ -12,14 +12,6 @@ constexpr double kDegToRad = 0.0174532925;
 // atan gives the doubled angle in radians; this turns it into the angle itself in degrees.
 constexpr double kHalfAngleToDegrees = 28.647889789276146;
 
-std::string F3(double value) {
-    return FormatNumber("%.3f", value);
-}
-
-bool AllFinite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
-
 void ComputeChannel(const ColdFormedSectionInput& in, ColdFormedSectionResult& r) {
     const double a = in.a, b = in.b, h = in.h, t = in.t;
     const double L = h + 2 * b + 2 * a;
@@ -162,11 +154,11 @@ ColdFormedSectionResult ComputeColdFormedSection(const ColdFormedSectionInput& i
         }
         text =
             "   根据GB50018 2002的附表B.2.7~9的近似公式计算。与表B.1.1-3~5的值有出入，请慎用\r\n";
-        text += " 截面积:" + F3(r.A * 0.01) + "cm2 \t Ix1:" + F3(r.Ix1 * 1e-4) +
-                "cm4 \r\n Iy1:" + F3(r.Iy1 * 1e-4) + "cm4 \t\t Ix1y1:" + F3(r.Ix1y1 * 1e-4) +
-                "cm4 \r\n θ:" + F3(r.theta) + " \t\t Ix:" + F3(r.Ix * 1e-4) +
-                "cm4 \r\n Iy:" + F3(r.Iy * 1e-4) + "cm4 \t\t It:" + F3(r.It * 1e-4) +
-                "cm4 \r\n Iw:" + F3(r.Iw * 1e-6) + "cm6";
+        text += " 截面积:" + Fmt3(r.A * 0.01) + "cm2 \t Ix1:" + Fmt3(r.Ix1 * 1e-4) +
+                "cm4 \r\n Iy1:" + Fmt3(r.Iy1 * 1e-4) + "cm4 \t\t Ix1y1:" + Fmt3(r.Ix1y1 * 1e-4) +
+                "cm4 \r\n θ:" + Fmt3(r.theta) + " \t\t Ix:" + Fmt3(r.Ix * 1e-4) +
+                "cm4 \r\n Iy:" + Fmt3(r.Iy * 1e-4) + "cm4 \t\t It:" + Fmt3(r.It * 1e-4) +
+                "cm4 \r\n Iw:" + Fmt3(r.Iw * 1e-6) + "cm6";
     } else {
         ComputeChannel(geometry, r);
         if (!AllFinite({r.A, r.x0, r.Ix, r.Iy, r.It, r.Iw, r.d, r.e0, r.Uy})) {
@@ -186,11 +178,11 @@ ColdFormedSectionResult ComputeColdFormedSection(const ColdFormedSectionInput& i
                    "\r\n";
             break;
         }
-        text += " 截面积:" + F3(r.A * 0.01) + "cm2 \t z0:" + F3(r.x0 * 0.1) +
-                "cm \r\n Ix:" + F3(r.Ix * 1e-4) + "cm4 \t\t Iy:" + F3(r.Iy * 1e-4) +
-                "cm4 \r\n It:" + F3(r.It * 1e-4) + "cm4 \t\t Iw:" + F3(r.Iw * 1e-6) +
-                "cm6 \r\n d:" + F3(r.d * 0.1) + "cm \t\t e0:" + F3(r.e0 * 0.1) +
-                "cm \r\n Uy:" + F3(r.Uy * 1e-5) + "cm5";
+        text += " 截面积:" + Fmt3(r.A * 0.01) + "cm2 \t z0:" + Fmt3(r.x0 * 0.1) +
+                "cm \r\n Ix:" + Fmt3(r.Ix * 1e-4) + "cm4 \t\t Iy:" + Fmt3(r.Iy * 1e-4) +
+                "cm4 \r\n It:" + Fmt3(r.It * 1e-4) + "cm4 \t\t Iw:" + Fmt3(r.Iw * 1e-6) +
+                "cm6 \r\n d:" + Fmt3(r.d * 0.1) + "cm \t\t e0:" + Fmt3(r.e0 * 0.1) +
+                "cm \r\n Uy:" + Fmt3(r.Uy * 1e-5) + "cm5";
     }
     r.report = std::move(text);
     return r;

@@ -18,12 +18,6 @@ const std::vector<const char*> kHPresets = {"60.00", "80.00", "100.00", "120.00"
 const std::vector<const char*> kBPresets = {"30.00", "40.00", "50.00", "60.00"};
 const std::vector<const char*> kTPresets = {"2.5", "3.0", "3.5"};
 
-QLabel* MakeLabel(const char* text, const QString& name, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(name);
-    return label;
-}
-
 } // namespace
 
 CColdFormedSectionDlg::CColdFormedSectionDlg(QWidget* parent) : QDialog(parent) {
@@ -42,8 +36,8 @@ void CColdFormedSectionDlg::BuildControls() {
     hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, data);
     bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, data);
     tBox_ = new ValueCombo(QStringLiteral("t"), kTPresets, &t_, data);
-    aLabel_ = MakeLabel("a:", QStringLiteral("aLabel"), data);
-    aUnit_ = MakeLabel("mm", QStringLiteral("aUnit"), data);
+    aLabel_ = MakeLabel("a:", data, "aLabel");
+    aUnit_ = MakeLabel("mm", data, "aUnit");
 
     auto* grid = new QGridLayout(data);
     grid->addWidget(familyList_, 0, 0, 1, 3);

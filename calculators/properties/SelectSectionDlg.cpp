@@ -20,10 +20,6 @@ const std::vector<const char*> kHwPresets = {"1100.00", "1200.00", "1300.00", "1
 const std::vector<const char*> kHPresets = {"500.00", "600.00", "700.00", "800.00"};
 const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"};
 
-std::vector<const char*> ToVector(NameList names) {
-    return {names.begin(), names.end()};
-}
-
 // A welded-plate box: its presets, nothing chosen when the dialog opens.
 QComboBox* PlateBox(const char* name, const std::vector<const char*>& presets, QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -55,8 +51,8 @@ void CSelectSectionDlg::BuildControls() {
     for (const char* family : SelectionFamilyEntries()) {
         familyBox_->addItem(QString::fromUtf8(family));
     }
-    sectionList_ = new ChoiceList(QStringLiteral("section"), ToVector(SelectionOpeningNames()),
-                                  &section_, this);
+    sectionList_ =
+        new ChoiceList(QStringLiteral("section"), Items(SelectionOpeningNames()), &section_, this);
 
     QComboBox* b1 = PlateBox("b1", kB1Presets, this);
     QComboBox* t1 = PlateBox("t1", kT1Presets, this);
@@ -121,7 +117,7 @@ void CSelectSectionDlg::OnInitDialog() {
 void CSelectSectionDlg::OnFamilyChosen(int index) {
     const std::string family = familyBox_->itemText(index).toStdString();
     if (const std::optional<NameList> names = SelectionSeriesNames(family)) {
-        sectionList_->SetItems(ToVector(*names));
+        sectionList_->SetItems(Items(*names));
     }
 }
 

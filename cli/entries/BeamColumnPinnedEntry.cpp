@@ -2,6 +2,7 @@
 
 #include "calculators/joints/BeamColumnPinned.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 #include "engine/Bolts.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
@@ -9,18 +10,9 @@
 namespace ferrolab::cli {
 namespace {
 
-std::vector<std::string> Names(std::span<const char* const> names) {
-    return {names.begin(), names.end()};
-}
-
-int IndexOf(std::span<const char* const> names, const std::string& name) {
-    const auto it = std::find(names.begin(), names.end(), name);
-    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-}
-
 // Every name of both codes' lists, each once, in list order.
 std::vector<std::string> Union(std::span<const char* const> a, std::span<const char* const> b) {
-    std::vector<std::string> names = Names(a);
+    std::vector<std::string> names = Texts(a);
     for (const char* name : b) {
         if (std::find(names.begin(), names.end(), name) == names.end()) {
             names.emplace_back(name);
@@ -57,12 +49,12 @@ Entry BeamColumnPinnedEntry() {
     Entry entry;
     entry.id = "pinned-joint";
     entry.caption = kPinnedJointCaption;
-    const std::vector<std::string> series = Names(PinnedSeriesNames());
+    const std::vector<std::string> series = Texts(PinnedSeriesNames());
     entry.fields = {
-        {"style", "单板铰接", Names(PinnedStyleNames()),
+        {"style", "单板铰接", Texts(PinnedStyleNames()),
          "单板铰接 single plate, 双角钢连接 double angle (bp and tp then follow the angle)"},
-        {"grade", "Q235", Names(PinnedGradeNames(0)), "Q390 and Q420 with GB50017-2003 only"},
-        {"beta-angle", "0", Names(PinnedBetaAngleNames()), "β角 (picture only)"},
+        {"grade", "Q235", Texts(PinnedGradeNames(0)), "Q390 and Q420 with GB50017-2003 only"},
+        {"beta-angle", "0", Texts(PinnedBetaAngleNames()), "β角 (picture only)"},
         {"beam-series", series[kPinnedDefaultBeamSeries], series, "梁"},
         {"beam",
          "HM244x175",
@@ -71,7 +63,7 @@ Entry BeamColumnPinnedEntry() {
          "section whose webDepth is kept"},
         {"column-series", series[kPinnedDefaultColumnSeries], series, "柱"},
         {"column", "HW294x302", {}, "a section of column-series (shown only)"},
-        {"angle", "L75X5", Names(PinnedJointAngleNames()), "双角钢连接: the equal-leg angle"},
+        {"angle", "L75X5", Texts(PinnedJointAngleNames()), "双角钢连接: the equal-leg angle"},
         {"bp", "80", {}, "plate width (mm); single plate"},
         {"hp", "175", {}, "plate height (mm)"},
         {"tp", "8", {}, "plate thickness (mm); single plate"},
@@ -79,19 +71,19 @@ Entry BeamColumnPinnedEntry() {
         {"d2", "35", {}, "beam end to first bolt column (mm)"},
         {"V", "50.00", {}, "beam-end shear (kN)"},
         {"N", "0.0", {}, "beam-end axial force (kN)"},
-        {"weld", "双面角焊缝", Names(PinnedWeldKindNames()), "焊接方式"},
-        {"hf", "6", Names(PinnedLegSizeNames()), "fillet weld leg (mm)"},
+        {"weld", "双面角焊缝", Texts(PinnedWeldKindNames()), "焊接方式"},
+        {"hf", "6", Texts(PinnedLegSizeNames()), "fillet weld leg (mm)"},
         {"betaF", "1.0", {}, "强度增大系数β"},
-        {"code", "GB50017-2003", Names(PinnedCodeNames()), "规范 of the bolts"},
-        {"bolt-grade", "8.8", Names(PinnedBoltGradeNames()), "等级"},
+        {"code", "GB50017-2003", Texts(PinnedCodeNames()), "规范 of the bolts"},
+        {"bolt-grade", "8.8", Texts(PinnedBoltGradeNames()), "等级"},
         {"d", "M16", Union(PinnedDiameterNames(1), PinnedDiameterNames(0)),
          "M16-M30 with GB50017-2003, M12-M16 with GB50018-2002"},
         {"clearance", "1.0", {}, "hole minus bolt diameter (mm)"},
         {"surface", FayingSurfaceNames(0)[0],
          Union(FayingSurfaceNames(kCodeGB50017), FayingSurfaceNames(kCodeGB50018)),
          "faying surface of the chosen code"},
-        {"rows", "2", Names(PinnedRowNames()), "行数"},
-        {"cols", "1", Names(PinnedColumnNames()), "列数"},
+        {"rows", "2", Texts(PinnedRowNames()), "行数"},
+        {"cols", "1", Texts(PinnedColumnNames()), "列数"},
         {"sRow", "52", {}, "row pitch (mm)"},
         {"sCol", "0", {}, "column pitch (mm); 0 while cols=1"},
     };

@@ -1,26 +1,12 @@
-#include <algorithm>
-
 #include "calculators/connections/BoltConnection.h"
 #include "calculators/materials/DesignValues.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 #include "engine/Bolts.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab::cli {
 namespace {
-
-int IndexOf(const std::vector<std::string>& list, const std::string& value) {
-    const auto it = std::find(list.begin(), list.end(), value);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-std::string Joined(const std::vector<std::string>& list) {
-    std::string text;
-    for (const std::string& item : list) {
-        text += (text.empty() ? "" : "|") + item;
-    }
-    return text;
-}
 
 // A pick from a list that depends on other picks: blank takes the list's first entry, the way
 // the dialog selects it when it refills the list. -1 with a usage message when not offered.

@@ -1,23 +1,9 @@
-#include <algorithm>
-
 #include "calculators/members/ColdFormedAxial.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab::cli {
-namespace {
-
-template <std::size_t N> std::vector<std::string> Texts(const std::array<const char*, N>& list) {
-    return {list.begin(), list.end()};
-}
-
-template <std::size_t N> int IndexOf(const std::array<const char*, N>& list, const std::string& v) {
-    const auto it = std::find(list.begin(), list.end(), v);
-    return it == list.end() ? 0 : static_cast<int>(it - list.begin());
-}
-
-} // namespace
-
 Entry ColdFormedAxialEntry() {
     Entry entry;
     entry.id = "coldformed-axial";
@@ -38,12 +24,7 @@ Entry ColdFormedAxialEntry() {
         const std::string& kind = v.at("kind");
         const std::string& name = v.at("name");
         const NameList names = ColdFormedAxialNames(kind);
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            err << "ferrolab-calc: '" << name << "' is not a section of " << kind << "; one of:";
-            for (const char* n : names) {
-                err << ' ' << n;
-            }
-            err << '\n';
+        if (!OffersSection(names, name, kind, err)) {
             return kExitUsage;
         }
         ColdFormedAxialInput in;

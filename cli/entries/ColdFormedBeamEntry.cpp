@@ -1,23 +1,9 @@
-#include <algorithm>
-
 #include "calculators/members/ColdFormedBeam.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab::cli {
-namespace {
-
-template <std::size_t N> std::vector<std::string> Texts(const std::array<const char*, N>& list) {
-    return {list.begin(), list.end()};
-}
-
-template <std::size_t N> int IndexOf(const std::array<const char*, N>& list, const std::string& v) {
-    const auto it = std::find(list.begin(), list.end(), v);
-    return it == list.end() ? 0 : static_cast<int>(it - list.begin());
-}
-
-} // namespace
-
 Entry ColdFormedBeamEntry() {
     Entry entry;
     entry.id = "coldformed-beam";
@@ -39,12 +25,7 @@ Entry ColdFormedBeamEntry() {
         const std::string& kind = v.at("kind");
         const std::string& name = v.at("name");
         const NameList names = ColdFormedBeamNames(kind);
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            err << "ferrolab-calc: '" << name << "' is not a section of " << kind << "; one of:";
-            for (const char* n : names) {
-                err << ' ' << n;
-            }
-            err << '\n';
+        if (!OffersSection(names, name, kind, err)) {
             return kExitUsage;
         }
         // Choosing the name shows its properties; "计算" then reports.

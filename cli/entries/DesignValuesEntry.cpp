@@ -2,6 +2,7 @@
 
 #include "calculators/materials/DesignValues.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 
 namespace ferrolab::cli {
 namespace {
@@ -17,19 +18,6 @@ std::vector<std::string> AllBandEntries() {
         }
     }
     return entries;
-}
-
-int IndexOf(const std::vector<std::string>& list, const std::string& value) {
-    const auto it = std::find(list.begin(), list.end(), value);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-std::string Joined(const std::vector<std::string>& list) {
-    std::string text;
-    for (const std::string& item : list) {
-        text += (text.empty() ? "" : "|") + item;
-    }
-    return text;
 }
 
 } // namespace
@@ -62,7 +50,7 @@ Entry DesignValuesEntry() {
         in.band = IndexOf(bands, v.at("thickness"));
         in.spotWeldPlate = IndexOf(SpotWeldPlateEntries(), v.at("spot-weld-plate"));
         const auto names = PlateCategoryNames();
-        in.plateCategory = IndexOf({names.begin(), names.end()}, v.at("plate-category"));
+        in.plateCategory = IndexOf(names, v.at("plate-category"));
 
         if (IndexOf(GradeEntries(in.code), v.at("grade")) < 0) {
             err << "ferrolab-calc: " << v.at("code") << " offers the grades "

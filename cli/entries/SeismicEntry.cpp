@@ -1,26 +1,12 @@
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "calculators/seismic/SeismicCoefficient.h"
 #include "cli/Entries.h"
+#include "cli/EntryFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab::cli {
-namespace {
-
-std::vector<std::string> Texts(const std::vector<const char*>& entries) {
-    return {entries.begin(), entries.end()};
-}
-
-int IndexOf(const std::vector<const char*>& entries, const std::string& value) {
-    const auto it = std::find_if(entries.begin(), entries.end(),
-                                 [&](const char* entry) { return value == entry; });
-    return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
-}
-
-} // namespace
-
 Entry SeismicEntry() {
     Entry entry;
     entry.id = "seismic";
