@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <string>
 
 #include "engine/Format.h"
@@ -73,3 +74,17 @@ TEST(FormatNumber, CommaDecimalLocaleChangesNothing) {
 }
 
 } // namespace
+
+namespace ferrolab {
+namespace {
+
+TEST(FormatNumber, AllFiniteRefusesInfinityAndNotANumber) {
+    EXPECT_TRUE(AllFinite({0.0, -1e308, 5e-324}));
+    EXPECT_FALSE(AllFinite({1.0, 1e308 * 10}));
+    EXPECT_FALSE(AllFinite({std::nan("")}));
+    EXPECT_EQ(Fmt3(0.7505), "0.750"); // binary 0.7505 lies just below the tie
+    EXPECT_EQ(Fmt4(244.79634), "244.7963");
+}
+
+} // namespace
+} // namespace ferrolab
