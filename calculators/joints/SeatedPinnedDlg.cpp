@@ -84,47 +84,36 @@ void CSeatedPinnedDlg::BuildControls() {
     sectionGrid->addWidget(beamList_, 1, 2, 1, 2);
     AddGridRow(sectionGrid, 2, "柱:", columnSeriesList_);
     sectionGrid->addWidget(columnList_, 2, 2, 1, 2);
-    sectionGrid->addWidget(MakeLabel("d1(mm):", sections), 3, 0);
-    sectionGrid->addWidget(box("d1", kD1, &in_.d1, sections), 3, 1);
+    AddGridRow(sectionGrid, 3, "d1(mm):", box("d1", kD1, &in_.d1, sections));
     sectionGrid->addWidget(MakeLabel("d2(mm):", sections), 3, 2);
     sectionGrid->addWidget(box("d2", kD2, &in_.d2, sections), 3, 3);
 
     auto* flange = new QGroupBox(QStringLiteral("支托翼缘"), this);
     auto* flangeGrid = new QGridLayout(flange);
-    flangeGrid->addWidget(MakeLabel("长lf (mm):", flange), 0, 0);
-    flangeGrid->addWidget(box("lf", kLf, &in_.lf, flange), 0, 1);
-    flangeGrid->addWidget(MakeLabel("宽wf (mm):", flange), 1, 0);
-    flangeGrid->addWidget(box("wf", kWf, &in_.wf, flange), 1, 1);
-    flangeGrid->addWidget(MakeLabel("厚tf (mm):", flange), 2, 0);
-    flangeGrid->addWidget(box("tf", kTf, &in_.tf, flange), 2, 1);
+    AddGridRow(flangeGrid, 0, "长lf (mm):", box("lf", kLf, &in_.lf, flange));
+    AddGridRow(flangeGrid, 1, "宽wf (mm):", box("wf", kWf, &in_.wf, flange));
+    AddGridRow(flangeGrid, 2, "厚tf (mm):", box("tf", kTf, &in_.tf, flange));
 
     auto* web = new QGroupBox(QStringLiteral("支托腹板"), this);
     auto* webGrid = new QGridLayout(web);
-    webGrid->addWidget(MakeLabel("高hw (mm):", web), 0, 0);
-    webGrid->addWidget(box("hw", kHw, &in_.hw, web), 0, 1);
-    webGrid->addWidget(MakeLabel("厚tw (mm):", web), 1, 0);
-    webGrid->addWidget(box("tw", kTw, &in_.tw, web), 1, 1);
-    webGrid->addWidget(MakeLabel("切角边长cl(mm):", web), 2, 0);
-    webGrid->addWidget(box("cl", kCl, &in_.cl, web), 2, 1);
+    AddGridRow(webGrid, 0, "高hw (mm):", box("hw", kHw, &in_.hw, web));
+    AddGridRow(webGrid, 1, "厚tw (mm):", box("tw", kTw, &in_.tw, web));
+    AddGridRow(webGrid, 2, "切角边长cl(mm):", box("cl", kCl, &in_.cl, web));
 
     auto* flangeWeld = new QGroupBox(QStringLiteral("支托翼缘与柱翼缘间焊缝"), this);
     weldList_ = new ChoiceList(QStringLiteral("weld"), kWeldKinds, &weld_, flangeWeld);
     auto* flangeWeldGrid = new QGridLayout(flangeWeld);
     AddGridRow(flangeWeldGrid, 0, "焊接方式:", weldList_);
-    flangeWeldGrid->addWidget(MakeLabel("焊脚尺寸hf_H(mm):", flangeWeld), 1, 0);
-    flangeWeldGrid->addWidget(box("hfH", kLegs, &in_.hfH, flangeWeld), 1, 1);
-    flangeWeldGrid->addWidget(MakeLabel("强度增大系数β:", flangeWeld), 2, 0);
-    flangeWeldGrid->addWidget(box("betaF", kBetaF, &in_.betaF, flangeWeld), 2, 1);
+    AddGridRow(flangeWeldGrid, 1, "焊脚尺寸hf_H(mm):", box("hfH", kLegs, &in_.hfH, flangeWeld));
+    AddGridRow(flangeWeldGrid, 2, "强度增大系数β:", box("betaF", kBetaF, &in_.betaF, flangeWeld));
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
     auto* webWeldGrid = new QGridLayout(webWeld);
-    webWeldGrid->addWidget(MakeLabel("焊脚尺寸hf_V(mm):", webWeld), 0, 0);
-    webWeldGrid->addWidget(box("hfV", kLegs, &in_.hfV, webWeld), 0, 1);
+    AddGridRow(webWeldGrid, 0, "焊脚尺寸hf_V(mm):", box("hfV", kLegs, &in_.hfV, webWeld));
 
     auto* force = new QGroupBox(QStringLiteral("梁端力:"), this);
     auto* forceGrid = new QGridLayout(force);
-    forceGrid->addWidget(MakeLabel("V(kN):", force), 0, 0);
-    forceGrid->addWidget(box("V", kV, &in_.v, force), 0, 1);
+    AddGridRow(forceGrid, 0, "V(kN):", box("V", kV, &in_.v, force));
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
