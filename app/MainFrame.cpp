@@ -186,6 +186,14 @@ bool CMainFrame::OnCommand(int command) {
     return true;
 }
 
+Notice CMainFrame::HelpMissingNotice(const QString& path) {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    return Notice{std::string("没有找到帮助文件 ") + kHelpFileName + "（查找位置：" +
+                      QDir::toNativeSeparators(path).toStdString() + "），请到 " + kWebAddress +
+                      " 下载，并放在 Ferrolab 程序所在的文件夹 " + folder.toStdString() + " 中。",
+                  "", NoticeIcon::None};
+}
+
 QString CMainFrame::HelpFilePath() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf8(kHelpFileName));
 }
@@ -195,9 +203,7 @@ void CMainFrame::OnOnlineHelp() {
     if (QFileInfo::exists(path) && OpenWithDesktop(QUrl::fromLocalFile(path))) {
         return;
     }
-    ShowNotice(this, Notice{std::string("没有找到帮助文件 ") + kHelpFileName + "，请到 " +
-                                kWebAddress + " 下载，并放在 Ferrolab 程序所在的文件夹中。",
-                            "", NoticeIcon::None});
+    ShowNotice(this, HelpMissingNotice(path));
 }
 
 } // namespace ferrolab

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/CommandTarget.h"
+#include "engine/Notice.h"
 
 class QAction;
 class QLabel;
@@ -36,6 +37,9 @@ public:
     void OnOnlineHelp();
     // The help file looked for beside the executable.
     static QString HelpFilePath();
+    // The message shown when the help file is not at `path`: where it was looked for and where
+    // to get it.
+    static Notice HelpMissingNotice(const QString& path);
 
 private:
     void AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);

@@ -1,6 +1,11 @@
 #include "app/Shell.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <memory>
 
 #include "ui/Resources.h"
 
@@ -28,6 +33,18 @@ void SetDesktopOpenerForTesting(std::function<bool(const QUrl&)> opener) {
 QIcon ProgramIcon() {
     InitResources();
     return QIcon(QStringLiteral(":/icons/ferrolab.svg"));
+}
+
+bool InstallQtTranslations(const QString& folder) {
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator.release());
+}
+
+QString QtTranslationsFolder() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
 } // namespace ferrolab

@@ -3,6 +3,7 @@
 // them (the help file, the maker's web site), and the program's icon.
 
 #include <QIcon>
+#include <QString>
 #include <QUrl>
 
 #include <functional>
@@ -16,5 +17,12 @@ bool OpenWithDesktop(const QUrl& url);
 void SetDesktopOpenerForTesting(std::function<bool(const QUrl&)> opener);
 
 QIcon ProgramIcon();
+
+// Makes Qt's own dialogs and buttons (file and print dialogs, OK/Cancel, the text boxes' context
+// menus) speak Simplified Chinese: installs the qtbase catalogue found in `folder`. False, and
+// nothing installed, when the catalogue is not there: Qt then keeps its English texts.
+bool InstallQtTranslations(const QString& folder);
+// Qt's own translations folder.
+QString QtTranslationsFolder();
 
 } // namespace ferrolab

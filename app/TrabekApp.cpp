@@ -36,6 +36,7 @@ bool CTrabekApp::InitInstance() {
     QCoreApplication::setOrganizationName(QString::fromUtf8(kProfileKey));
     QCoreApplication::setApplicationName(QString::fromUtf8(kProfileApplication));
     QApplication::setWindowIcon(ProgramIcon());
+    InstallQtTranslations(QtTranslationsFolder());
     LoadStdProfileSettings(4);
 
     doc_ = std::make_unique<CTrabekDoc>();

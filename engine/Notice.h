@@ -17,8 +17,8 @@ struct Notice {
     bool operator==(const Notice&) const = default;
 };
 
-// The caption of the program's plain message boxes: the application's own name.
-inline constexpr const char* kApplicationCaption = "Trabek";
+// The caption of the program's plain message boxes: the program's name, as the user knows it.
+inline constexpr const char* kApplicationCaption = "Ferrolab";
 
 // The caption of every refused input.
 inline constexpr const char* kInputErrorCaption = "输入错误";

@@ -19,8 +19,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/Format.h"
@@ -32,8 +34,7 @@ ValueCombo::ValueCombo(const QString& objectName, const std::vector<const char*>
                        double* member, QWidget* parent)
     : QComboBox(parent), member_(member) {
     setObjectName(objectName);
-    setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert);
+    MakeTypedOnly(this);
     for (const char* preset : presets) {
         addItem(QString::fromUtf8(preset));
     }
@@ -69,6 +70,15 @@ void ValueCombo::SetValue(double value, const char* format) {
     const QSignalBlocker blocker(this);
     setEditText(QString::fromStdString(FormatNumber(format, value)));
     *member_ = value;
+}
+
+void MakeTypedOnly(QComboBox* box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // An editable combo box completes what is typed from its list by default: typing "2" in a
+    // box listing "2.5" would show "2.5" while the handlers had stored 2. What the box shows must
+    // be exactly what was typed, so there is no completion of any kind.
+    box->setCompleter(nullptr);
 }
 
 ChoiceList::ChoiceList(const QString& objectName, const std::vector<const char*>& items,
@@ -155,7 +165,125 @@ ReportBox::ReportBox(QWidget* parent, const QString& objectName) : QPlainTextEdi
     verdicts_->setAutoFillBackground(true);
     verdicts_->setContentsMargins(4, 2, 4, 2);
     verdicts_->hide();
+    staleNote_ = new QLabel(QString::fromUtf8(kStaleNote), this);
+    staleNote_->setObjectName(objectName + QStringLiteral("Stale"));
+    staleNote_->setAutoFillBackground(true);
+    staleNote_->setContentsMargins(4, 2, 4, 2);
+    QPalette notePalette = staleNote_->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(0xb2, 0x6a, 0x00));
+    staleNote_->setPalette(notePalette);
+    staleNote_->hide();
     BuildKeepStrip();
+}
+
+void ReportBox::FollowInputs() {
+    following_ = true;
+}
+
+void ReportBox::SetInputScope(QWidget* scope, const std::vector<QWidget*>& excluded) {
+    scope_ = scope;
+    excluded_.assign(excluded.begin(), excluded.end());
+}
+
+void ReportBox::MarkRefused() {
+    if (following_ && !document()->isEmpty()) {
+        refused_ = true;
+        UpdateStale();
+    }
+}
+
+// The controls whose values a report is computed from: combo boxes, editable line edits,
+// check boxes, radio buttons and checkable group boxes of the scope, in the order they were
+// made. Report boxes and read-only result boxes are no inputs.
+std::vector<QWidget*> ReportBox::Inputs() const {
+    const QWidget* scope = scope_ ? scope_.data() : window();
+    std::vector<QWidget*> inputs;
+    for (QWidget* widget : scope->findChildren<QWidget*>()) {
+        bool skipped = false;
+        for (const QWidget* w = widget; w && w != scope && !skipped; w = w->parentWidget()) {
+            skipped = qobject_cast<const ReportBox*>(w) != nullptr ||
+                      std::any_of(excluded_.begin(), excluded_.end(),
+                                  [w](const QPointer<QWidget>& e) { return e.data() == w; });
+        }
+        if (skipped) {
+            continue;
+        }
+        if (qobject_cast<QComboBox*>(widget)) {
+            inputs.push_back(widget);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            if (!edit->isReadOnly() && !qobject_cast<QComboBox*>(edit->parentWidget())) {
+                inputs.push_back(widget);
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            if (button->isCheckable()) {
+                inputs.push_back(widget);
+            }
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget); group && group->isCheckable()) {
+            inputs.push_back(widget);
+        }
+    }
+    return inputs;
+}
+
+QStringList ReportBox::InputState() const {
+    QStringList state;
+    for (const QWidget* widget : Inputs()) {
+        if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+            state << combo->currentText();
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            state << edit->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            state << (button->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+            state << (group->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+    }
+    return state;
+}
+
+// Every change of an input re-compares the inputs with those of the report, programmatic ones
+// (dependent updates) included, so the mark is right whatever order the dialog's own handlers
+// run in.
+void ReportBox::WatchInputs() {
+    const auto unique = Qt::UniqueConnection;
+    for (QWidget* widget : Inputs()) {
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, &QComboBox::currentIndexChanged, this, &ReportBox::UpdateStale, unique);
+            connect(combo, &QComboBox::activated, this, &ReportBox::UpdateStale, unique);
+            if (QLineEdit* edit = combo->lineEdit()) {
+                connect(edit, &QLineEdit::textChanged, this, &ReportBox::UpdateStale, unique);
+            }
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textChanged, this, &ReportBox::UpdateStale, unique);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::toggled, this, &ReportBox::UpdateStale, unique);
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            connect(group, &QGroupBox::toggled, this, &ReportBox::UpdateStale, unique);
+        }
+    }
+}
+
+void ReportBox::UpdateStale() {
+    const bool stale =
+        following_ && !document()->isEmpty() && (refused_ || InputState() != computedState_);
+    if (stale != stale_) {
+        ShowStale(stale);
+    }
+}
+
+void ReportBox::ShowStale(bool stale) {
+    stale_ = stale;
+    QPalette shown = palette();
+    const QPalette standard = style()->standardPalette();
+    shown.setColor(QPalette::Active, QPalette::Text,
+                   stale ? standard.color(QPalette::Disabled, QPalette::Text)
+                         : standard.color(QPalette::Active, QPalette::Text));
+    shown.setColor(QPalette::Inactive, QPalette::Text,
+                   stale ? standard.color(QPalette::Disabled, QPalette::Text)
+                         : standard.color(QPalette::Inactive, QPalette::Text));
+    setPalette(shown);
+    staleNote_->setVisible(stale);
+    ShowVerdicts();
 }
 
 void ReportBox::BuildKeepStrip() {
@@ -206,12 +334,21 @@ void ReportBox::BuildKeepStrip() {
 
 ReportSheet ReportBox::Sheet() const {
     const QWidget* dialog = window();
-    return ReportSheet{dialog->windowTitle(), SheetDate(), GatherInputs(dialog), Report(),
-                       VerdictLines()};
+    const bool computed = following_ && !document()->isEmpty();
+    return ReportSheet{dialog->windowTitle(),
+                       SheetDate(),
+                       computed ? computedInputs_ : GatherInputs(dialog),
+                       Report(),
+                       VerdictLines(),
+                       stale_ ? QString::fromUtf8(kStaleNote) : QString()};
 }
 
 void ReportBox::CopyReport() {
-    QGuiApplication::clipboard()->setText(toPlainText());
+    QString text = toPlainText();
+    if (stale_) {
+        text += QLatin1Char('\n') + QString::fromUtf8(kStaleNote);
+    }
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void ReportBox::SaveReport() {
@@ -262,15 +399,33 @@ void ReportBox::SetReport(const std::string& report) {
     QString text = QString::fromStdString(report);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(text);
+    refused_ = false;
+    if (following_ && !report.empty()) {
+        computedState_ = InputState();
+        computedInputs_ = GatherInputs(window());
+        WatchInputs();
+    } else {
+        computedState_.clear();
+        computedInputs_.clear();
+    }
     SetChecks({});
+    if (stale_) {
+        ShowStale(false);
+    }
 }
 
 void ReportBox::SetChecks(const std::vector<Check>& checks) {
     checks_ = checks;
+    ShowVerdicts();
+}
+
+// Green "满足" and red "不满足" lines; all grey while the report is stale.
+void ReportBox::ShowVerdicts() {
     QStringList lines;
     for (const Check& check : checks_) {
-        const QString color =
-            Satisfied(check) ? QStringLiteral("#1b7a2b") : QStringLiteral("#c62828");
+        const QString color = stale_             ? QStringLiteral("#8a8a8a")
+                              : Satisfied(check) ? QStringLiteral("#1b7a2b")
+                                                 : QStringLiteral("#c62828");
         lines << QStringLiteral("<span style=\"color:%1\">%2</span>")
                      .arg(color, QString::fromStdString(VerdictLine(check)).toHtmlEscaped());
     }
@@ -292,18 +447,22 @@ void ReportBox::resizeEvent(QResizeEvent* event) {
     PlaceStrips();
 }
 
-// The keep strip takes the top of the box and the verdict strip its bottom, both inside its
-// frame; the text scrolls between them.
+// The keep strip takes the top of the box, the verdict strip and under it the stale note its
+// bottom, all inside its frame; the text scrolls between them.
 void ReportBox::PlaceStrips() {
     const int top = keepStrip_ ? keepStrip_->sizeHint().height() : 0;
-    const int bottom = checks_.empty() ? 0 : verdicts_->sizeHint().height();
-    setViewportMargins(0, top, 0, bottom);
+    const int verdicts = checks_.empty() ? 0 : verdicts_->sizeHint().height();
+    const int note = staleNote_ && stale_ ? staleNote_->sizeHint().height() : 0;
+    setViewportMargins(0, top, 0, verdicts + note);
     const QRect inside = contentsRect();
     const int width = inside.width() - verticalScrollBar()->sizeHint().width();
     if (keepStrip_) {
         keepStrip_->setGeometry(inside.left(), inside.top(), width, top);
     }
-    verdicts_->setGeometry(inside.left(), inside.bottom() + 1 - bottom, width, bottom);
+    verdicts_->setGeometry(inside.left(), inside.bottom() + 1 - verdicts - note, width, verdicts);
+    if (staleNote_) {
+        staleNote_->setGeometry(inside.left(), inside.bottom() + 1 - note, width, note);
+    }
 }
 
 std::string ReportBox::Report() const {
@@ -378,9 +537,12 @@ std::vector<const char*> Items(const std::vector<std::string>& texts) {
 void ShowOutcome(QWidget* dialog, ReportBox* report, const std::optional<std::string>& text,
                  const std::vector<Notice>& notices, const std::vector<Check>& checks) {
     ShowNotices(dialog, notices);
+    report->FollowInputs();
     if (text) {
         report->SetReport(*text);
         report->SetChecks(checks);
+    } else {
+        report->MarkRefused();
     }
 }
 

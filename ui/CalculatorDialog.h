@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -63,6 +64,10 @@ private:
     double* member_;
 };
 
+// Makes a combo box editable without completion: the box shows exactly what was typed, and
+// typing never picks or inserts a list item.
+void MakeTypedOnly(QComboBox* box);
+
 class ChoiceList : public QComboBox {
     Q_OBJECT
 public:
@@ -108,6 +113,14 @@ private:
 // "复制" (the report to the clipboard), "保存..." (the calculation sheet as a text file or a PDF)
 // and "打印..." (the sheet on a printer); they are disabled while the box is empty. Their
 // buttons are named <box>Copy, <box>Save and <box>Print.
+//
+// A report box that shows the outcome of "计算" follows its inputs: once any of them differs
+// from what it was when the report was computed, or a later compute was refused, the report
+// stays but is greyed and carries kStaleNote under it (and on every copy, sheet and print) until
+// the next report. Its inputs are every input control of the dialog unless SetInputScope narrows
+// them.
+inline constexpr const char* kStaleNote = "输入已修改，以上为上一次计算结果";
+
 class ReportBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -125,7 +138,19 @@ public:
     // The strip's lines as shown (empty while hidden).
     QStringList VerdictLines() const;
 
-    // The calculation sheet of this report: the caption and inputs of the dialog it sits in.
+    // Makes this box follow its inputs (ShowOutcome does): from now on each report it shows
+    // records the inputs it was computed from.
+    void FollowInputs();
+    // The inputs of this box's reports: the input controls inside `scope`, less those inside
+    // any of `excluded` (for a dialog that shows two independent reports).
+    void SetInputScope(QWidget* scope, const std::vector<QWidget*>& excluded = {});
+    // A compute was refused: the report shown no longer answers the inputs.
+    void MarkRefused();
+    // The report shown was computed from other inputs than those the dialog shows now.
+    bool IsStale() const { return stale_; }
+
+    // The calculation sheet of this report: the caption of the dialog it sits in and the inputs
+    // the report was computed from (for a box that does not follow its inputs, those shown now).
     ReportSheet Sheet() const;
     void CopyReport();
     // Asks for a file name and writes the sheet; a failed write says so in a message box.
@@ -146,8 +171,24 @@ protected:
 private:
     void BuildKeepStrip();
     void PlaceStrips();
+    void ShowVerdicts();
+    // Every input's shown value, in a fixed order, and the inputs' change signals hooked to
+    // UpdateStale.
+    QStringList InputState() const;
+    std::vector<QWidget*> Inputs() const;
+    void WatchInputs();
+    void UpdateStale();
+    void ShowStale(bool stale);
 
     std::vector<Check> checks_;
+    bool following_ = false;
+    QPointer<QWidget> scope_;
+    std::vector<QPointer<QWidget>> excluded_;
+    QStringList computedState_;
+    std::vector<SheetField> computedInputs_;
+    bool refused_ = false;
+    bool stale_ = false;
+    QLabel* staleNote_ = nullptr;
     QLabel* verdicts_ = nullptr;
     QWidget* keepStrip_ = nullptr;
     QAction* copyAction_ = nullptr;

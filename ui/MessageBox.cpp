@@ -39,7 +39,9 @@ void ShowNotice(QWidget* parent, const Notice& notice) {
         activeRecorder->notices_.push_back(notice);
         return;
     }
-    QMessageBox box(ToQtIcon(notice.icon), QString::fromStdString(notice.caption),
+    // A box without a caption of its own carries the program's name.
+    const std::string& caption = notice.caption.empty() ? kApplicationCaption : notice.caption;
+    QMessageBox box(ToQtIcon(notice.icon), QString::fromStdString(caption),
                     QString::fromStdString(notice.text), QMessageBox::Ok, parent);
     box.exec();
 }

@@ -352,6 +352,9 @@ QString SheetText(const ReportSheet& sheet) {
             text += line + kLineEnd;
         }
     }
+    if (!sheet.staleNote.isEmpty()) {
+        text += kLineEnd + sheet.staleNote + kLineEnd;
+    }
     return text;
 }
 

@@ -36,8 +36,9 @@ struct ReportSheet {
     QString caption; // the dialog's window title
     QDate date;      // the day the sheet is made
     std::vector<SheetField> inputs;
-    std::string report;   // "\r\n" line ends, as the report box holds it
-    QStringList verdicts; // the verdict strip's lines, if shown
+    std::string report;     // "\r\n" line ends, as the report box holds it
+    QStringList verdicts;   // the verdict strip's lines, if shown
+    QString staleNote = {}; // set when the inputs were changed after the report was computed
 };
 
 // The inputs of a dialog in the order its layouts show them: editable and pick-only combo boxes,

@@ -162,6 +162,9 @@ void CBoltConnectionDlg::BuildControls() {
     layout->addWidget(bolt);
     layout->addLayout(groupRow);
     layout->addWidget(report_);
+    // The bolt's capacity and the bolt group are two reports of their own inputs.
+    capacity_->SetInputScope(bolt);
+    report_->SetInputScope(this, {bolt});
 
     connect(codeList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnCodeChanged);
     connect(kindList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnKindChanged);

@@ -24,8 +24,7 @@ const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"}
 QComboBox* PlateBox(const char* name, const std::vector<const char*>& presets, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
+    MakeTypedOnly(box);
     for (const char* preset : presets) {
         box->addItem(QString::fromUtf8(preset));
     }
@@ -46,8 +45,7 @@ CSelectSectionDlg::CSelectSectionDlg(QWidget* parent) : QDialog(parent) {
 void CSelectSectionDlg::BuildControls() {
     familyBox_ = new QComboBox(this);
     familyBox_->setObjectName(QStringLiteral("family"));
-    familyBox_->setEditable(true);
-    familyBox_->setInsertPolicy(QComboBox::NoInsert);
+    MakeTypedOnly(familyBox_);
     for (const char* family : SelectionFamilyEntries()) {
         familyBox_->addItem(QString::fromUtf8(family));
     }

@@ -96,11 +96,11 @@ void CSeismicCoefficientDlg::OnCompute() {
     in.dt = dt_;
     SeismicCoefficientResult result = ComputeSeismicCoefficient(in);
     if (!result.report) {
-        ShowNotices(this, result.notices);
+        ShowOutcome(this, report_, result.report, result.notices);
         return;
     }
     result_ = std::move(result);
-    report_->SetReport(*result_.report);
+    ShowOutcome(this, report_, result_.report, {});
     curve_->SetResult(result_);
     const std::optional<Notice> failure = WriteTextFileAtomically(
         TablePath().toStdString(), FormatSpectrumTable(result_.alpha, result_.dt));

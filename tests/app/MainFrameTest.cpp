@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 
 #include <set>
 
@@ -217,6 +220,10 @@ TEST_F(MainFrameTest, OnlineHelpOpensTheFileBesideTheProgramOrSaysWhereToGetIt) 
     EXPECT_TRUE(notice.caption.empty());
     EXPECT_NE(notice.text.find("FerrolabHelp.chm"), std::string::npos);
     EXPECT_NE(notice.text.find("https://ferrolab.example.org"), std::string::npos);
+    // ... and where it was looked for.
+    EXPECT_NE(notice.text.find(QDir::toNativeSeparators(CMainFrame::HelpFilePath()).toStdString()),
+              std::string::npos)
+        << notice.text;
     EXPECT_TRUE(app.mainFrame()->isVisible());
 
     // Present: the desktop opens it.
@@ -232,6 +239,37 @@ TEST_F(MainFrameTest, OnlineHelpOpensTheFileBesideTheProgramOrSaysWhereToGetIt) 
     app.mainFrame()->ActionFor(cmd::kOnlineHelp)->trigger();
     EXPECT_EQ(notices.notices().size(), 2u);
     QFile::remove(CMainFrame::HelpFilePath());
+}
+
+// A box without a caption of its own, and every box captioned with the program's name, shows
+// "Ferrolab", the name the user knows, never an internal class prefix.
+TEST_F(MainFrameTest, PlainMessageBoxesCarryTheProgramName) {
+    EXPECT_STREQ(kApplicationCaption, "Ferrolab");
+    for (const char* caption : {"", kApplicationCaption}) {
+        const QString shown = test::WhileModal([&] {
+            ShowNotice(app.mainFrame(), Notice{"文字", caption, NoticeIcon::None});
+        });
+        EXPECT_EQ(shown, "Ferrolab");
+    }
+    EXPECT_EQ(test::WhileModal([&] {
+                  ShowNotice(app.mainFrame(), Notice{"文字", "输入错误", NoticeIcon::Error});
+              }),
+              "输入错误");
+}
+
+// Qt's own buttons and dialogs speak Chinese when the catalogue is installed; without it the
+// program starts all the same, in Qt's English.
+TEST_F(MainFrameTest, QtCatalogueIsLoadedWhenPresentAndMissingIsNoError) {
+    const QString folder = QtTranslationsFolder();
+    if (!QFileInfo::exists(QDir(folder).filePath("qtbase_zh_CN.qm"))) {
+        GTEST_SKIP() << "qt6-translations-l10n is not installed";
+    }
+    // InitInstance has installed it.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
+    EXPECT_TRUE(InstallQtTranslations(folder));
+
+    QTemporaryDir empty;
+    EXPECT_FALSE(InstallQtTranslations(empty.path()));
 }
 
 TEST_F(MainFrameTest, ScreenshotShowsTheMenuBar) {

@@ -172,7 +172,7 @@ TEST(JsonOutput, GivenValuesAndMessagesBesideAReport) {
     // A note that accompanies a report: not refused, the message is kept.
     const json outside = CheckJsonMatchesPlainRun({"rolled-ibeam-phi", "l1=11"});
     EXPECT_EQ(outside["refused"], false);
-    EXPECT_EQ(outside["messages"], json::parse(R"([{"text":"超出规范规定","caption":"Trabek"}])"));
+    EXPECT_EQ(outside["messages"], json::parse(R"([{"text":"超出规范规定","caption":"Ferrolab"}])"));
 }
 
 TEST(JsonOutput, BytesThatAreNotUtf8StillGiveAValidObject) {

@@ -207,7 +207,7 @@ TEST_F(AxialMemberDlgTest, RefusalsKeepThePreviousReport) {
     Choose(List("sectionName"), 0);
     Compute();
     const std::string good = Report();
-    const Notice netFactor{"请输入一个界于0.0和1.0之间的一个正实数", "Trabek", NoticeIcon::None};
+    const Notice netFactor{"请输入一个界于0.0和1.0之间的一个正实数", "Ferrolab", NoticeIcon::None};
     const Notice length = InputError("计算长度必须是大于0的数值");
     struct Case {
         const char* box;

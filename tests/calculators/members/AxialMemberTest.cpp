@@ -9,7 +9,7 @@ using ferrolab::test::Call;
 namespace {
 
 const Notice kNotYet{"还没来得及做", "呵呵", NoticeIcon::Error};
-const Notice kNetFactor{"请输入一个界于0.0和1.0之间的一个正实数", "Trabek", NoticeIcon::None};
+const Notice kNetFactor{"请输入一个界于0.0和1.0之间的一个正实数", "Ferrolab", NoticeIcon::None};
 const char* const kNetLinesHW100 = "净截面面积:21.9000cm2\r\n净截面强度;-45.66N/mm2\r\n";
 
 AxialMemberInput Input(const AxialSection& section) {
@@ -158,7 +158,7 @@ TEST(AxialMemberEntryTest, RefusalsUsageErrorsAndWildValues) {
     const auto angles = Call({"axial-member", "kind=四肢格构式-等边角钢", "name=L 20x3"});
     EXPECT_EQ(angles.status, 2);
     EXPECT_EQ(angles.err, "呵呵: 还没来得及做\n");
-    EXPECT_EQ(Call({"axial-member", "net-factor=1.2"}).err, "Trabek: " + kNetFactor.text + "\n");
+    EXPECT_EQ(Call({"axial-member", "net-factor=1.2"}).err, "Ferrolab: " + kNetFactor.text + "\n");
     EXPECT_EQ(Call({"axial-member", "name=I10"}).status, 64); // not an HW name
     EXPECT_EQ(Call({"axial-member", "kind=热轧普通工字钢", "name=I10"}).status, 0);
 

@@ -70,7 +70,7 @@ TEST_F(RolledIBeamPhiDlgTest, FreeLengthOutsideTheTable) {
         Compute();
         ASSERT_EQ(notices.notices().size(), 1u) << l1;
         EXPECT_EQ(notices.notices()[0],
-                  (Notice{"超出规范规定", "Trabek", NoticeIcon::Information}));
+                  (Notice{"超出规范规定", "Ferrolab", NoticeIcon::Information}));
         EXPECT_EQ(Result(), "0.00") << l1;
     }
 }

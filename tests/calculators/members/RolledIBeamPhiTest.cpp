@@ -61,7 +61,7 @@ TEST(RolledIBeamPhi, FreeLengthOutsideTheTable) {
     for (const double l1 : {1.9, 10.5, 0.0, -2.0}) {
         const RolledIBeamPhiResult r = ComputeRolledIBeamPhi({0, "I20A", l1, 235});
         ASSERT_EQ(r.notices.size(), 1u) << l1;
-        EXPECT_EQ(r.notices[0], (Notice{"超出规范规定", "Trabek", NoticeIcon::Information}));
+        EXPECT_EQ(r.notices[0], (Notice{"超出规范规定", "Ferrolab", NoticeIcon::Information}));
         ASSERT_TRUE(r.shown);
         EXPECT_EQ(*r.shown, "0.00") << l1;
     }
@@ -77,7 +77,7 @@ TEST(RolledIBeamPhiEntry, PrintsTheResultBox) {
     const CliRun outside = Call({"rolled-ibeam-phi", "l1=10.5"});
     EXPECT_EQ(outside.status, 0);
     EXPECT_EQ(outside.out, "0.00\n");
-    EXPECT_EQ(outside.err, "Trabek: 超出规范规定\n");
+    EXPECT_EQ(outside.err, "Ferrolab: 超出规范规定\n");
     EXPECT_EQ(Call({"rolled-ibeam-phi", "name=I20a"}).status, cli::kExitUsage);
     EXPECT_EQ(Call({"rolled-ibeam-phi", "case=5"}).status, cli::kExitUsage);
     EXPECT_EQ(Call({"rolled-ibeam-phi", "grade=Q420"}).status, cli::kExitUsage);
