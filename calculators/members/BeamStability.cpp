@@ -260,8 +260,8 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     r.sigma = in.mx * 1e6 / (in.gammaX * s.wxMin) + bendingY;
     r.sigmaS = in.mx * 1e6 / (r.phiBPrime * s.wx) + bendingY;
 
-    const double printed[] = {r.h,       r.b1,   r.t1,        r.a,     r.iy,     r.wx,
-                              r.wy,      r.xi,   r.betaB,     r.etaB,  r.lambdaY, r.phiB,
+    const double printed[] = {r.h,         r.b1,    r.t1,     r.a,    r.iy,      r.wx,
+                              r.wy,        r.xi,    r.betaB,  r.etaB, r.lambdaY, r.phiB,
                               r.phiBPrime, r.sigma, r.sigmaS, span};
     if (!std::all_of(std::begin(printed), std::end(printed),
                      [](double v) { return std::isfinite(v); })) {
@@ -284,9 +284,9 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
         DependsOnXi(in.loadCase) && below2 ? std::string(lc.formula) + Fmt2(r.xi) : std::string();
     text += "βb=" + formula + "= " + FormatNumber("%.3f", tableBetaB) + "\r\n";
     if (r.betaFactor != 1) {
-        text += "αb=I1/(I1+I2)=" + FormatNumber("%.3f", s.alphaB) + ">0.8，加强受压翼缘，βb=" +
-                FormatNumber("%.2f", r.betaFactor) + "*" + FormatNumber("%.3f", tableBetaB) +
-                "= " + FormatNumber("%.3f", r.betaB) + "\r\n";
+        text += "αb=I1/(I1+I2)=" + FormatNumber("%.3f", s.alphaB) +
+                ">0.8，加强受压翼缘，βb=" + FormatNumber("%.2f", r.betaFactor) + "*" +
+                FormatNumber("%.3f", tableBetaB) + "= " + FormatNumber("%.3f", r.betaB) + "\r\n";
     }
     text += "iy=" + Fmt2(s.iy) + "mm\t" + "长细比 λy=" + Fmt2(r.lambdaY) +
             "\r\n截面面积 A=" + Fmt2(s.a) + "mm2 \t 截面总高 h=" + Fmt2(s.h) + "mm" +
