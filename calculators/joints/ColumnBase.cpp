@@ -21,6 +21,8 @@ constexpr const char* kFixedForms[] = {"HW型钢", "HM型钢", "HN型钢"};
 
 // Plate bending strength used for the thickness, N/mm2.
 constexpr double kPlateStrength = 200;
+// Below this b1/a1 the three-edge panel is designed as a cantilever of length b1.
+constexpr double kCantileverPanelRatio = 0.3;
 // σmin above this counts as compression over the whole plate.
 constexpr double kCompressionTolerance = 0.00001;
 
@@ -91,10 +93,13 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
     r.alpha = GetFourSidePlateAlpha(r.r1);
     const double span1 = in.l1 > a1 ? a1 : in.l1;
     r.m1 = r.alpha * r.q * span1 * span1;
-    // Panel 2 beyond the channel webs, three edges supported, free edge a1.
+    // Panel 2 beyond the channel webs, three edges supported, free edge a1. A panel shorter than
+    // 0.3·a1 spans from the column to its free end and bends as a cantilever of length b1
+    // (clause 8.4.12); the tabulated β starts at b1/a1 = 0.3.
     r.r2 = in.b1 / a1;
-    r.beta = GetThreeSidePlateBeta(r.r2);
-    r.m2 = r.beta * r.q * a1 * a1;
+    const bool cantilever2 = r.r2 < kCantileverPanelRatio;
+    r.beta = cantilever2 ? 0 : GetThreeSidePlateBeta(r.r2);
+    r.m2 = cantilever2 ? 0.5 * r.q * in.b1 * in.b1 : r.beta * r.q * a1 * a1;
     // Panel 3, the outstand c beyond the shoe plates.
     r.m3 = 0.5 * r.q * in.c * in.c;
     r.mmax = std::max({r.m1, r.m2, r.m3});
@@ -124,10 +129,15 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
              FormatNumber("%.3f", r.q) + "*" + Fmt2(in.l1) + "^2=" + FormatNumber("%.3f", r.m1);
     }
     s += " \r\n       " + std::string("--------区格2为三边支承板-------") +
-         "\r\n b1/a1=" + Fmt2(in.b1) + "/" + Fmt2(a1) + "=" + FormatNumber("%.3f", r.r2) +
-         "，\r\n 查三边简支一边自由板的最大弯矩系数表，得β为" + FormatNumber("%.5f", r.beta) +
-         "，\r\n  M=β*q*a1^2=" + FormatNumber("%.5f", r.beta) + "*" + FormatNumber("%.3f", r.q) +
-         "*" + Fmt2(a1) + "^2=" + FormatNumber("%.3f", r.m2);
+         "\r\n b1/a1=" + Fmt2(in.b1) + "/" + Fmt2(a1) + "=" + FormatNumber("%.3f", r.r2) + "，";
+    if (cantilever2) {
+        s += "\r\n b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*" +
+             FormatNumber("%.3f", r.q) + "*" + Fmt2(in.b1) + "^2=" + FormatNumber("%.3f", r.m2);
+    } else {
+        s += "\r\n 查三边简支一边自由板的最大弯矩系数表，得β为" + FormatNumber("%.5f", r.beta) +
+             "，\r\n  M=β*q*a1^2=" + FormatNumber("%.5f", r.beta) + "*" +
+             FormatNumber("%.3f", r.q) + "*" + Fmt2(a1) + "^2=" + FormatNumber("%.3f", r.m2);
+    }
     s += "\r\n        " + std::string("--------区格3为悬臂板-------") +
          "\r\n M=0.5*q*c^2=" + "0.5*" + FormatNumber("%.3f", r.q) + "*" + Fmt2(in.c) + "^2" + "=" +
          FormatNumber("%.3f", r.m3);

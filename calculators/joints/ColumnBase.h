@@ -106,6 +106,7 @@ struct ColumnBaseResult {
     double fc = 0;
     // Pinned base.
     double areq = 0, anet = 0, q = 0;
+    // β is 0 when b1/a1 < 0.3: the panel beyond the webs is then a cantilever of length b1.
     double r1 = 0, alpha = 0, m1 = 0, r2 = 0, beta = 0, m2 = 0, m3 = 0, mmax = 0, t = 0;
     std::optional<std::string> thickness; // new text of "厚度tp:", when a thickness was found
     // Fixed base.

@@ -14,6 +14,10 @@ SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
     if (!(in.hfH > 0) || !(in.hfV > 0)) {
         return Refused(r, "焊脚尺寸hf_H和hf_V必须大于0");
     }
+    // A cut-out of negative size would lengthen the web welds beyond the plate; 0 is no cut-out.
+    if (!(in.cl >= 0)) {
+        return Refused(r, "切角边长cl不能小于0");
+    }
     r.lwH = in.wf - 2 * in.hfH;
     r.lwV = in.hw - in.cl - 2 * in.hfV;
     if (!(r.lwH > 0)) {

@@ -30,7 +30,7 @@ struct SeatedPinnedInput {
     double tf = 8;    // flange plate thickness
     double hw = 100;  // web plate height
     double tw = 7;    // web plate thickness
-    double cl = 6;    // side of the corner cut-out of the web plate
+    double cl = 6;    // side of the corner cut-out of the web plate, 0 or more
     double hfH = 6;   // leg of the two flange-plate welds
     double betaF = 1; // front fillet weld factor βf (not used by the check)
     double hfV = 6;   // leg of the two web-plate welds

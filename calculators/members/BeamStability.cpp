@@ -52,6 +52,8 @@ bool DependsOnXi(int loadCase) {
 // The section values the formulas need, from the catalogue or from the welded plates.
 struct Section {
     double h = 0, b1 = 0, t1 = 0, a = 0, iy = 0, wx = 0, wy = 0, etaB = 0;
+    double wxMin = 0;    // the smaller fibre modulus, for the strength stress
+    double alphaB = 0.5; // I1/(I1 + I2); 0.5 for a doubly symmetric section
 };
 
 std::optional<Notice> RolledSection(const std::string& name, Section& s) {
@@ -67,6 +69,7 @@ std::optional<Notice> RolledSection(const std::string& name, Section& s) {
     s.iy = 10 * record.iy;
     s.wx = 1000 * record.Wx;
     s.wy = 1000 * record.Wy;
+    s.wxMin = s.wx;
     s.etaB = 0; // doubly symmetric
     return std::nullopt;
 }
@@ -82,15 +85,32 @@ std::optional<Notice> WeldedSection(const BeamStabilityInput& in, Section& s) {
     double ix = 0, iy = 0, yb = 0, firstMoment = 0;
     CalcISectionProps(in.b1, in.t1, in.hw, in.tw, in.b2, in.t2, &ix, &iy, &yb, &firstMoment);
     s.h = in.hw + in.t1 + in.t2;
-    s.b1 = in.b1;
-    s.t1 = in.t1;
+    // ξ and the (λy·t1/4.4h) term of formula B.1 take the compressed flange: "上" is flange 1
+    // (B1 x t1), "下" flange 2 (B2 x t2).
+    const bool topCompressed = in.compressedFlange != 1;
+    s.b1 = topCompressed ? in.b1 : in.b2;
+    s.t1 = topCompressed ? in.t1 : in.t2;
     s.a = in.tw * in.hw + in.t1 * in.b1 + in.b2 * in.t2;
     s.iy = std::sqrt(iy / s.a);
-    s.wx = ix / yb; // bottom fibre
     s.wy = 2 * iy / in.b1;
-    // The coefficient of an asymmetric section is taken as 0: the dialog writes a new width of
-    // either flange into the other one, and flanges of different thickness are not counted.
-    s.etaB = 0;
+    if (in.b1 == in.b2 && in.t1 == in.t2) {
+        // Doubly symmetric: the neutral axis is at mid-depth, both fibres have Ix/yb and ηb = 0.
+        s.wx = ix / yb;
+        s.wxMin = s.wx;
+        s.etaB = 0;
+        return std::nullopt;
+    }
+    // Appendix B.1 for a singly symmetric I: αb = I1/(I1 + I2) with I1 the compressed and I2 the
+    // tension flange about the y axis; ηb = 0.8(2αb − 1) for an enlarged compression flange,
+    // 2αb − 1 for an enlarged tension flange. Wx of φb and of the stability stress is that of
+    // the compressed flange's outer fibre; the strength stress takes the smaller modulus.
+    const double iTop = in.t1 * in.b1 * in.b1 * in.b1 / 12;
+    const double iBottom = in.t2 * in.b2 * in.b2 * in.b2 / 12;
+    s.alphaB = (topCompressed ? iTop : iBottom) / (iTop + iBottom);
+    s.etaB = s.alphaB > 0.5 ? 0.8 * (2 * s.alphaB - 1) : 2 * s.alphaB - 1;
+    const double yTop = s.h - yb; // neutral axis to the outer face of flange 1
+    s.wx = ix / (topCompressed ? yTop : yb);
+    s.wxMin = ix / std::max(yTop, yb);
     return std::nullopt;
 }
 
@@ -186,6 +206,19 @@ double BetaB(int loadCase, double xi, double r) {
     }
 }
 
+double EnlargedFlangeBetaFactor(int loadCase, double xi, double alphaB) {
+    if (!(alphaB > 0.8) || !(xi <= 1.0)) {
+        return 1;
+    }
+    if (loadCase == 1) {
+        return 0.95;
+    }
+    if (loadCase == 3) {
+        return xi <= 0.5 ? 0.90 : 0.95;
+    }
+    return 1;
+}
+
 BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     BeamStabilityResult r;
     Section s;
@@ -206,10 +239,14 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     r.wx = s.wx;
     r.wy = s.wy;
     r.etaB = s.etaB;
+    r.wxMin = s.wxMin;
+    r.alphaB = s.alphaB;
 
     const double span = in.l1 * 1000; // mm
     r.xi = span * s.t1 / (s.b1 * s.h);
-    r.betaB = BetaB(in.loadCase, r.xi, in.r);
+    const double tableBetaB = BetaB(in.loadCase, r.xi, in.r);
+    r.betaFactor = EnlargedFlangeBetaFactor(in.loadCase, r.xi, s.alphaB);
+    r.betaB = tableBetaB * r.betaFactor;
     r.lambdaY = span / s.iy;
     // Formula B.1 with 4320·235 = 1015200.
     const double slender = r.lambdaY * s.t1 / (4.4 * s.h);
@@ -220,12 +257,12 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
 
     // Clause 4.1.1 (strength) and 4.2.3 (overall stability), N/mm2.
     const double bendingY = in.my * 1e6 / (in.gammaY * s.wy);
-    r.sigma = in.mx * 1e6 / (in.gammaX * s.wx) + bendingY;
+    r.sigma = in.mx * 1e6 / (in.gammaX * s.wxMin) + bendingY;
     r.sigmaS = in.mx * 1e6 / (r.phiBPrime * s.wx) + bendingY;
 
-    const double printed[] = {r.h,    r.b1,        r.t1,    r.a,      r.iy,
-                              r.wx,   r.wy,        r.xi,    r.betaB,  r.lambdaY,
-                              r.phiB, r.phiBPrime, r.sigma, r.sigmaS, span};
+    const double printed[] = {r.h,         r.b1,    r.t1,     r.a,    r.iy,      r.wx,
+                              r.wy,        r.xi,    r.betaB,  r.etaB, r.lambdaY, r.phiB,
+                              r.phiBPrime, r.sigma, r.sigmaS, span};
     if (!std::all_of(std::begin(printed), std::end(printed),
                      [](double v) { return std::isfinite(v); })) {
         r.notices.push_back(InputError("输入的数值过大"));
@@ -245,7 +282,12 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     }
     const std::string formula =
         DependsOnXi(in.loadCase) && below2 ? std::string(lc.formula) + Fmt2(r.xi) : std::string();
-    text += "βb=" + formula + "= " + FormatNumber("%.3f", r.betaB) + "\r\n";
+    text += "βb=" + formula + "= " + FormatNumber("%.3f", tableBetaB) + "\r\n";
+    if (r.betaFactor != 1) {
+        text += "αb=I1/(I1+I2)=" + FormatNumber("%.3f", s.alphaB) +
+                ">0.8，加强受压翼缘，βb=" + FormatNumber("%.2f", r.betaFactor) + "*" +
+                FormatNumber("%.3f", tableBetaB) + "= " + FormatNumber("%.3f", r.betaB) + "\r\n";
+    }
     text += "iy=" + Fmt2(s.iy) + "mm\t" + "长细比 λy=" + Fmt2(r.lambdaY) +
             "\r\n截面面积 A=" + Fmt2(s.a) + "mm2 \t 截面总高 h=" + Fmt2(s.h) + "mm" +
             "\r\nWx=" + Fmt2(s.wx) + "mm3 \t 受压翼缘厚度 t1=" + Fmt2(s.t1) + "mm" +

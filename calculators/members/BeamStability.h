@@ -44,6 +44,11 @@ const std::vector<const char*>& EndMomentRatioPresets();
 // case 10 gives 1.75 - 1.05·r + 0.3·r², not more than 2.3. Another case gives 0.
 double BetaB(int loadCase, double xi, double r);
 
+// The note of table B-1 for a section whose compression flange is enlarged (αb > 0.8): βb of
+// case 1 is multiplied by 0.95 when ξ <= 1.0, that of case 3 by 0.90 when ξ <= 0.5 and by 0.95
+// when 0.5 < ξ <= 1.0. Every other section, case and ξ gives 1.
+double EnlargedFlangeBetaFactor(int loadCase, double xi, double alphaB);
+
 struct BeamStabilityInput {
     std::string series = "马钢宽翼缘HW系列"; // the series entry
     std::string name = "HW100x100";          // catalogue name (rolled H series only)
@@ -55,16 +60,22 @@ struct BeamStabilityInput {
     // The welded I, mm: top flange B1 x t1, clear web height H, web thickness Tw, bottom flange
     // B2 x t2.
     double b1 = 200, t1 = 16, hw = 1100, tw = 10, b2 = 350, t2 = 16;
-    // 0 "上", 1 "下". It changes no formula: ηb is taken as 0 and Wx at the bottom fibre.
+    // The compressed flange of the welded I: 0 "上" (B1 x t1), 1 "下" (B2 x t2). It sets b1 and
+    // t1 of ξ and φb, αb with ηb, and the fibre of Wx; a doubly symmetric section is the same
+    // either way.
     int compressedFlange = 0;
     int loadCase = 1; // 1 to 10, table B-1
     double r = 0.1;   // M2/M1, load case 10
 };
 
 struct BeamStabilityResult {
-    // Section values as the formulas use them (mm, mm2, mm3): depth h, compression flange b1 x t1.
+    // Section values as the formulas use them (mm, mm2, mm3): depth h, compression flange b1 x t1,
+    // Wx at the compressed flange's outer fibre, wxMin the smaller of the two fibre moduli (the
+    // strength stress), αb = I1/(I1 + I2) of the flanges about the y axis (0.5 when symmetric).
     double h = 0, b1 = 0, t1 = 0, a = 0, iy = 0, wx = 0, wy = 0, etaB = 0;
-    double xi = 0, betaB = 0, lambdaY = 0;
+    double wxMin = 0, alphaB = 0.5;
+    // βb as formula B.1 uses it: the table value times betaFactor (EnlargedFlangeBetaFactor).
+    double xi = 0, betaB = 0, betaFactor = 1, lambdaY = 0;
     double phiB = 0;              // formula B.1
     bool inelastic = false;       // φb > 0.6: φ'b of B.2 replaces φb in the stability stress
     double phiBPrime = 0;         // φ'b when inelastic, else φb: the φ of the stability stress

@@ -25,6 +25,8 @@ constexpr double kTg[3][4] = {
 constexpr double kSpectrumEnd = 6.0;
 // The linear rise ends at 0.1 s.
 constexpr double kRiseEnd = 0.1;
+// Largest αmax taken: above every value of table 5.1.4-1 with room for a site-specific one.
+constexpr double kAlphaMaxLimit = 2.0;
 // Longest table built (a step finer than 6 microseconds is not a period step).
 constexpr double kMaxPoints = 1e6;
 
@@ -35,12 +37,16 @@ int Truncated(double value) {
 } // namespace
 
 const std::vector<const char*>& AlphaMaxEntries() {
-    static const std::vector<const char*> entries = {"0.04", "0.08", "0.16", "0.72", "1.40"};
+    // Every αmax of table 5.1.4-1: frequent earthquakes of intensity 6 to 9 (0.04 to 0.32) and
+    // rare earthquakes of 7 to 9 (0.50 to 1.40), in ascending order.
+    static const std::vector<const char*> entries = {"0.04", "0.08", "0.12", "0.16", "0.24", "0.32",
+                                                     "0.50", "0.72", "0.90", "1.20", "1.40"};
     return entries;
 }
 
 const std::vector<const char*>& DampingRatioEntries() {
-    static const std::vector<const char*> entries = {"0.02", "0.03", "0.04", "0.05"};
+    static const std::vector<const char*> entries = {"0.02", "0.03", "0.035", "0.04",
+                                                     "0.05", "0.10", "0.15",  "0.20"};
     return entries;
 }
 
@@ -74,8 +80,15 @@ SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput
         r.notices.push_back(InputError("取值步长必须是大于0的数"));
         return r;
     }
-    if (!(zeta >= 0) || !std::isfinite(zeta) || !(input.alphaMax >= 0) ||
-        !std::isfinite(input.alphaMax) || CharacteristicPeriod(input.group, input.site) == 0) {
+    if (!(input.alphaMax > 0) || !(input.alphaMax <= kAlphaMaxLimit)) {
+        r.notices.push_back(InputError("地震影响系数最大值αmax必须大于0且不大于2.0"));
+        return r;
+    }
+    if (!(zeta > 0) || !(zeta < 1)) {
+        r.notices.push_back(InputError("阻尼比ζ必须大于0且小于1"));
+        return r;
+    }
+    if (CharacteristicPeriod(input.group, input.site) == 0) {
         r.notices.push_back(InputError("地震影响系数最大值、阻尼比、场地类别或设计地震分组不正确"));
         return r;
     }
@@ -87,7 +100,11 @@ SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput
         r.eta2 = 0.55;
     }
     r.gamma = 0.9 + (0.05 - zeta) / (0.5 + 5 * zeta);
+    // The straight descent never rises with the period: η1 below 0 (ζ above 0.21) is taken as 0.
     r.eta1 = 0.02 + (0.05 - zeta) / 8;
+    if (r.eta1 < 0) {
+        r.eta1 = 0;
+    }
     r.tg = CharacteristicPeriod(input.group, input.site);
     r.dt = dt;
 

@@ -5,9 +5,10 @@
 //   0.1 s <= T < Tg    plateau η2αmax
 //   Tg <= T < 5Tg      curved descent (Tg/T)^γ η2αmax
 //   5Tg <= T < 6 s     straight descent [0.2^γ η2 - η1(T - 5Tg)]αmax
-// The damping ratio ζ sets η1 (slope of the straight descent), η2 (damping adjustment, not
-// below 0.55) and γ (decay exponent); the characteristic period Tg comes from the design group
-// and the site class (table 5.1.4-2).
+// The damping ratio ζ sets η1 (slope of the straight descent, not below 0), η2 (damping
+// adjustment, not below 0.55) and γ (decay exponent); the characteristic period Tg comes from the
+// design group and the site class (table 5.1.4-2). αmax is taken above 0 up to 2.0, ζ above 0 and
+// below 1; other values are refused.
 
 #include <optional>
 #include <string>
@@ -22,8 +23,9 @@ inline constexpr const char* kSeismicCaption = "地震影响系数";
 inline constexpr const char* kSpectrumFileName = "ResponseSpectrum.txt";
 
 // The dialog's lists, in their order; item 0 is the opening choice.
+// αmax and ζ are editable lists: their entries are presets, any value within the limits is taken.
 const std::vector<const char*>& AlphaMaxEntries();     // "0.04" ... "1.40"
-const std::vector<const char*>& DampingRatioEntries(); // "0.02" ... "0.05"
+const std::vector<const char*>& DampingRatioEntries(); // "0.02" ... "0.20"
 const std::vector<const char*>& SiteClassEntries();    // "I" ... "IV"
 const std::vector<const char*>& DesignGroupEntries();  // "第一组" ... "第三组"
 const std::vector<const char*>& PeriodStepEntries();   // "0.01"

@@ -20,9 +20,9 @@ CSeismicCoefficientDlg::CSeismicCoefficientDlg(QWidget* parent) : QDialog(parent
 }
 
 void CSeismicCoefficientDlg::BuildControls() {
-    alphaMaxList_ =
-        new ChoiceList(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMaxIndex_, this);
-    zetaList_ = new ChoiceList(QStringLiteral("zeta"), DampingRatioEntries(), &zetaIndex_, this);
+    // αmax and ζ take a preset or a typed value; the compute refuses values beyond their limits.
+    alphaMaxBox_ = new ValueCombo(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMax_, this);
+    zetaBox_ = new ValueCombo(QStringLiteral("zeta"), DampingRatioEntries(), &zeta_, this);
     siteList_ = new ChoiceList(QStringLiteral("site"), SiteClassEntries(), &site_, this);
     groupList_ = new ChoiceList(QStringLiteral("group"), DesignGroupEntries(), &group_, this);
     dtList_ = new ChoiceList(QStringLiteral("dt"), PeriodStepEntries(), &dtIndex_, this);
@@ -34,8 +34,8 @@ void CSeismicCoefficientDlg::BuildControls() {
         inputs->addWidget(list, row, 1);
         ++row;
     };
-    addRow("地震影响系数最大值αmax:", alphaMaxList_);
-    addRow("阻尼比:", zetaList_);
+    addRow("地震影响系数最大值αmax:", alphaMaxBox_);
+    addRow("阻尼比:", zetaBox_);
     addRow("场地类别:", siteList_);
     addRow("设计地震分组:", groupList_);
     addRow("取值步长(s):", dtList_);
@@ -64,22 +64,18 @@ void CSeismicCoefficientDlg::BuildControls() {
     layout->addWidget(report_);
     layout->addWidget(curve_, 1);
 
-    // The numeric lists store the number of the chosen entry, the others its index.
-    connect(alphaMaxList_, &ChoiceList::chosen, this,
-            [this] { alphaMax_ = TextToDouble(alphaMaxList_->SelectedText()); });
-    connect(zetaList_, &ChoiceList::chosen, this,
-            [this] { zeta_ = TextToDouble(zetaList_->SelectedText()); });
+    // The period step list stores the number of the chosen entry, the others their index.
     connect(dtList_, &ChoiceList::chosen, this,
             [this] { dt_ = TextToDouble(dtList_->SelectedText()); });
     connect(compute, &QPushButton::clicked, this, &CSeismicCoefficientDlg::OnCompute);
 }
 
 void CSeismicCoefficientDlg::OnInitDialog() {
-    for (ChoiceList* list : {alphaMaxList_, zetaList_, siteList_, groupList_, dtList_}) {
+    alphaMaxBox_->SelectFirst();
+    zetaBox_->SelectFirst();
+    for (ChoiceList* list : {siteList_, groupList_, dtList_}) {
         list->Select(0);
     }
-    alphaMax_ = TextToDouble(alphaMaxList_->SelectedText());
-    zeta_ = TextToDouble(zetaList_->SelectedText());
     dt_ = TextToDouble(dtList_->SelectedText());
 }
 

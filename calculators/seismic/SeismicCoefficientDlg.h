@@ -10,6 +10,7 @@
 namespace ferrolab {
 
 class ChoiceList;
+class ValueCombo;
 class ReportBox;
 class CSpectrumCurve;
 
@@ -37,13 +38,13 @@ private:
     void OnInitDialog();
 
     double alphaMax_ = 0, zeta_ = 0, dt_ = 0;
-    int alphaMaxIndex_ = 0, zetaIndex_ = 0, dtIndex_ = 0;
+    int dtIndex_ = 0;
     int site_ = 0, group_ = 0;
     QString tablePath_ = QString::fromLatin1(kSpectrumFileName);
     SeismicCoefficientResult result_;
 
-    ChoiceList* alphaMaxList_ = nullptr;
-    ChoiceList* zetaList_ = nullptr;
+    ValueCombo* alphaMaxBox_ = nullptr;
+    ValueCombo* zetaBox_ = nullptr;
     ChoiceList* siteList_ = nullptr;
     ChoiceList* groupList_ = nullptr;
     ChoiceList* dtList_ = nullptr;

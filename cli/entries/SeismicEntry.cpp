@@ -12,8 +12,15 @@ Entry SeismicEntry() {
     entry.id = "seismic";
     entry.caption = kSeismicCaption;
     entry.fields = {
-        {"alpha-max", AlphaMaxEntries()[0], Texts(AlphaMaxEntries()), "地震影响系数最大值αmax"},
-        {"zeta", DampingRatioEntries()[0], Texts(DampingRatioEntries()), "阻尼比"},
+        {"alpha-max",
+         AlphaMaxEntries()[0],
+         {},
+         "地震影响系数最大值αmax: above 0, at most 2.0; the dialog's list: " +
+             Joined(Texts(AlphaMaxEntries()))},
+        {"zeta",
+         DampingRatioEntries()[0],
+         {},
+         "阻尼比ζ: above 0, below 1; the dialog's list: " + Joined(Texts(DampingRatioEntries()))},
         {"site", SiteClassEntries()[0], Texts(SiteClassEntries()), "场地类别"},
         {"group", DesignGroupEntries()[0], Texts(DesignGroupEntries()), "设计地震分组"},
         {"dt", PeriodStepEntries()[0], Texts(PeriodStepEntries()), "取值步长(s)"},

@@ -13,6 +13,8 @@
 #include "app/TrabekApp.h"
 
 #include "calculators/joints/ColumnBaseDlg.h"
+#include "cli/Registry.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
 
@@ -132,6 +134,21 @@ TEST_F(ColumnBaseDlgTest, BAndLFollowTheirPartsAndFeedTheReport) {
               0u);
     // a1 = 180 < l1 = 500: the a1/l1 wording does not apply.
     EXPECT_NE(Report().find(" l1/a1=500.00/180.00=2.778， "), std::string::npos);
+}
+
+TEST_F(ColumnBaseDlgTest, ShortProjectionReportMatchesTheRunner) {
+    // 槽18b, b1 = 50, N = 600: the panel beyond the webs is a cantilever of 50 mm, t = 23.03.
+    Choose(List("section"), 10);
+    Type(Box("b1"), "50");
+    Choose(Box("N"), 4); // 600.00
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_NE(Report().find("\r\n b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*6.293*"
+                            "50.00^2=7866.583\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Text("tp"), "24");
+    const test::CliRun run = test::Call({"column-base", "section=槽18b", "b1=50", "N=600.00"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()) + "\n厚度tp:24 mm\n");
 }
 
 TEST_F(ColumnBaseDlgTest, AnchorPickInsertsOutstandAndHoleArea) {

@@ -158,11 +158,12 @@ TEST(ColumnBase, PinnedBaseOpeningValues) {
     EXPECT_TRUE(r.notices.empty());
 }
 
-// A deep channel between the shoe plates (a1 > l1) and a short projection (b1/a1 < 0.299).
+// A deep channel between the shoe plates (a1 > l1) and a short projection (b1/a1 < 0.3).
 // 槽40a, l1 290, b1 105, c 75, ts 10, N 1420, C25: B = 400 + 20 + 150 = 570, L = 500,
 // Anet = 285000 − 4500 = 280500, q = 1420000 / 280500 = 5.062; r1 = 400/290 = 1.379,
-// α = 0.0693 + 0.793·0.0060 = 0.07406, M1 = α·q·290² = 31530.228; r2 = 105/400 = 0.263 so β = 0.5
-// and M2 = 0.5·q·400² = 404991.087; M3 = 0.5·q·75² = 14237.968; t = sqrt(0.03·404991.09) = 110.23.
+// α = 0.0693 + 0.793·0.0060 = 0.07406, M1 = α·q·290² = 31530.228; r2 = 105/400 = 0.263 so the
+// panel is a cantilever of 105: M2 = 0.5·q·105² = 27906.417; M3 = 0.5·q·75² = 14237.968;
+// t = sqrt(0.03·31530.23) = 30.76.
 TEST(ColumnBase, PinnedBaseDeepChannelAndShortProjection) {
     ColumnBaseInput in = Input(kPinnedBase, "槽40a");
     in.c = 75;
@@ -181,15 +182,73 @@ TEST(ColumnBase, PinnedBaseDeepChannelAndShortProjection) {
                          " M=α*q*l1^2=0.07406*5.062*290.00^2=31530.228 \r\n"
                          "       --------区格2为三边支承板-------\r\n"
                          " b1/a1=105.00/400.00=0.263，\r\n"
-                         " 查三边简支一边自由板的最大弯矩系数表，得β为0.50000，\r\n"
-                         "  M=β*q*a1^2=0.50000*5.062*400.00^2=404991.087\r\n"
+                         " b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*5.062*105.00^2="
+                         "27906.417\r\n"
                          "        --------区格3为悬臂板-------\r\n"
                          " M=0.5*q*c^2=0.5*5.062*75.00^2=14237.968 \r\n"
                          "          -------最大弯矩------\r\n"
-                         " Mmax=404991.09\r\n"
+                         " Mmax=31530.23\r\n"
                          "         -------底板最小厚度------\r\n"
-                         " t=sqr(6*Mmax/f)=sqr(6*404991.09/200) =110.23mm");
-    EXPECT_EQ(r.thickness, "111");
+                         " t=sqr(6*Mmax/f)=sqr(6*31530.23/200) =30.76mm");
+    EXPECT_EQ(r.thickness, "31");
+    EXPECT_EQ(r.beta, 0);
+}
+
+// The three-edge panel on either side of b1/a1 = 0.3: 槽18b (a1 = 180) with N = 600 and the
+// opening l1 290, c 30, ts 8 (B = 256), holes 4500, C15. Worked by hand:
+//   b1 50:   L = 390, Anet = 99840 − 4500 = 95340, q = 6.293; 50/180 = 0.278 < 0.3, a cantilever:
+//            M2 = 0.5·q·50² = 7866.583; M1 = 0.08671·q·180² = 17680.553 governs, t = 23.03
+//            (the plate formula with β = 0.5 gave 101950.913 and 55.30 mm).
+//   b1 53.9: L = 397.8, Anet = 97336.8, q = 6.164; 0.2994 < 0.3: M2 = 0.5·q·53.9² = 8954.095;
+//            M1 = 17317.85, t = 22.79.
+//   b1 54:   L = 398, Anet = 97388, q = 6.161; 54/180 = 0.3 takes β = 0.0273:
+//            M2 = 0.0273·q·180² = 5449.460; M1 = 17308.74, t = 22.79.
+//   b1 55:   L = 400, Anet = 97900, q = 6.129; 0.306: β = 0.0273 + 0.111·0.0082 = 0.02821,
+//            M2 = 5601.879; M1 = 17218.22, t = 22.73.
+TEST(ColumnBase, ThreeEdgePanelBecomesACantileverBelowAThirdOfTheFreeEdge) {
+    struct Case {
+        double b1;
+        const char* panel2;
+        const char* mmax;
+        const char* t;
+        const char* thickness;
+    };
+    const Case cases[] = {
+        {50,
+         " b1/a1=50.00/180.00=0.278，\r\n"
+         " b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*6.293*50.00^2=7866.583\r\n",
+         "17680.55", "23.03", "24"},
+        {53.9,
+         " b1/a1=53.90/180.00=0.299，\r\n"
+         " b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*6.164*53.90^2=8954.095\r\n",
+         "17317.85", "22.79", "23"},
+        {54,
+         " b1/a1=54.00/180.00=0.300，\r\n"
+         " 查三边简支一边自由板的最大弯矩系数表，得β为0.02730，\r\n"
+         "  M=β*q*a1^2=0.02730*6.161*180.00^2=5449.460\r\n",
+         "17308.74", "22.79", "23"},
+        {55,
+         " b1/a1=55.00/180.00=0.306，\r\n"
+         " 查三边简支一边自由板的最大弯矩系数表，得β为0.02821，\r\n"
+         "  M=β*q*a1^2=0.02821*6.129*180.00^2=5601.879\r\n",
+         "17218.22", "22.73", "23"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.b1);
+        ColumnBaseInput in = Input(kPinnedBase, "槽18b");
+        in.b1 = c.b1;
+        in.n = 600;
+        const ColumnBaseResult r = ComputeColumnBase(Refreshed(in));
+        ASSERT_TRUE(r.report);
+        const std::string& text = *r.report;
+        const std::size_t from = text.find(" b1/a1=");
+        const std::size_t to = text.find("        --------区格3为悬臂板");
+        ASSERT_NE(from, std::string::npos);
+        EXPECT_EQ(text.substr(from, to - from), c.panel2);
+        EXPECT_NE(text.find(std::string("\r\n Mmax=") + c.mmax + "\r\n"), std::string::npos);
+        EXPECT_NE(text.find(std::string(") =") + c.t + "mm"), std::string::npos);
+        EXPECT_EQ(r.thickness, c.thickness);
+    }
 }
 
 TEST(ColumnBase, PinnedBaseTooSmallForTheConcrete) {
@@ -369,6 +428,19 @@ TEST(ColumnBaseEntry, DefaultsPrintThePinnedBaseAndTheThicknessField) {
           "anchor-grade=Q235", "form=", "section=", "c=", "anchor-d=", "holes=", "B=", "L="}) {
         EXPECT_NE(fields.out.find(std::string("  ") + field + "  "), std::string::npos) << field;
     }
+}
+
+TEST(ColumnBaseEntry, ShortProjectionIsACantilever) {
+    // 槽18b, b1 = 50, N = 600 (see the panel cases above): t = 23.03 mm and "24" for tp.
+    const CliRun run = Call({"column-base", "section=槽18b", "b1=50", "N=600"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(" b1/a1=50.00/180.00=0.278，\n"
+                           " b1/a1<0.3，按悬臂长度为b1的悬臂板计算，M=0.5*q*b1^2=0.5*6.293*50.00^2="
+                           "7866.583\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find(" t=sqr(6*Mmax/f)=sqr(6*17680.55/200) =23.03mm\n厚度tp:24 mm\n"),
+              std::string::npos)
+        << run.out;
 }
 
 TEST(ColumnBaseEntry, AnchorPickSetsOutstandAndHolesUnlessTypedAfter) {

@@ -109,6 +109,18 @@ TEST_F(SeatedPinnedDlgTest, RefusalKeepsThePreviousReport) {
     ASSERT_EQ(notices.notices().size(), 2u);
     EXPECT_EQ(notices.notices()[1].text, "焊脚尺寸hf_H和hf_V必须大于0");
     EXPECT_EQ(Report(), kOpeningReport);
+    // A negative corner cut-out is refused as well; no cut-out at all is a bracket like any.
+    Type(Box("hfV"), "6");
+    Type(Box("cl"), "-2");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 3u);
+    EXPECT_EQ(notices.notices()[2], InputError("切角边长cl不能小于0"));
+    EXPECT_EQ(Report(), kOpeningReport);
+    Type(Box("cl"), "0");
+    Compute();
+    EXPECT_EQ(notices.notices().size(), 3u);
+    EXPECT_EQ(Report().rfind(" 焊缝σ_1:63.94N/mm2\r\n σ_2:126.78N/mm2\r\n σ_3:75.98N/mm2\r\n", 0),
+              0u);
 }
 
 // "节点设计" > "梁柱连接" > "支托铰接" (command 32807) opens the dialog from its opening state.

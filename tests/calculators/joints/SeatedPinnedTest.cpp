@@ -65,9 +65,15 @@ TEST(SeatedPinned, HandWorkedCases) {
     large.d1 = 15;
     large.d2 = 40;
     large.v = 150;
+    // No corner cut-out: lwV = 100 − 0 − 12 = 88, Σ = 2·(378 + 528) = 1812,
+    // yc = (378·196 + 1056·44)/1812 = 66.530, I = 1 396 040, τV = 50000/(1.4·6·88) = 67.64;
+    // the bracket's T section does not see the cut-out (σ_Top and τ as at the opening).
+    SeatedPinnedInput noCutOut;
+    noCutOut.cl = 0;
     const Case cases[] = {
         // No lever arm: no bending, the web welds carry the shear alone.
         {noArm, Report(0, 72.59, 72.59, 0, 91.81)},
+        {noCutOut, Report(63.94, 126.78, 75.98, 48.69, 91.81)},
         {large, Report(39.97, 117.81, 88.83, 33.25, 97.77)},
     };
     for (const Case& c : cases) {
@@ -109,6 +115,10 @@ TEST(SeatedPinned, DegenerateInputsAreRefused) {
         {"tw 0", with([](auto& in) { in.tw = 0; }), "支托翼缘和腹板的尺寸wf、tf、hw、tw必须大于0"},
         {"tf < 0", with([](auto& in) { in.tf = -8; }),
          "支托翼缘和腹板的尺寸wf、tf、hw、tw必须大于0"},
+        // A negative cut-out is refused whatever it would do to the web welds.
+        {"negative cut-out", with([](auto& in) { in.cl = -1; }), "切角边长cl不能小于0"},
+        {"negative cut-out, short web", with([](auto& in) { in.cl = -0.5, in.hw = 10; }),
+         "切角边长cl不能小于0"},
         {"V behind the face", with([](auto& in) { in.d2 = -11; }),
          "V的作用点到柱翼缘的距离d1+d2不能为负值"},
         {"huge V", with([](auto& in) { in.v = 1e306; }), "输入的数值过大，计算结果超出范围"},
@@ -135,6 +145,12 @@ TEST(SeatedJointEntry, PrintsTheDialogsReport) {
     EXPECT_EQ(large.status, 0);
     EXPECT_EQ(large.out.rfind(" 焊缝σ_1:39.97N/mm2\n σ_2:117.81N/mm2\n", 0), 0u);
     EXPECT_EQ(Call({"seated-joint", "beam=HM999"}).status, 64);
+    const CliRun negativeCutOut = Call({"seated-joint", "cl=-1"});
+    EXPECT_EQ(negativeCutOut.status, 2);
+    EXPECT_EQ(negativeCutOut.out, "");
+    EXPECT_EQ(negativeCutOut.err, "输入错误: 切角边长cl不能小于0\n");
+    EXPECT_EQ(
+        Call({"seated-joint", "cl=0"}).out.rfind(" 焊缝σ_1:63.94N/mm2\n σ_2:126.78N/mm2\n", 0), 0u);
     const CliRun fields = Call({"seated-joint", "--fields"});
     for (const char* field :
          {"d1=10", "d2=35", "lf=80", "wf=75", "tf=8", "hw=100", "tw=7", "cl=6", "hfH=6",

@@ -176,6 +176,54 @@ TEST_F(BeamStabilityDlgTest, WeldedSectionCaseTenThroughTheWidgets) {
     test::SaveScreenshot(&dlg, "beam_stability_welded");
 }
 
+TEST_F(BeamStabilityDlgTest, UnequalFlangeThicknessesFollowTheCompressedFlangeChoice) {
+    // B1 = B2 = 300, t1 = 10, t2 = 20 (typed after the mirroring), web 800 x 8, l1 = 6 m, case 1,
+    // Mx = 400, Q235: the top flange compressed gives 107.37 and 145.63 (ηb = −0.33), the bottom
+    // one 107.37 and 90.24 (ηb = 0.27); f = 205 of the 20 mm flange.
+    Choose(List("series"), 3);
+    Type(Box("b1"), "300");
+    Type(Box("t1"), "10");
+    Type(Box("t2"), "20");
+    Type(Box("hw"), "800");
+    Type(Box("tw"), "8");
+    Choose(Box("l1"), 4); // 6.00
+    Type(Box("mx"), "400");
+    Choose(Box("my"), 0);
+    Choose(Box("gammaX"), 0);
+    Choose(Box("gammaY"), 1);
+    Compute();
+    ASSERT_TRUE(notices.notices().empty());
+    auto* report = Child<ReportBox>(&dlg, "report");
+    std::string text = Report();
+    EXPECT_NE(text.find("截面不对称影响系数 ηb=-0.33\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Mx/(γx*Wnx) +My/(γy*Wny)=107.37N/mm2"), std::string::npos);
+    EXPECT_NE(text.find("Mx/(φb*Wx) +My/(γy*Wy)=145.63N/mm2"), std::string::npos);
+    EXPECT_EQ(report->VerdictLines(),
+              QStringList({"抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f = 0.52  满足",
+                           "整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f = 0.71  满足"}));
+    const std::vector<std::string> args = {"beam-stability", "series=焊接工字钢",
+                                           "B1=300",         "B2=300",
+                                           "t1=10",          "t2=20",
+                                           "H=800",          "Tw=8",
+                                           "l1=6.00",        "Mx=400",
+                                           "My=0.00",        "gamma-x=1.05",
+                                           "gamma-y=1.2"};
+    EXPECT_EQ(test::Call(args).out, cli::ToUnixLines(text) + "\n");
+
+    Choose(List("compressedFlange"), 1); // 下
+    Compute();
+    text = Report();
+    EXPECT_NE(text.find("受压翼缘厚度 t1=20.00mm\r\n截面不对称影响系数 ηb=0.27\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("Mx/(φb*Wx) +My/(γy*Wy)=90.24N/mm2"), std::string::npos);
+    EXPECT_EQ(report->VerdictLines(),
+              QStringList({"抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f = 0.52  满足",
+                           "整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f = 0.44  满足"}));
+    std::vector<std::string> bottom = args;
+    bottom.push_back("compressed-flange=下");
+    EXPECT_EQ(test::Call(bottom).out, cli::ToUnixLines(text) + "\n");
+}
+
 TEST_F(BeamStabilityDlgTest, RefusalsKeepThePreviousReport) {
     TypeLoads();
     Compute();

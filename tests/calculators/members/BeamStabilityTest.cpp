@@ -5,6 +5,7 @@
 
 #include "calculators/members/BeamStability.h"
 #include "cli/Registry.h"
+#include "engine/Format.h"
 #include "tests/support/CliRun.h"
 
 using namespace ferrolab;
@@ -102,7 +103,12 @@ TEST(BeamStability, WeldedReport) {
 
 TEST(BeamStability, EndMomentsCaseWithNegativeRatio) {
     // Welded opening plates (B1 200, B2 350, t 16, web 1100x10), l1 = 5 m, Q390, case 10 with
-    // r = -0.4: βb = 1.75 + 0.42 + 0.048 = 2.218; φb = 2.441 -> 0.954; the signs of Mx are kept.
+    // r = -0.4: βb = 1.75 + 0.42 + 0.048 = 2.218. The wide bottom flange is the tension flange:
+    // I1 = 16·200³/12 = 10666666.7, I2 = 16·350³/12 = 57166666.7, αb = 0.157, ηb = 2αb − 1 =
+    // −0.686. yb = (5600·8 + 11000·566 + 3200·1124)/19800 = 498.364, so the compressed top fibre
+    // lies 633.636 above the axis: Wx = 3758778981.8/633.636 = 5932075.87 (also the smaller
+    // modulus). φb = 1.052 -> 0.802; the signs of Mx are kept: -200e6/(1.05·Wx) = -32.11,
+    // -200e6/(0.8019·Wx) = -42.04.
     BeamStabilityInput in = Welded(200, 16, 1100, 10, 350, 16);
     in.l1 = 5;
     in.fy = 390;
@@ -117,20 +123,22 @@ TEST(BeamStability, EndMomentsCaseWithNegativeRatio) {
         "βb== 2.218\r\n"
         "iy=58.57mm\t长细比 λy=85.37\r\n"
         "截面面积 A=19800.00mm2 \t 截面总高 h=1132.00mm\r\n"
-        "Wx=7542241.66mm3 \t 受压翼缘厚度 t1=16.00mm\r\n"
-        "截面不对称影响系数 ηb=0.00\r\n"
+        "Wx=5932075.87mm3 \t 受压翼缘厚度 t1=16.00mm\r\n"
+        "截面不对称影响系数 ηb=-0.69\r\n"
         " 按附B.1式，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*235/(fy*Wx*λy^2) "
-        "=2.441,\r\n"
-        " φb>0.6,按附录 B.2 式 得φb`=0.954\r\n"
-        " -------根据GB50017-2003之4.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=-25.25N/"
+        "=1.052,\r\n"
+        " φb>0.6,按附录 B.2 式 得φb`=0.802\r\n"
+        " -------根据GB50017-2003之4.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=-32.11N/"
         "mm2\r\n"
-        " -------根据GB50017-2003之4.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=-27.78N/"
+        " -------根据GB50017-2003之4.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=-42.04N/"
         "mm2");
 }
 
 TEST(BeamStability, XiOfExactlyTwoTakesTheConstant) {
     // 28.3 m over the opening welded plates: ξ = 28300·16/(200·1132) = 2.0 exactly, so case 1
-    // takes 0.95, the ξ>2.0 line and no formula piece; φb = 0.096 stays uncorrected.
+    // takes 0.95, the ξ>2.0 line and no formula piece. With ηb = −0.686 and Wx = 5932075.87 of
+    // the compressed top fibre (see the case above) φb = 0.077 stays uncorrected:
+    // 100e6/(0.0771·Wx) = 218.63.
     BeamStabilityInput in = Welded(200, 16, 1100, 10, 350, 16);
     in.l1 = 28.3;
     in.mx = 100;
@@ -142,9 +150,168 @@ TEST(BeamStability, XiOfExactlyTwoTakesTheConstant) {
               " ξ=l1*t1/(b1*h)=28300.00*16.00/(200.00*1132.00) =2.00\r\n"
               "   ξ>2.0,  跨中无侧向支承，均布荷载作用在上翼缘\r\n"
               "βb== 0.950\r\n");
-    EXPECT_NE(r.report->find("ηb]*235/(fy*Wx*λy^2) =0.096\r\n -------"), std::string::npos);
+    EXPECT_NE(r.report->find("ηb]*235/(fy*Wx*λy^2) =0.077\r\n -------"), std::string::npos);
     EXPECT_EQ(r.report->find("φb`"), std::string::npos);
-    EXPECT_NE(r.report->find("Mx/(φb*Wx) +My/(γy*Wy)=137.46N/mm2"), std::string::npos);
+    EXPECT_NE(r.report->find("Mx/(φb*Wx) +My/(γy*Wy)=218.63N/mm2"), std::string::npos);
+}
+
+// The welded I of a thin top and a thick bottom flange: B1 = B2 = 300, t1 = 10, t2 = 20, web
+// 800 x 8, l1 = 6 m, case 1, Mx = 400, Q235, γx 1.05, worked by hand:
+// A = 3000 + 6400 + 6000 = 15400, h = 830, yb = (6000·10 + 6400·420 + 3000·825)/15400 = 339.156,
+// the top fibre 490.844 above the axis; Ix = 1741582359 (plates about the axis), so
+// Wx(top) = 3548137.10 and Wx(bottom) = 5135050.42. I1 = 10·300³/12 = 22.5e6,
+// I2 = 20·300³/12 = 45e6; Iy = 67534133, iy = 66.22, λy = 90.60.
+// Top flange compressed (tension flange enlarged): αb = 1/3, ηb = 2αb − 1 = −0.333;
+// ξ = 6000·10/(300·830) = 0.241, βb = 0.69 + 0.13ξ = 0.7213;
+// φb = 0.7213·4320/90.60²·15400·830/3548137·[sqrt(1 + (90.60·10/(4.4·830))²) − 0.333] = 0.953,
+// φ'b = 1.07 − 0.282/0.953 = 0.774; σ = 400e6/(1.05·3548137) = 107.37,
+// σs = 400e6/(0.774·3548137) = 145.63.
+BeamStabilityInput ThinTopFlange(int compressedFlange) {
+    BeamStabilityInput in = Welded(300, 10, 800, 8, 300, 20);
+    in.l1 = 6;
+    in.mx = 400;
+    in.loadCase = 1;
+    in.compressedFlange = compressedFlange;
+    return in;
+}
+
+const char* const kThinTopFlangeReport =
+    "   -------根据GB50017-2003附录 表B-1------\r\n"
+    " ξ=l1*t1/(b1*h)=6000.00*10.00/(300.00*830.00) =0.24\r\n"
+    "   ξ<2.0,  跨中无侧向支承，均布荷载作用在上翼缘\r\n"
+    "βb=0.69+0.13*ξ = 0.69+0.13*0.24= 0.721\r\n"
+    "iy=66.22mm\t长细比 λy=90.60\r\n"
+    "截面面积 A=15400.00mm2 \t 截面总高 h=830.00mm\r\n"
+    "Wx=3548137.10mm3 \t 受压翼缘厚度 t1=10.00mm\r\n"
+    "截面不对称影响系数 ηb=-0.33\r\n"
+    " 按附B.1式，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*235/(fy*Wx*λy^2) =0.953,\r\n"
+    " φb>0.6,按附录 B.2 式 得φb`=0.774\r\n"
+    " -------根据GB50017-2003之4.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=107.37N/mm2\r\n"
+    " -------根据GB50017-2003之4.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=145.63N/mm2";
+
+// An enlarged top flange 400 x 20 over a 200 x 12 bottom flange, web 800 x 8, Mx = 400, Q235,
+// top flange compressed: A = 8000 + 6400 + 2400 = 16800, h = 832,
+// yb = (2400·6 + 6400·412 + 8000·822)/16800 = 549.238, top fibre 282.762 above the axis,
+// Ix = 1765619048: Wx(top) = 6244189.96, Wx(bottom) = 3214669.67 (the strength stress:
+// 400e6/(1.05·3214669.67) = 118.50). I1 = 20·400³/12 = 106.67e6, I2 = 12·200³/12 = 8e6,
+// αb = 0.930 > 0.8, ηb = 0.8·(2αb − 1) = 0.688; Iy = 114700800, iy = 82.63.
+BeamStabilityInput WideTopFlange(double l1, int loadCase) {
+    BeamStabilityInput in = Welded(400, 20, 800, 8, 200, 12);
+    in.l1 = l1;
+    in.mx = 400;
+    in.loadCase = loadCase;
+    return in;
+}
+
+struct UnequalFlangeCase {
+    const char* what;
+    BeamStabilityInput input;
+    double t1, alphaB, etaB, wx, wxMin, betaFactor, betaB, phiB, sigma, sigmaS;
+};
+
+TEST(BeamStability, UnequalFlangesFollowAppendixB1) {
+    const UnequalFlangeCase cases[] = {
+        {"tension flange enlarged, top compressed", ThinTopFlange(0), 10, 1.0 / 3, -1.0 / 3,
+         3548137.10, 3548137.10, 1, 0.72133, 0.95309, 107.37, 145.63},
+        // Bottom flange compressed: b1 x t1 = 300 x 20, αb = 2/3, ηb = 0.8/3 = 0.267;
+        // ξ = 6000·20/(300·830) = 0.482, βb = 0.7527, Wx = 5135050.42, φb = 1.3635 -> 0.8632,
+        // σs = 400e6/(0.8632·5135050.42) = 90.24; the strength stress keeps the top fibre.
+        {"compression flange enlarged, bottom compressed", ThinTopFlange(1), 20, 2.0 / 3, 0.8 / 3,
+         5135050.42, 3548137.10, 1, 0.75265, 1.36350, 107.37, 90.24},
+        // Case 1, l1 = 6: ξ = 6000·20/(400·832) = 0.361 <= 1.0, βb = 0.95·(0.69 + 0.13ξ) =
+        // 0.7000, λy = 72.61, φb = 2.2649 -> 0.9455, σs = 400e6/(0.9455·6244189.96) = 67.75.
+        {"αb > 0.8, case 1, ξ <= 1.0", WideTopFlange(6, 1), 20, 0.93023, 0.68837, 6244189.96,
+         3214669.67, 0.95, 0.70003, 2.26494, 118.50, 67.75},
+        // Case 3, l1 = 6: ξ = 0.361 <= 0.5, βb = 0.90·(0.73 + 0.18ξ) = 0.7154, φb = 2.3147 ->
+        // 0.9482, σs = 67.56.
+        {"αb > 0.8, case 3, ξ <= 0.5", WideTopFlange(6, 3), 20, 0.93023, 0.68837, 6244189.96,
+         3214669.67, 0.90, 0.71541, 2.31471, 118.50, 67.56},
+        // Case 3, l1 = 10: ξ = 10000·20/(400·832) = 0.601, βb = 0.95·(0.73 + 0.18ξ) = 0.7963,
+        // λy = 121.02, φb = 0.9921 -> 0.7858, σs = 81.53.
+        {"αb > 0.8, case 3, 0.5 < ξ <= 1.0", WideTopFlange(10, 3), 20, 0.93023, 0.68837, 6244189.96,
+         3214669.67, 0.95, 0.79626, 0.99214, 118.50, 81.53},
+        // Case 1, l1 = 20: ξ = 1.202 > 1.0 keeps βb = 0.69 + 0.13ξ = 0.8463; λy = 242.05,
+        // φb = 0.3277 stays elastic, σs = 400e6/(0.3277·6244189.96) = 195.46.
+        {"αb > 0.8, case 1, ξ > 1.0", WideTopFlange(20, 1), 20, 0.93023, 0.68837, 6244189.96,
+         3214669.67, 1, 0.84625, 0.32773, 118.50, 195.46},
+        // Case 6 has no factor: βb = 1.40, φb = 4.5297, φ'b = 1.07 − 0.282/4.5297 = 1.008 is
+        // held at 1.0, σs = 400e6/6244189.96 = 64.06.
+        {"αb > 0.8, case 6", WideTopFlange(6, 6), 20, 0.93023, 0.68837, 6244189.96, 3214669.67, 1,
+         1.40, 4.52968, 118.50, 64.06},
+    };
+    for (const UnequalFlangeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const BeamStabilityResult r = ComputeBeamStability(c.input);
+        ASSERT_TRUE(r.report);
+        EXPECT_EQ(r.t1, c.t1);
+        EXPECT_NEAR(r.alphaB, c.alphaB, 5e-6);
+        EXPECT_NEAR(r.etaB, c.etaB, 5e-6);
+        EXPECT_NEAR(r.wx, c.wx, 0.005);
+        EXPECT_NEAR(r.wxMin, c.wxMin, 0.005);
+        EXPECT_EQ(r.betaFactor, c.betaFactor);
+        EXPECT_NEAR(r.betaB, c.betaB, 5e-6);
+        EXPECT_NEAR(r.phiB, c.phiB, 5e-6);
+        EXPECT_EQ(Fmt2(r.sigma), Fmt2(c.sigma));
+        EXPECT_EQ(Fmt2(r.sigmaS), Fmt2(c.sigmaS));
+    }
+}
+
+TEST(BeamStability, UnequalFlangeReports) {
+    const BeamStabilityResult thin = ComputeBeamStability(ThinTopFlange(0));
+    ASSERT_TRUE(thin.report);
+    EXPECT_EQ(*thin.report, kThinTopFlangeReport);
+    // The βb note prints the table value, then the factor with the βb that formula B.1 takes.
+    const BeamStabilityResult wide = ComputeBeamStability(WideTopFlange(6, 3));
+    ASSERT_TRUE(wide.report);
+    EXPECT_EQ(wide.report->substr(0, wide.report->find("截面面积")),
+              "   -------根据GB50017-2003附录 表B-1------\r\n"
+              " ξ=l1*t1/(b1*h)=6000.00*20.00/(400.00*832.00) =0.36\r\n"
+              "   ξ<2.0,  跨中无侧向支承，集中荷载作用在上翼缘\r\n"
+              "βb=   0.73+0.18*ξ = 0.73+0.18*0.36= 0.795\r\n"
+              "αb=I1/(I1+I2)=0.930>0.8，加强受压翼缘，βb=0.90*0.795= 0.715\r\n"
+              "iy=82.63mm\t长细比 λy=72.61\r\n");
+    EXPECT_NE(wide.report->find("Wx=6244189.96mm3 \t 受压翼缘厚度 t1=20.00mm\r\n"
+                                "截面不对称影响系数 ηb=0.69\r\n"),
+              std::string::npos);
+    // Without the factor there is no such line.
+    const BeamStabilityResult beyond = ComputeBeamStability(WideTopFlange(20, 1));
+    ASSERT_TRUE(beyond.report);
+    EXPECT_EQ(beyond.report->find("αb="), std::string::npos);
+}
+
+TEST(BeamStability, EqualFlangesAreTheSameWhicheverIsCompressed) {
+    for (int flange : {0, 1}) {
+        BeamStabilityInput in = WeldedCase();
+        in.compressedFlange = flange;
+        const BeamStabilityResult r = ComputeBeamStability(in);
+        ASSERT_TRUE(r.report);
+        EXPECT_EQ(*r.report, kWeldedReport) << flange;
+        EXPECT_EQ(r.etaB, 0);
+        EXPECT_EQ(r.alphaB, 0.5);
+        EXPECT_EQ(r.wx, r.wxMin);
+    }
+    // A rolled H ignores the choice as well.
+    BeamStabilityInput rolled = RolledCase();
+    rolled.compressedFlange = 1;
+    EXPECT_EQ(ComputeBeamStability(rolled).report, kRolledReport);
+}
+
+struct FactorCase {
+    int loadCase;
+    double xi, alphaB, expected;
+};
+
+TEST(BeamStability, EnlargedFlangeBetaFactor) {
+    const FactorCase cases[] = {
+        {1, 0.36, 0.93, 0.95}, {1, 1.0, 0.81, 0.95}, {1, 1.0001, 0.93, 1}, {1, 0.36, 0.8, 1},
+        {1, 0.36, 0.5, 1},     {3, 0.5, 0.93, 0.90}, {3, 0.2, 0.93, 0.90}, {3, 0.5001, 0.93, 0.95},
+        {3, 1.0, 0.93, 0.95},  {3, 1.01, 0.93, 1},   {3, 0.4, 0.2, 1},     {2, 0.36, 0.93, 1},
+        {4, 0.36, 0.93, 1},    {5, 0.36, 0.93, 1},   {10, 0.36, 0.93, 1},
+    };
+    for (const FactorCase& c : cases) {
+        EXPECT_EQ(EnlargedFlangeBetaFactor(c.loadCase, c.xi, c.alphaB), c.expected)
+            << "case " << c.loadCase << " ξ=" << c.xi << " αb=" << c.alphaB;
+    }
 }
 
 struct BetaCase {
@@ -252,6 +419,17 @@ TEST(BeamStabilityEntry, PrintsTheReport) {
                                 "gamma-x=1.05", "gamma-y=1.2", "case=6", "compressed-flange=下"});
     EXPECT_EQ(welded.status, 0);
     EXPECT_EQ(welded.out, cli::ToUnixLines(kWeldedReport) + "\n");
+}
+
+TEST(BeamStabilityEntry, UnequalFlangesWithTheirVerdicts) {
+    const CliRun run = Call({"beam-stability", "--verdict", "series=焊接工字钢", "B1=300", "B2=300",
+                             "t1=10", "t2=20", "H=800", "Tw=8", "l1=6", "Mx=400", "My=0",
+                             "gamma-x=1.05", "gamma-y=1.2", "case=1", "compressed-flange=上"});
+    EXPECT_EQ(run.status, 0);
+    // f = 205 for the 20 mm flange: 107.37/205 and 145.63/205.
+    EXPECT_EQ(run.out, cli::ToUnixLines(kThinTopFlangeReport) +
+                           "\n抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f = 0.52  满足\n"
+                           "整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f = 0.71  满足\n");
 }
 
 TEST(BeamStabilityEntry, FieldsAndRefusals) {

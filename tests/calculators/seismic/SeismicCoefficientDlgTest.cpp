@@ -12,6 +12,8 @@
 #include "app/TrabekApp.h"
 #include "calculators/seismic/SeismicCoefficientDlg.h"
 #include "calculators/seismic/SpectrumCurve.h"
+#include "cli/Registry.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
 
 using namespace ferrolab;
@@ -42,9 +44,18 @@ protected:
 
 TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
     EXPECT_EQ(dlg.windowTitle(), "地震影响系数");
+    // αmax and ζ are editable lists opening on their first preset.
+    const std::pair<const char*, Texts> boxes[] = {
+        {"alphaMax",
+         {"0.04", "0.08", "0.12", "0.16", "0.24", "0.32", "0.50", "0.72", "0.90", "1.20", "1.40"}},
+        {"zeta", {"0.02", "0.03", "0.035", "0.04", "0.05", "0.10", "0.15", "0.20"}},
+    };
+    for (const auto& [name, items] : boxes) {
+        EXPECT_EQ(Items(Box(name)), items) << name;
+        EXPECT_EQ(Box(name)->currentIndex(), 0) << name;
+        EXPECT_TRUE(Box(name)->isEditable()) << name;
+    }
     const std::pair<const char*, Texts> lists[] = {
-        {"alphaMax", {"0.04", "0.08", "0.16", "0.72", "1.40"}},
-        {"zeta", {"0.02", "0.03", "0.04", "0.05"}},
         {"site", {"I", "II", "III", "IV"}},
         {"group", {"第一组", "第二组", "第三组"}},
         {"dt", {"0.01"}},
@@ -82,8 +93,8 @@ TEST_F(SeismicCoefficientDlgTest, EachComputeRefillsTheListRedrawsTheCurveAndRew
     test::SaveScreenshot(&dlg, "seismic-coefficient-dialog");
 
     // αmax 1.40, ζ 0.05, site IV, third group: Tg = 0.9, plateau 1.4 up to index 89.
-    Choose(List("alphaMax"), 4);
-    Choose(List("zeta"), 3);
+    Choose(Box("alphaMax"), 10);
+    Choose(Box("zeta"), 4);
     Choose(List("site"), 3);
     Choose(List("group"), 2);
     Compute();
@@ -103,6 +114,53 @@ TEST_F(SeismicCoefficientDlgTest, EachComputeRefillsTheListRedrawsTheCurveAndRew
     EXPECT_TRUE(table.startsWith("0.63\t0\r\n"));
     EXPECT_EQ(table.count("\r\n"), 600);
     test::SaveScreenshot(&dlg, "seismic-coefficient-dialog-largest");
+}
+
+TEST_F(SeismicCoefficientDlgTest, PresetsAndTypedValuesWithinTheirLimits) {
+    // αmax 0.24, ζ 0.10, site II: the hand-worked spectrum of the unit test (η2 = 0.7826087,
+    // γ = 0.85, η1 = 0.01375, Tg = 0.35).
+    Choose(Box("alphaMax"), 4);
+    Choose(Box("zeta"), 5);
+    Choose(List("site"), 1);
+    EXPECT_EQ(dlg.alphaMax(), 0.24);
+    EXPECT_EQ(dlg.zeta(), 0.10);
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    QStringList lines = ReportLines();
+    ASSERT_EQ(lines.size(), 600);
+    EXPECT_EQ(lines[0], "0.1080000");
+    EXPECT_EQ(lines[10], "0.1878261");
+    EXPECT_EQ(lines[70], "0.1042030");
+    EXPECT_EQ(lines[175], "0.0478224");
+    EXPECT_EQ(lines[599], "0.0338304");
+    const test::CliRun run = test::Call({"seismic", "alpha-max=0.24", "zeta=0.10", "site=II"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()));
+    const std::string before = Report();
+
+    // Typed values beyond the limits are refused and the list stays.
+    const std::pair<const char*, const char*> refused[] = {
+        {"alphaMax", "2.5"}, {"alphaMax", "0"}, {"zeta", "1"}, {"zeta", "abc"}};
+    for (const auto& [box, text] : refused) {
+        const ValueCombo* combo = Box(box);
+        const QString kept = combo->currentText();
+        Type(Box(box), text);
+        Compute();
+        Type(Box(box), kept);
+    }
+    EXPECT_EQ(notices.notices(),
+              (std::vector<Notice>{InputError("地震影响系数最大值αmax必须大于0且不大于2.0"),
+                                   InputError("地震影响系数最大值αmax必须大于0且不大于2.0"),
+                                   InputError("阻尼比ζ必须大于0且小于1"),
+                                   InputError("阻尼比ζ必须大于0且小于1")}));
+    EXPECT_EQ(Report(), before);
+
+    // 2.0 and ζ = 0.3 are taken: η1 = 0.02 − 0.25/8 < 0 is held at 0.
+    Type(Box("alphaMax"), "2.0");
+    Type(Box("zeta"), "0.3");
+    Compute();
+    EXPECT_EQ(notices.notices().size(), 4u);
+    EXPECT_EQ(dlg.result().eta1, 0);
+    EXPECT_EQ(ReportLines()[0], "0.9000000");
 }
 
 TEST_F(SeismicCoefficientDlgTest, ALostFileIsReportedAndTheListStillShown) {
@@ -159,9 +217,9 @@ TEST(SeismicCoefficientMenu, OpensFromTheMainMenuFresh) {
         const QString caption =
             WhileModal([&] { action->trigger(); },
                        [&](QWidget* modal) {
-                           if (auto* list = modal->findChild<ChoiceList*>("zeta")) {
-                               zeta = list->currentIndex();
-                               Choose(list, 2);
+                           if (auto* box = modal->findChild<ValueCombo*>("zeta")) {
+                               zeta = box->currentIndex();
+                               Choose(box, 2);
                            }
                        });
         EXPECT_EQ(caption, "地震影响系数") << run;

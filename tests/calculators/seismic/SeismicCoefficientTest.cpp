@@ -84,10 +84,75 @@ TEST(SeismicCoefficient, DampingCoefficientsAndTheClampOfEta2) {
     EXPECT_EQ(standard.eta2, 1);
     EXPECT_DOUBLE_EQ(standard.gamma, 0.9);
     EXPECT_DOUBLE_EQ(standard.eta1, 0.02);
-    // ζ = 0.5 would give η2 = 1 - 0.45/0.91 = 0.5055: held at 0.55. η1 is not held.
+    // ζ = 0.5 would give η2 = 1 - 0.45/0.91 = 0.5055: held at 0.55; η1 = 0.02 - 0.45/8 < 0 is
+    // held at 0, so that the straight descent stays level at 0.2^γ·η2·αmax with
+    // γ = 0.9 - 0.45/3 = 0.75: 0.2^0.75 = 0.299070, times 0.55·0.04 = 0.0065795.
     const SeismicCoefficientResult heavy = ComputeSeismicCoefficient({0.04, 0.5, 0, 0, 0.01});
     EXPECT_EQ(heavy.eta2, 0.55);
-    EXPECT_DOUBLE_EQ(heavy.eta1, 0.02 - 0.45 / 8);
+    EXPECT_EQ(heavy.eta1, 0);
+    EXPECT_DOUBLE_EQ(heavy.gamma, 0.75);
+    ASSERT_EQ(heavy.alpha.size(), 600u);
+    EXPECT_EQ(FormatNumber("%.7f", heavy.alpha[125]), "0.0065795");
+    EXPECT_EQ(heavy.alpha[599], heavy.alpha[125]);
+    // ζ = 0.20, the last preset: η1 = 0.02 - 0.15/8 = 0.00125 is still positive.
+    EXPECT_NEAR(ComputeSeismicCoefficient({0.04, 0.20, 0, 0, 0.01}).eta1, 0.00125, 1e-15);
+}
+
+// αmax 0.24 (intensity 8 at 0.30 g or 9, frequent earthquake), ζ 0.10, site II, first group,
+// worked by hand: η2 = 1 - 0.05/(0.06 + 0.17) = 0.7826087, γ = 0.9 - 0.05/1.0 = 0.85,
+// η1 = 0.02 - 0.05/8 = 0.01375, Tg = 0.35; nRise 10, nPlateau 35, nCurve 175, nEnd 600.
+//   T = 0:    0.45·0.24 = 0.108
+//   T = 0.05: (0.45 + 10·(0.7826087 - 0.45)·0.05)·0.24 = 0.6163043·0.24 = 0.1479130
+//   T = 0.1 to 0.34: η2·αmax = 0.1878261
+//   T = 0.70: (0.35/0.70)^0.85·0.1878261 = 0.5547847·0.1878261 = 0.1042030
+//   T = 1.74: (0.35/1.74)^0.85·0.1878261 = 0.2558533·0.1878261 = 0.0480559
+//   T = 1.75: 0.2^0.85·η2·αmax = 0.2546100·0.7826087·0.24 = 0.1992600·0.24 = 0.0478224
+//   T = 5.99: (0.1992600 - 0.01375·4.24)·0.24 = 0.1409600·0.24 = 0.0338304
+TEST(SeismicCoefficient, EighthDegreeSpectrumWithTenPercentDamping) {
+    const SeismicCoefficientResult r = ComputeSeismicCoefficient({0.24, 0.10, 1, 0, 0.01});
+    ASSERT_TRUE(r.report);
+    EXPECT_NEAR(r.eta2, 0.7826087, 5e-8);
+    EXPECT_NEAR(r.gamma, 0.85, 1e-15);
+    EXPECT_NEAR(r.eta1, 0.01375, 1e-15);
+    EXPECT_EQ(std::vector<int>({r.nRise, r.nPlateau, r.nCurve, r.nEnd}),
+              std::vector<int>({10, 35, 175, 600}));
+    const std::vector<std::string> lines = Lines(*r.report);
+    ASSERT_EQ(lines.size(), 600u);
+    const std::pair<int, const char*> expected[] = {
+        {0, "0.1080000"},   {5, "0.1479130"},   {10, "0.1878261"},
+        {34, "0.1878261"},  {35, "0.1878261"},  {70, "0.1042030"},
+        {174, "0.0480559"}, {175, "0.0478224"}, {599, "0.0338304"},
+    };
+    for (const auto& [index, text] : expected) {
+        EXPECT_EQ(lines[index], text) << index;
+    }
+}
+
+TEST(SeismicCoefficient, AlphaMaxAndDampingOutsideTheirLimitsAreRefused) {
+    const char* const alphaMaxError = "地震影响系数最大值αmax必须大于0且不大于2.0";
+    const char* const zetaError = "阻尼比ζ必须大于0且小于1";
+    struct Case {
+        double alphaMax, zeta;
+        const char* error; // nullptr: a spectrum
+    };
+    const Case cases[] = {
+        {0.04, 0.02, nullptr},         {2.0, 0.02, nullptr},     {0.001, 0.999, nullptr},
+        {0.05, 0.0001, nullptr},       {0, 0.02, alphaMaxError}, {-0.04, 0.02, alphaMaxError},
+        {2.0001, 0.02, alphaMaxError}, {0.04, 0, zetaError},     {0.04, -0.02, zetaError},
+        {0.04, 1, zetaError},          {0.04, 1.5, zetaError},   {3, 2, alphaMaxError},
+    };
+    for (const Case& c : cases) {
+        const SeismicCoefficientResult r =
+            ComputeSeismicCoefficient({c.alphaMax, c.zeta, 0, 0, 0.01});
+        if (c.error == nullptr) {
+            EXPECT_TRUE(r.report) << c.alphaMax << ' ' << c.zeta;
+            EXPECT_TRUE(r.notices.empty());
+        } else {
+            EXPECT_FALSE(r.report) << c.alphaMax << ' ' << c.zeta;
+            ASSERT_EQ(r.notices.size(), 1u);
+            EXPECT_EQ(r.notices[0], InputError(c.error)) << c.alphaMax << ' ' << c.zeta;
+        }
+    }
 }
 
 TEST(SeismicCoefficient, CharacteristicPeriodTable) {
@@ -124,7 +189,7 @@ TEST(SeismicCoefficient, EveryCombinationOfTheListsIsFinite) {
             }
         }
     }
-    EXPECT_EQ(combinations, 5 * 4 * 4 * 3);
+    EXPECT_EQ(combinations, 11 * 8 * 4 * 3);
 }
 
 TEST(SpectrumTable, AlphaTabPeriodInTheDefaultNumberForm) {
@@ -285,15 +350,38 @@ TEST_F(SeismicRunner, PrintsTheListAndWritesTheTableOnlyWhenAsked) {
 TEST_F(SeismicRunner, FieldsSwitchesAndRefusedValues) {
     const test::CliRun fields = test::Call({"seismic", "--fields"});
     for (const char* line :
-         {"  alpha-max=0.04  (0.04|0.08|0.16|0.72|1.40)", "  group=第一组  (第一组|第二组|第三组)",
-          "  site=I  (I|II|III|IV)", "  --write-file  "}) {
+         {"  alpha-max=0.04  地震影响系数最大值αmax: above 0, at most 2.0; the dialog's list: "
+          "0.04|0.08|0.12|0.16|0.24|0.32|0.50|0.72|0.90|1.20|1.40\n",
+          "  zeta=0.02  阻尼比ζ: above 0, below 1; the dialog's list: "
+          "0.02|0.03|0.035|0.04|0.05|0.10|0.15|0.20\n",
+          "  group=第一组  (第一组|第二组|第三组)", "  site=I  (I|II|III|IV)",
+          "  --write-file  "}) {
         EXPECT_NE(fields.out.find(line), std::string::npos) << line;
     }
     const test::CliRun largest = test::Call(
         {"seismic", "alpha-max=1.40", "zeta=0.05", "site=IV", "group=第三组", "dt=0.01"});
     EXPECT_EQ(largest.out.substr(0, 10), "0.6300000\n");
-    for (const char* bad : {"alpha-max=0.05", "site=V", "--write", "write-file=1", "dt=0"}) {
+    for (const char* bad : {"site=V", "--write", "write-file=1", "dt=0"}) {
         EXPECT_EQ(test::Call({"seismic", bad}).status, cli::kExitUsage) << bad;
+    }
+    // Any αmax and ζ within their limits are taken, others refused like the dialog refuses them.
+    const test::CliRun spectrum = test::Call({"seismic", "alpha-max=0.24", "zeta=0.10", "site=II"});
+    EXPECT_EQ(spectrum.status, 0);
+    EXPECT_EQ(spectrum.out,
+              cli::ToUnixLines(*ComputeSeismicCoefficient({0.24, 0.10, 1, 0, 0.01}).report));
+    // T = 0.01: (0.45 + 10·0.3326087·0.01)·0.24 = 0.1159826.
+    EXPECT_EQ(spectrum.out.substr(0, 20), "0.1080000\n0.1159826\n");
+    EXPECT_EQ(test::Call({"seismic", "alpha-max=0.05", "zeta=0.3"}).status, 0);
+    EXPECT_EQ(test::Call({"seismic", "alpha-max=2"}).status, 0);
+    const std::pair<const char*, const char*> refused[] = {
+        {"alpha-max=2.01", "输入错误: 地震影响系数最大值αmax必须大于0且不大于2.0\n"},
+        {"zeta=1", "输入错误: 阻尼比ζ必须大于0且小于1\n"},
+    };
+    for (const auto& [arg, err] : refused) {
+        const test::CliRun run = test::Call({"seismic", arg, "--write-file"});
+        EXPECT_EQ(run.status, cli::kExitRefused) << arg;
+        EXPECT_EQ(run.out, "") << arg;
+        EXPECT_EQ(run.err, err) << arg;
     }
     EXPECT_TRUE(fs::is_empty(Root()));
 }
