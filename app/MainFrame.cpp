@@ -9,64 +9,13 @@
 #include <QStatusBar>
 
 #include "app/Branding.h"
-#include "app/Commands.h"
 #include "app/MainMenu.h"
 #include "app/Shell.h"
-#include "calculators/connections/BoltConnectionDlg.h"
-#include "calculators/connections/FilletWeldMNVDlg.h"
-#include "calculators/connections/FilletWeldTorqueDlg.h"
-#include "calculators/joints/BeamColumnPinnedDlg.h"
-#include "calculators/joints/ColumnBaseDlg.h"
-#include "calculators/joints/SeatedPinnedDlg.h"
-#include "calculators/materials/DesignValuesDlg.h"
-#include "calculators/members/AxialMemberDlg.h"
-#include "calculators/members/BeamStabilityDlg.h"
-#include "calculators/members/ColdFormedAxialDlg.h"
-#include "calculators/members/ColdFormedBeamDlg.h"
-#include "calculators/members/ColumnLengthFactorDlg.h"
-#include "calculators/members/RolledChannelBeamDlg.h"
-#include "calculators/members/RolledIBeamPhiDlg.h"
-#include "calculators/properties/ColdFormedSectionDlg.h"
-#include "calculators/seismic/SeismicCoefficientDlg.h"
+#include "calculators/CalculatorDialogs.h"
+#include "calculators/Commands.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
-namespace {
-
-// Each calculator runs as a modal dialog that lives only inside its handler: constructed with
-// its default inputs, run, destroyed, whatever closed it.
-template <class Dialog> void RunDialog(QWidget* parent) {
-    Dialog dialog(parent);
-    dialog.exec();
-}
-
-using Handler = void (*)(QWidget*);
-
-// The calculators this frame opens, by command.
-const std::map<int, Handler>& CalculatorHandlers() {
-    static const std::map<int, Handler> handlers = {
-        {cmd::kDesignValues, &RunDialog<CDesignValuesDlg>},
-        {cmd::kAxialMember, &RunDialog<CAxialMemberDlg>},
-        {cmd::kWeldedBeamStability, &RunDialog<CBeamStabilityDlg>},
-        {cmd::kRolledIBeamStability, &RunDialog<CRolledIBeamPhiDlg>},
-        {cmd::kChannelBeamStability, &RunDialog<CRolledChannelBeamDlg>},
-        {cmd::kCFFlexural, &RunDialog<CColdFormedBeamDlg>},
-        {cmd::kCFAxial, &RunDialog<CColdFormedAxialDlg>},
-        {cmd::kCFSectionProps, &RunDialog<CColdFormedSectionDlg>},
-        {cmd::kPinnedJoint, &RunDialog<CBeamColumnPinnedDlg>},
-        {cmd::kFilletWeldMnv, &RunDialog<CFilletWeldMNVDlg>},
-        {cmd::kFilletWeldTorque, &RunDialog<CFilletWeldTorqueDlg>},
-        {cmd::kBoltGroup, &RunDialog<CBoltConnectionDlg>},
-        {cmd::kSeatedJoint, &RunDialog<CSeatedPinnedDlg>},
-        {cmd::kColumnBase, &RunDialog<CColumnBaseDlg>},
-        {cmd::kEffectiveLength, &RunDialog<CColumnLengthFactorDlg>},
-        {cmd::kSeismicCurve, &RunDialog<CSeismicCoefficientDlg>},
-    };
-    return handlers;
-}
-
-} // namespace
-
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
     CreateStatusBar();
@@ -98,8 +47,7 @@ void CMainFrame::CreateStatusBar() {
             [prompt](const QString& message) { prompt->setVisible(message.isEmpty()); });
 }
 
-void CMainFrame::SetRouting(CommandTarget* view, std::vector<CommandTarget*> further) {
-    view_ = view;
+void CMainFrame::SetRouting(std::vector<CommandTarget*> further) {
     further_ = std::move(further);
 }
 
@@ -135,9 +83,6 @@ QAction* CMainFrame::ActionFor(int command) const {
 }
 
 bool CMainFrame::AnyHandler(int command) const {
-    if (view_ && view_->HasHandler(command)) {
-        return true;
-    }
     if (HasHandler(command)) {
         return true;
     }
@@ -156,9 +101,6 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::RouteCommand(int command) {
-    if (view_ && view_->OnCommand(command)) {
-        return;
-    }
     if (OnCommand(command)) {
         return;
     }
@@ -170,7 +112,7 @@ void CMainFrame::RouteCommand(int command) {
 }
 
 bool CMainFrame::HasHandler(int command) const {
-    return command == cmd::kOnlineHelp || CalculatorHandlers().count(command) > 0;
+    return command == cmd::kOnlineHelp || HasCalculatorDialog(command);
 }
 
 bool CMainFrame::OnCommand(int command) {
@@ -178,12 +120,7 @@ bool CMainFrame::OnCommand(int command) {
         OnOnlineHelp();
         return true;
     }
-    const auto it = CalculatorHandlers().find(command);
-    if (it == CalculatorHandlers().end()) {
-        return false;
-    }
-    it->second(this);
-    return true;
+    return RunCalculatorDialog(command, this);
 }
 
 Notice CMainFrame::HelpMissingNotice(const QString& path) {

@@ -1,10 +1,9 @@
 #pragma once
-// The main window: menu, status bar and an empty view. It carries the handlers of every
-// calculator except the built-up section (the view's) and of the online help.
+// The main window: menu, status bar and an empty central area. It carries the handlers of every
+// calculator of the calculator table and of the online help.
 
 #include <QMainWindow>
 
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -24,8 +23,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
-    // Command routing: the view, this frame, then the further targets (document, application).
-    void SetRouting(CommandTarget* view, std::vector<CommandTarget*> further);
+    // Command routing: this frame, then the further targets (the application).
+    void SetRouting(std::vector<CommandTarget*> further);
     // Builds the menu from the menu table; items without a handler anywhere show disabled.
     void BuildMenu();
     void RouteCommand(int command);
@@ -47,7 +46,6 @@ private:
     void UpdateCommandStates();
     void CreateStatusBar();
 
-    CommandTarget* view_ = nullptr;
     std::vector<CommandTarget*> further_;
     std::map<int, QAction*> actions_;
 };

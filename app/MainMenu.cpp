@@ -1,6 +1,6 @@
 #include "app/MainMenu.h"
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 
 namespace ferrolab {
 

@@ -2,14 +2,13 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QWidget>
 
 #include "app/AboutBoxDlg.h"
 #include "app/Branding.h"
-#include "app/Commands.h"
 #include "app/MainFrame.h"
 #include "app/Shell.h"
-#include "app/TrabekDoc.h"
-#include "app/TrabekView.h"
+#include "calculators/Commands.h"
 
 namespace ferrolab {
 
@@ -39,14 +38,15 @@ bool CTrabekApp::InitInstance() {
     InstallQtTranslations(QtTranslationsFolder());
     LoadStdProfileSettings(4);
 
-    doc_ = std::make_unique<CTrabekDoc>();
     frame_ = std::make_unique<CMainFrame>();
     if (!frame_->statusBar()) {
         return false;
     }
-    view_ = new CTrabekView(frame_.get());
-    frame_->setCentralWidget(view_);
-    frame_->SetRouting(view_, {doc_.get(), this});
+    // The central area is empty: every calculator is a dialog of its own.
+    auto* view = new QWidget(frame_.get());
+    view->setObjectName(QStringLiteral("view"));
+    frame_->setCentralWidget(view);
+    frame_->SetRouting({this});
     frame_->BuildMenu();
 
     frame_->showNormal();

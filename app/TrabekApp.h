@@ -1,6 +1,6 @@
 #pragma once
-// The application object: builds the empty document, the main frame and the view, shows the
-// frame with its fixed title, and handles the about command.
+// The application object: builds the main frame, shows it with its fixed title, and handles the
+// about command.
 
 #include <QString>
 #include <QStringList>
@@ -12,8 +12,6 @@
 namespace ferrolab {
 
 class CMainFrame;
-class CTrabekDoc;
-class CTrabekView;
 
 class CTrabekApp : public CommandTarget {
 public:
@@ -24,7 +22,6 @@ public:
     bool InitInstance();
 
     CMainFrame* mainFrame() const { return frame_.get(); }
-    CTrabekView* view() const { return view_; }
     // The recent-file list of the profile settings (read at start-up, never shown).
     const QStringList& recentFiles() const { return recentFiles_; }
 
@@ -37,9 +34,7 @@ public:
 private:
     void LoadStdProfileSettings(int recentCount);
 
-    std::unique_ptr<CTrabekDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;
-    CTrabekView* view_ = nullptr;
     QStringList recentFiles_;
 };
 

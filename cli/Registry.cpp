@@ -19,50 +19,35 @@ std::string ToUnixLines(const std::string& text) {
     return result;
 }
 
+int StatusOf(const Outcome& outcome) {
+    if (!outcome.usage.empty()) {
+        return kExitUsage;
+    }
+    return outcome.report && !outcome.failed ? kExitOk : kExitRefused;
+}
+
 namespace {
 
-// The record of the entry that is running (the runner runs one entry at a time).
-RunRecord* currentRecord = nullptr;
-
-// Records into record while it lives.
-struct Recording {
-    explicit Recording(RunRecord& record) { currentRecord = &record; }
-    ~Recording() { currentRecord = nullptr; }
-    Recording(const Recording&) = delete;
-    Recording& operator=(const Recording&) = delete;
-};
-
-} // namespace
-
-int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
-                std::ostream& out, std::ostream& err, const std::vector<Check>& checks) {
-    if (currentRecord) {
-        currentRecord->notices.insert(currentRecord->notices.end(), notices.begin(), notices.end());
-        if (report) {
-            currentRecord->checks.insert(currentRecord->checks.end(), checks.begin(), checks.end());
-        }
-    }
-    for (const Notice& notice : notices) {
+// Every message box on err (a caption before its text), then the report, "\n" line ends, on out.
+void PrintOutcome(const Outcome& outcome, std::ostream& out, std::ostream& err) {
+    for (const Notice& notice : outcome.notices) {
         if (!notice.caption.empty()) {
             err << notice.caption << ": ";
         }
         err << ToUnixLines(notice.text) << '\n';
     }
-    if (!report) {
-        return kExitRefused;
+    if (!outcome.report) {
+        return;
     }
-    out << ToUnixLines(*report);
-    if (report->empty() || report->back() != '\n') {
+    out << ToUnixLines(*outcome.report);
+    if (outcome.report->empty() || outcome.report->back() != '\n') {
         out << '\n';
     }
-    return kExitOk;
 }
-
-namespace {
 
 void PrintUsage(std::ostream& err) {
     err << "usage: ferrolab-calc list\n"
-           "       ferrolab-calc <id> --fields\n"
+           "       ferrolab-calc <id> --fields [--json]\n"
            "       ferrolab-calc <id> [field=value ...]\n"
            "       ferrolab-calc <id> value   (entries with a single field)\n"
            "       ferrolab-calc <id> --switch [field=value ...]   (switches listed by --fields)\n"
@@ -76,17 +61,10 @@ void PrintUsage(std::ostream& err) {
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
 
-const Entry* FindEntry(const std::string& id) {
-    const auto& entries = AllEntries();
-    const auto it =
-        std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.id == id; });
-    return it == entries.end() ? nullptr : &*it;
-}
-
-void PrintFields(const Entry& entry, std::ostream& out) {
+void PrintFields(const Description& entry, std::ostream& out) {
     out << entry.id << ": " << entry.caption << '\n';
-    for (const Field& field : entry.fields) {
-        if (field.flag) {
+    for (const FieldSpec& field : entry.fields) {
+        if (field.kind == FieldKind::Switch) {
             out << "  --" << field.name << "  " << field.help << '\n';
             continue;
         }
@@ -122,30 +100,34 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 // The run as one JSON object. The keys keep this order, the order a reader meets them in.
-std::string RunAsJson(const Entry& entry, const FieldValues& values, const std::string& report,
-                      int status, const RunRecord& record) {
+std::string RunAsJson(const Description& entry, const FieldValues& values, const Outcome& outcome) {
     using Json = nlohmann::ordered_json;
     Json inputs = Json::object();
-    for (const Field& field : entry.fields) {
+    for (const FieldSpec& field : entry.fields) {
         inputs[field.name] = values.at(field.name);
     }
     Json messages = Json::array();
-    for (const Notice& notice : record.notices) {
+    for (const Notice& notice : outcome.notices) {
         messages.push_back({{"text", ToUnixLines(notice.text)}, {"caption", notice.caption}});
     }
     Json checks = Json::array();
-    for (const Check& check : record.checks) {
-        // JSON has no infinity: a check against a zero capacity gives a null utilisation.
-        checks.push_back({{"name", check.name},
-                          {"demand", check.demand},
-                          {"capacity", check.capacity},
-                          {"utilisation", Utilisation(check)},
-                          {"satisfied", Satisfied(check)}});
+    if (outcome.report) {
+        for (const Check& check : outcome.checks) {
+            // JSON has no infinity: a check against a zero capacity gives a null utilisation.
+            checks.push_back({{"name", check.name},
+                              {"demand", check.demand},
+                              {"capacity", check.capacity},
+                              {"utilisation", Utilisation(check)},
+                              {"satisfied", Satisfied(check)}});
+        }
     }
+    std::ostringstream report;
+    std::ostringstream ignored;
+    PrintOutcome(outcome, report, ignored);
     const Json run = {{"id", entry.id},
                       {"inputs", inputs},
-                      {"report", SplitLines(report)},
-                      {"refused", status == kExitRefused},
+                      {"report", SplitLines(report.str())},
+                      {"refused", StatusOf(outcome) == kExitRefused},
                       {"messages", messages},
                       {"checks", checks}};
     // A field typed as bytes that are not UTF-8 is shown with replacement characters rather than
@@ -165,25 +147,27 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             PrintUsage(err);
             return kExitUsage;
         }
-        for (const Entry& entry : AllEntries()) {
-            out << entry.id << '\t' << entry.caption << '\n';
+        for (const Calculator& row : AllCalculators()) {
+            out << row.description().id << '\t' << row.description().caption << '\n';
         }
         return kExitOk;
     }
-    const Entry* entry = FindEntry(args[0]);
-    if (!entry) {
+    const Calculator* row = FindCalculator(args[0]);
+    if (!row) {
         err << "ferrolab-calc: unknown calculator '" << args[0] << "'\n";
         PrintUsage(err);
         return kExitUsage;
     }
+    const Description* entry = &row->description();
     if (args.size() == 2 && args[1] == "--fields") {
         PrintFields(*entry, out);
         return kExitOk;
     }
-    FieldValues values;
-    for (const Field& field : entry->fields) {
-        values[field.name] = field.defaultValue;
+    if (args.size() == 3 && args[1] == "--fields" && args[2] == "--json") {
+        out << FieldsAsJson(*entry) << '\n';
+        return kExitOk;
     }
+    FieldValues values = entry->Defaults();
     bool verdict = false;
     bool json = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -197,8 +181,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             continue;
         }
         const auto flag =
-            std::find_if(entry->fields.begin(), entry->fields.end(),
-                         [&](const Field& f) { return f.flag && arg == "--" + f.name; });
+            std::find_if(entry->fields.begin(), entry->fields.end(), [&](const FieldSpec& f) {
+                return f.kind == FieldKind::Switch && arg == "--" + f.name;
+            });
         if (flag != entry->fields.end()) {
             values[flag->name] = "1";
             continue;
@@ -210,8 +195,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         const auto eq = arg.find('=');
         const std::string name = eq == std::string::npos ? arg : arg.substr(0, eq);
         const auto field = std::find_if(entry->fields.begin(), entry->fields.end(),
-                                        [&](const Field& f) { return f.name == name; });
-        if (eq == std::string::npos || field == entry->fields.end() || field->flag) {
+                                        [&](const FieldSpec& f) { return f.name == name; });
+        if (eq == std::string::npos || field == entry->fields.end() ||
+            field->kind == FieldKind::Switch) {
             err << "ferrolab-calc: unknown field '" << arg << "' for " << entry->id << '\n';
             PrintFields(*entry, err);
             return kExitUsage;
@@ -225,26 +211,44 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         }
         values[name] = value;
     }
-    RunRecord record;
-    // With --json the report is kept for the object; what the entry says on standard error still
-    // goes there, and a usage error gives no object at all.
-    std::ostringstream kept;
-    const int status = [&] {
-        const Recording recording(record);
-        return entry->run(values, json ? static_cast<std::ostream&>(kept) : out, err);
-    }();
-    if (json) {
-        if (status != kExitUsage) {
-            out << RunAsJson(*entry, values, kept.str(), status, record) << '\n';
-        }
+    const Outcome outcome = row->run(values);
+    const int status = StatusOf(outcome);
+    if (status == kExitUsage) {
+        err << outcome.usage;
         return status;
     }
+    if (json) {
+        // What the run says on standard error still goes there; the object holds it too.
+        std::ostringstream ignored;
+        PrintOutcome(outcome, ignored, err);
+        out << RunAsJson(*entry, values, outcome) << '\n';
+        return status;
+    }
+    PrintOutcome(outcome, out, err);
     if (verdict && status == kExitOk) {
-        for (const Check& check : record.checks) {
+        for (const Check& check : outcome.checks) {
             out << VerdictLine(check) << '\n';
         }
     }
     return status;
+}
+
+std::string FieldsAsJson(const Description& description) {
+    using Json = nlohmann::ordered_json;
+    Json fields = Json::array();
+    for (const FieldSpec& field : description.fields) {
+        Json item = {
+            {"name", field.name}, {"label", field.label},          {"kind", KindName(field.kind)},
+            {"unit", field.unit}, {"default", field.defaultValue}, {"help", field.help}};
+        if (!field.allowed.empty()) {
+            item["choices"] = field.allowed;
+        }
+        if (!field.presets.empty()) {
+            item["presets"] = field.presets;
+        }
+        fields.push_back(item);
+    }
+    return fields.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace ferrolab::cli

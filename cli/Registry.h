@@ -1,64 +1,34 @@
 #pragma once
-// The command-line runner's entries: one per calculation unit. An entry names its fields with
-// their defaults (the dialog's opening values) and, for choices, the values allowed; its run
-// function receives every field (defaults filled in) and prints the report the dialog would show.
+// ferrolab-calc: the headless report runner. Its entries are the rows of the calculator table
+// (calculators/Calculators.def): each row's description gives the fields, their defaults and
+// allowed values; its run function returns the outcome, which the runner prints as the report,
+// as the report with its verdict lines (--verdict) or as one JSON object (--json).
 
-#include <functional>
-#include <map>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "engine/Check.h"
-#include "engine/Notice.h"
+#include "calculators/Calculators.h"
 
 namespace ferrolab::cli {
 
-struct Field {
-    std::string name;
-    std::string defaultValue;
-    std::vector<std::string> allowed; // empty: any text (numbers are read like the dialog's boxes)
-    std::string help;
-    // A switch: given on the command line as "--name" (its value is then "1"), never as
-    // name=value; defaultValue is its value when left out.
-    bool flag = false;
-};
-
-using FieldValues = std::map<std::string, std::string>;
+using ferrolab::FieldValues;
 
 // Exit statuses of ferrolab-calc.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitUsage = 64;
 
-struct Entry {
-    std::string id;      // kebab-case, e.g. "builtup-section"
-    std::string caption; // the dialog's caption
-    std::vector<Field> fields;
-    // Prints to out (report) or err (refusal); returns the exit status.
-    std::function<int(const FieldValues&, std::ostream& out, std::ostream& err)> run;
-};
-
-// Every entry, in menu order.
-const std::vector<Entry>& AllEntries();
-
-// Prints a calculation unit's outcome: the report with "\n" line ends on out (status 0), or,
-// when the compute was refused, every notice's text on err (status 2). Notices that accompany a
-// report (warnings) also go to err. The notices and the report's code checks are also kept for
-// the run (see RunRecord); with --verdict the checks are printed after the report.
-int EmitOutcome(const std::optional<std::string>& report, const std::vector<Notice>& notices,
-                std::ostream& out, std::ostream& err, const std::vector<Check>& checks = {});
-
-// What the running entry reported besides its text: every message box and the code checks of
-// its report. RunCommandLine collects it while the entry runs.
-struct RunRecord {
-    std::vector<Notice> notices;
-    std::vector<Check> checks;
-};
+// The exit status of an outcome: a usage error, a refusal (no report) or a failed later step,
+// else success.
+int StatusOf(const Outcome& outcome);
 
 // "\r\n" -> "\n".
 std::string ToUnixLines(const std::string& text);
+
+// The fields of a calculator as a JSON array: name, label, kind, unit, default, help, and
+// choices (the allowed values) or presets (a value box's list) where the field has a list.
+std::string FieldsAsJson(const Description& description);
 
 // Runs the runner on argv[1..]; the testable body of main().
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

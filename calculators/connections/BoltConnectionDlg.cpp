@@ -1,5 +1,7 @@
 #include "calculators/connections/BoltConnectionDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFocusEvent>
@@ -334,6 +336,10 @@ void CBoltConnectionDlg::OnCompute() {
     in.colPitch = colPitch_;
     const BoltGroupResult result = ComputeBoltGroup(in);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeBoltConnectionDialog(QWidget* parent) {
+    return new CBoltConnectionDlg(parent);
 }
 
 } // namespace ferrolab

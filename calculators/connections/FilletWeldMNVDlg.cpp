@@ -1,5 +1,7 @@
 #include "calculators/connections/FilletWeldMNVDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -96,6 +98,10 @@ void CFilletWeldMNVDlg::OnCompute() {
     in.grade = gradeList_->SelectedText();
     const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
+}
+
+QDialog* MakeFilletWeldMNVDialog(QWidget* parent) {
+    return new CFilletWeldMNVDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/connections/FilletWeldTorqueDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -105,6 +107,10 @@ void CFilletWeldTorqueDlg::OnCompute() {
         tBox_->setText(QString::fromStdString(*result.tText));
     }
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeFilletWeldTorqueDialog(QWidget* parent) {
+    return new CFilletWeldTorqueDlg(parent);
 }
 
 } // namespace ferrolab

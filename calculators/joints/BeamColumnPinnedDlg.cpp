@@ -1,5 +1,7 @@
 #include "calculators/joints/BeamColumnPinnedDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFocusEvent>
@@ -448,6 +450,10 @@ void CBeamColumnPinnedDlg::OnCompute() {
     if (focus) {
         focus->setFocus(Qt::OtherFocusReason);
     }
+}
+
+QDialog* MakeBeamColumnPinnedDialog(QWidget* parent) {
+    return new CBeamColumnPinnedDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/joints/ColumnBaseDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -343,6 +345,10 @@ void CColumnBaseDlg::OnCompute() {
         tpBox_->SetValueText(*result.thickness);
     }
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
+}
+
+QDialog* MakeColumnBaseDialog(QWidget* parent) {
+    return new CColumnBaseDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/joints/SeatedPinnedDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -174,6 +176,10 @@ void CSeatedPinnedDlg::OnSeriesChanged(ChoiceList* series, ChoiceList* sections)
 void CSeatedPinnedDlg::OnCompute() {
     const SeatedPinnedResult result = ComputeSeatedPinned(in_);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeSeatedPinnedDialog(QWidget* parent) {
+    return new CSeatedPinnedDlg(parent);
 }
 
 } // namespace ferrolab

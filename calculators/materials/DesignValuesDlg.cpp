@@ -1,5 +1,7 @@
 #include "calculators/materials/DesignValuesDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -177,6 +179,10 @@ void CDesignValuesDlg::OnSpotWeldPlateChanged() {
 
 void CDesignValuesDlg::OnPlateCategoryChanged() {
     limitBox_->setText(QString::fromStdString(PlateLimitText(SelectedGrade(), plateCategory_)));
+}
+
+QDialog* MakeDesignValuesDialog(QWidget* parent) {
+    return new CDesignValuesDlg(parent);
 }
 
 } // namespace ferrolab

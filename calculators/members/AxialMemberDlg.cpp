@@ -1,5 +1,7 @@
 #include "calculators/members/AxialMemberDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -370,6 +372,10 @@ void CAxialMemberDlg::OnCompute() {
     in.ly = ly_;
     const AxialMemberResult result = ComputeAxialMember(in);
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
+}
+
+QDialog* MakeAxialMemberDialog(QWidget* parent) {
+    return new CAxialMemberDlg(parent);
 }
 
 } // namespace ferrolab

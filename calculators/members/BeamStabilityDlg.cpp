@@ -1,5 +1,7 @@
 #include "calculators/members/BeamStabilityDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -231,6 +233,10 @@ void CBeamStabilityDlg::OnCompute() {
     in.r = r_;
     const BeamStabilityResult result = ComputeBeamStability(in);
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
+}
+
+QDialog* MakeBeamStabilityDialog(QWidget* parent) {
+    return new CBeamStabilityDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/members/ColdFormedAxialDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -201,6 +203,10 @@ void CColdFormedAxialDlg::OnCompute() {
         betaBox_->setText(QString::fromStdString(FormatNumber("%.2f", result.restraint->beta)));
     }
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeColdFormedAxialDialog(QWidget* parent) {
+    return new CColdFormedAxialDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/members/ColdFormedBeamDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -150,6 +152,10 @@ void CColdFormedBeamDlg::OnCompute() {
     in.ea = ea_;
     const ColdFormedBeamResult result = ComputeColdFormedBeam(in);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeColdFormedBeamDialog(QWidget* parent) {
+    return new CColdFormedBeamDlg(parent);
 }
 
 } // namespace ferrolab

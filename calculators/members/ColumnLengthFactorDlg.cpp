@@ -1,5 +1,7 @@
 #include "calculators/members/ColumnLengthFactorDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -166,6 +168,10 @@ void CColumnLengthFactorDlg::OnCompute() {
     in.kind = static_cast<FrameKind>(frame_);
     const ColumnLengthFactorResult result = ComputeColumnLengthFactor(in);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeColumnLengthFactorDialog(QWidget* parent) {
+    return new CColumnLengthFactorDlg(parent);
 }
 
 } // namespace ferrolab

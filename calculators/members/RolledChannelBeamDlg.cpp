@@ -1,5 +1,7 @@
 #include "calculators/members/RolledChannelBeamDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -89,6 +91,10 @@ void CRolledChannelBeamDlg::OnCompute() {
     in.fy = static_cast<int>(fy_);
     const RolledChannelBeamResult result = ComputeRolledChannelBeam(in);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeRolledChannelBeamDialog(QWidget* parent) {
+    return new CRolledChannelBeamDlg(parent);
 }
 
 } // namespace ferrolab

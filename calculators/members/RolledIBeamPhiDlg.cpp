@@ -1,5 +1,7 @@
 #include "calculators/members/RolledIBeamPhiDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -80,6 +82,10 @@ void CRolledIBeamPhiDlg::OnCompute() {
     if (result.shown) {
         result_->setText(QString::fromStdString(*result.shown));
     }
+}
+
+QDialog* MakeRolledIBeamPhiDialog(QWidget* parent) {
+    return new CRolledIBeamPhiDlg(parent);
 }
 
 } // namespace ferrolab

@@ -1,5 +1,7 @@
 #include "calculators/properties/BuiltUpSectionDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -210,6 +212,10 @@ void CBuiltUpSectionDlg::OnCompute() {
         UpdatePreview();
     }
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeBuiltUpSectionDialog(QWidget* parent) {
+    return new CBuiltUpSectionDlg(parent);
 }
 
 } // namespace ferrolab

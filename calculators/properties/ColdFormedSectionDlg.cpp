@@ -1,5 +1,7 @@
 #include "calculators/properties/ColdFormedSectionDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -117,6 +119,10 @@ void CColdFormedSectionDlg::OnCompute() {
     in.t = t_;
     const ColdFormedSectionResult result = ComputeColdFormedSection(in);
     ShowOutcome(this, report_, result.report, result.notices);
+}
+
+QDialog* MakeColdFormedSectionDialog(QWidget* parent) {
+    return new CColdFormedSectionDlg(parent);
 }
 
 } // namespace ferrolab

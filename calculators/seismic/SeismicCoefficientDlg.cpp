@@ -1,5 +1,7 @@
 #include "calculators/seismic/SeismicCoefficientDlg.h"
 
+#include "calculators/CalculatorDialogs.h"
+
 #include <QBoxLayout>
 #include <QDir>
 #include <QGridLayout>
@@ -103,6 +105,10 @@ void CSeismicCoefficientDlg::OnCompute() {
     if (failure) {
         ShowNotice(this, *failure);
     }
+}
+
+QDialog* MakeSeismicCoefficientDialog(QWidget* parent) {
+    return new CSeismicCoefficientDlg(parent);
 }
 
 } // namespace ferrolab

@@ -18,7 +18,7 @@
 #include <set>
 
 #include "app/AboutBoxDlg.h"
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/Shell.h"
 #include "app/TrabekApp.h"

@@ -69,10 +69,10 @@ TEST(HostileInput, TheWordFinderSeesOnlyWholeWords) {
 }
 
 // The fields a run may vary. File-writing inputs are never touched: the test writes nothing.
-std::vector<const Field*> VariableFields(const Entry& entry) {
-    std::vector<const Field*> fields;
-    for (const Field& field : entry.fields) {
-        if (!field.flag && field.name != "file") {
+std::vector<const FieldSpec*> VariableFields(const Description& entry) {
+    std::vector<const FieldSpec*> fields;
+    for (const FieldSpec& field : entry.fields) {
+        if (field.kind != FieldKind::Switch && field.kind != FieldKind::Path) {
             fields.push_back(&field);
         }
     }
@@ -81,7 +81,7 @@ std::vector<const Field*> VariableFields(const Entry& entry) {
 
 // A free-text field that names a list entry (a section, a bolt class) answers any other text
 // with a usage error; varied, it would hide the calculation behind that error.
-bool NamesAListEntry(const Entry& entry, const Field& field) {
+bool NamesAListEntry(const Description& entry, const FieldSpec& field) {
     return field.allowed.empty() && Call({entry.id, field.name + "=abc"}).status == kExitUsage;
 }
 
@@ -91,10 +91,11 @@ TEST(HostileInput, EveryEntrySurvivesRandomValues) {
     const auto pick = [&](const std::vector<std::string>& list) -> const std::string& {
         return list[random() % list.size()];
     };
-    for (const Entry& entry : AllEntries()) {
-        std::vector<const Field*> fields = VariableFields(entry);
+    for (const Calculator& row : AllCalculators()) {
+        const Description& entry = row.description();
+        std::vector<const FieldSpec*> fields = VariableFields(entry);
         std::vector<bool> isName;
-        for (const Field* field : fields) {
+        for (const FieldSpec* field : fields) {
             isName.push_back(NamesAListEntry(entry, *field));
         }
         int computed = 0; // runs that reached the calculation (no usage error)
@@ -103,7 +104,7 @@ TEST(HostileInput, EveryEntrySurvivesRandomValues) {
             const bool wild = random() % 6 == 0;
             std::vector<std::string> args{entry.id};
             for (std::size_t i = 0; i < fields.size(); ++i) {
-                const Field& field = *fields[i];
+                const FieldSpec& field = *fields[i];
                 const unsigned roll = random() % 20;
                 std::string value;
                 if (wild && roll < 4) {

@@ -66,12 +66,11 @@ json CheckJsonMatchesPlainRun(const std::vector<std::string>& args) {
                                               "checks"}));
     EXPECT_EQ(object.value("id", ""), args[0]);
 
-    const Entry& entry = *std::find_if(AllEntries().begin(), AllEntries().end(),
-                                       [&](const Entry& e) { return e.id == args[0]; });
+    const Description& entry = FindCalculator(args[0])->description();
     const json& inputs = object["inputs"];
     EXPECT_TRUE(inputs.is_object());
     EXPECT_EQ(inputs.size(), entry.fields.size());
-    for (const Field& field : entry.fields) {
+    for (const FieldSpec& field : entry.fields) {
         std::string expected = field.defaultValue;
         for (std::size_t i = 1; i < args.size(); ++i) {
             if (args[i].rfind(field.name + "=", 0) == 0) {
@@ -122,8 +121,8 @@ json CheckJsonMatchesPlainRun(const std::vector<std::string>& args) {
 }
 
 TEST(JsonOutput, EveryEntryWithItsOpeningValues) {
-    for (const Entry& entry : AllEntries()) {
-        CheckJsonMatchesPlainRun({entry.id});
+    for (const Calculator& row : AllCalculators()) {
+        CheckJsonMatchesPlainRun({row.description().id});
     }
     // The catalogue lookup has no opening value: it needs a name.
     EXPECT_EQ(Call({"section", "--json"}).status, kExitUsage);
@@ -172,7 +171,8 @@ TEST(JsonOutput, GivenValuesAndMessagesBesideAReport) {
     // A note that accompanies a report: not refused, the message is kept.
     const json outside = CheckJsonMatchesPlainRun({"rolled-ibeam-phi", "l1=11"});
     EXPECT_EQ(outside["refused"], false);
-    EXPECT_EQ(outside["messages"], json::parse(R"([{"text":"超出规范规定","caption":"Ferrolab"}])"));
+    EXPECT_EQ(outside["messages"],
+              json::parse(R"([{"text":"超出规范规定","caption":"Ferrolab"}])"));
 }
 
 TEST(JsonOutput, BytesThatAreNotUtf8StillGiveAValidObject) {

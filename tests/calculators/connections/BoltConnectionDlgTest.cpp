@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/connections/BoltConnectionDlg.h"

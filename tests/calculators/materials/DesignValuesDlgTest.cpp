@@ -8,7 +8,7 @@
 
 #include <utility>
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/materials/DesignValues.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/members/BeamStability.h"

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/members/ColumnLengthFactorDlg.h"

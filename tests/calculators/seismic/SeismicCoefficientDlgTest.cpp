@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "app/Commands.h"
+#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
 #include "calculators/seismic/SeismicCoefficientDlg.h"

@@ -1,3 +1,4 @@
+#include <sstream>
 // ferrolab-calc section NAME: the catalogue's values of one section, each with its column name
 // and unit. The families are tried in catalogue order; the first that holds the name answers.
 #include <array>
@@ -5,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/Entries.h"
+#include "calculators/Calculators.h"
 #include "sections/Profilux.h"
 
-namespace ferrolab::cli {
+namespace ferrolab {
 
 namespace {
 
@@ -177,42 +178,51 @@ std::string CatalogueNumber(float value) {
     return std::string(text.data(), result.ptr);
 }
 
-int PrintSection(const FieldValues& v, std::ostream& out, std::ostream& err) {
+Outcome LookUpSection(const FieldValues& v) {
     const std::string& name = v.at("name");
     if (name.empty()) {
-        err << "ferrolab-calc: section needs a name, e.g. 'section HW200x200'\n";
-        return kExitUsage;
+        return UsageError("ferrolab-calc: section needs a name, e.g. 'section HW200x200'\n");
     }
     for (const CatalogueFamily& family : CatalogueFamilies()) {
         std::array<float, 32> values{};
         if (!family.lookup(name.c_str(), values.data(), static_cast<int>(values.size()))) {
             continue;
         }
+        std::ostringstream out;
         out << "section: " << name << '\n';
         out << "family: " << family.caption << " (" << family.lookupName << ")\n";
         for (std::size_t i = 0; i < family.columns.size(); ++i) {
             out << family.columns[i].label << " = " << CatalogueNumber(values[i]) << ' '
                 << family.columns[i].unit << '\n';
         }
-        return kExitOk;
+        return Outcome{out.str()};
     }
-    return EmitOutcome(std::nullopt,
-                       {Notice{"no section named '" + name + "' in the catalogue", "ferrolab-calc",
-                               NoticeIcon::Error}},
-                       out, err);
+    return Outcome{std::nullopt,
+                   {Notice{"no section named '" + name + "' in the catalogue", "ferrolab-calc",
+                           NoticeIcon::Error}}};
 }
 
 } // namespace
 
-Entry SectionEntry() {
-    Entry entry;
-    entry.id = "section";
-    entry.caption = "型钢截面参数 (section catalogue)";
-    entry.fields = {
-        {"name", "", {}, "catalogue name, exactly as listed, e.g. HW200x200 or 卷槽80x40x15x2.0"},
-    };
-    entry.run = PrintSection;
-    return entry;
+const Description& SectionDescription() {
+    static const Description description = [] {
+        Description entry;
+        entry.id = "section";
+        entry.caption = "型钢截面参数 (section catalogue)";
+        entry.fields = {
+            {"name",
+             "",
+             {},
+             "catalogue name, exactly as listed, e.g. HW200x200 or 卷槽80x40x15x2.0",
+             FieldKind::Catalogue},
+        };
+        return Describe(entry.id, entry.caption, entry.fields);
+    }();
+    return description;
 }
 
-} // namespace ferrolab::cli
+Outcome RunSection(const FieldValues& v) {
+    return LookUpSection(v);
+}
+
+} // namespace ferrolab

@@ -1,7 +1,0 @@
-#include "app/TrabekDoc.h"
-
-namespace ferrolab {
-
-void CTrabekDoc::Serialize(QDataStream&, bool) {}
-
-} // namespace ferrolab

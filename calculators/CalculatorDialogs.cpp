@@ -1,0 +1,40 @@
+#include "calculators/CalculatorDialogs.h"
+
+#include <QDialog>
+
+#include <map>
+#include <memory>
+
+#include "calculators/Commands.h"
+
+namespace ferrolab {
+namespace {
+
+using Factory = QDialog* (*)(QWidget*);
+
+// The dialog of each command; rows that share a dialog share its command.
+const std::map<int, Factory>& Factories() {
+    static const std::map<int, Factory> factories = {
+#define FERROLAB_CALCULATOR(Unit, command, Form) {command, &Make##Form##Dialog},
+#include "calculators/Calculators.def"
+    };
+    return factories;
+}
+
+} // namespace
+
+bool HasCalculatorDialog(int command) {
+    return Factories().count(command) > 0;
+}
+
+bool RunCalculatorDialog(int command, QWidget* parent) {
+    const auto it = Factories().find(command);
+    if (it == Factories().end()) {
+        return false;
+    }
+    const std::unique_ptr<QDialog> dialog(it->second(parent));
+    dialog->exec();
+    return true;
+}
+
+} // namespace ferrolab

@@ -1,0 +1,73 @@
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+#include "calculators/Calculators.h"
+#include "calculators/seismic/SeismicCoefficient.h"
+#include "engine/TextToNumber.h"
+
+namespace ferrolab {
+const Description& SeismicDescription() {
+    static const Description description = [] {
+        Description entry;
+        entry.id = "seismic";
+        entry.caption = kSeismicCaption;
+        entry.fields = {
+            {"alpha-max",
+             AlphaMaxEntries()[0],
+             {},
+             "地震影响系数最大值αmax: above 0, at most 2.0; the dialog's list: " +
+                 Joined(TextsOf(AlphaMaxEntries()))},
+            {"zeta",
+             DampingRatioEntries()[0],
+             {},
+             "阻尼比ζ: above 0, below 1; the dialog's list: " +
+                 Joined(TextsOf(DampingRatioEntries()))},
+            {"site", SiteClassEntries()[0], TextsOf(SiteClassEntries()), "场地类别"},
+            {"group", DesignGroupEntries()[0], TextsOf(DesignGroupEntries()), "设计地震分组"},
+            {"dt", PeriodStepEntries()[0], TextsOf(PeriodStepEntries()), "取值步长(s)"},
+            {"file",
+             "",
+             {},
+             "also write the α-T table (α, tab, T a line) to this file",
+             FieldKind::Path},
+            {"write-file",
+             "",
+             {},
+             "also write the α-T table to ResponseSpectrum.txt here",
+             FieldKind::Switch},
+        };
+        return Describe(entry.id, entry.caption, entry.fields);
+    }();
+    return description;
+}
+
+Outcome RunSeismic(const FieldValues& v) {
+    SeismicCoefficientInput in;
+    in.alphaMax = TextToDouble(v.at("alpha-max"));
+    in.zeta = TextToDouble(v.at("zeta"));
+    in.site = IndexOf(SiteClassEntries(), v.at("site"));
+    in.group = IndexOf(DesignGroupEntries(), v.at("group"));
+    in.dt = TextToDouble(v.at("dt"));
+    const SeismicCoefficientResult result = ComputeSeismicCoefficient(in);
+    Outcome outcome{result.report, result.notices};
+    std::string path = v.at("file");
+    if (path.empty() && v.at("write-file") == "1") {
+        path = kSpectrumFileName;
+    }
+    if (!outcome.report || path.empty()) {
+        return outcome;
+    }
+    // Named the way the dialog names it: the absolute path.
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const std::optional<Notice> failure = WriteTextFileAtomically(
+        ec ? path : absolute.string(), FormatSpectrumTable(result.alpha, result.dt));
+    if (failure) {
+        outcome.notices.push_back(*failure);
+        outcome.failed = true;
+    }
+    return outcome;
+}
+
+} // namespace ferrolab
