@@ -18,10 +18,10 @@
 #include <set>
 
 #include "app/AboutBoxDlg.h"
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/Shell.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "tests/support/GuiHelpers.h"
 #include "ui/MessageBox.h"
 

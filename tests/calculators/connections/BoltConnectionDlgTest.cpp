@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "calculators/connections/BoltConnectionDlg.h"
 #include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"

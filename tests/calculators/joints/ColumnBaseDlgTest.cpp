@@ -8,9 +8,9 @@
 
 #include <tuple>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 
 #include "calculators/joints/ColumnBaseDlg.h"
 #include "cli/Registry.h"

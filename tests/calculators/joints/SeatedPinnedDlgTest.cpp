@@ -5,9 +5,9 @@
 
 #include <tuple>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 
 #include "calculators/joints/SeatedPinnedDlg.h"
 #include "tests/support/DialogFixture.h"

@@ -8,9 +8,9 @@
 
 #include <utility>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/materials/DesignValuesDlg.h"
 #include "tests/calculators/materials/DesignValuesTexts.h"

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "calculators/members/BeamStability.h"
 #include "calculators/members/BeamStabilityDlg.h"
 #include "cli/Registry.h"

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "calculators/members/ColumnLengthFactorDlg.h"
 #include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"

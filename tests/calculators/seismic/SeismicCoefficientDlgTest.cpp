@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "calculators/Commands.h"
 #include "app/MainFrame.h"
 #include "app/TrabekApp.h"
+#include "calculators/Commands.h"
 #include "calculators/seismic/SeismicCoefficientDlg.h"
 #include "calculators/seismic/SpectrumCurve.h"
 #include "cli/Registry.h"
