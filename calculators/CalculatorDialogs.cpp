@@ -23,16 +23,20 @@ const std::map<int, Factory>& Factories() {
 
 } // namespace
 
+QDialog* MakeCalculatorDialog(int command, QWidget* parent) {
+    const auto it = Factories().find(command);
+    return it == Factories().end() ? nullptr : it->second(parent);
+}
+
 bool HasCalculatorDialog(int command) {
     return Factories().count(command) > 0;
 }
 
 bool RunCalculatorDialog(int command, QWidget* parent) {
-    const auto it = Factories().find(command);
-    if (it == Factories().end()) {
+    const std::unique_ptr<QDialog> dialog(MakeCalculatorDialog(command, parent));
+    if (!dialog) {
         return false;
     }
-    const std::unique_ptr<QDialog> dialog(it->second(parent));
     dialog->exec();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "calculators/properties/ColdFormedSectionDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -15,10 +16,10 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kAPresets = {"0.00", "15.00", "20.00"};
-const std::vector<const char*> kHPresets = {"60.00", "80.00", "100.00", "120.00", "140.00"};
-const std::vector<const char*> kBPresets = {"30.00", "40.00", "50.00", "60.00"};
-const std::vector<const char*> kTPresets = {"2.5", "3.0", "3.5"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(ColdFormedSectionDescription().Field(field).presets);
+}
 
 } // namespace
 
@@ -33,11 +34,12 @@ void CColdFormedSectionDlg::BuildControls() {
     auto* data = new QGroupBox(QStringLiteral("原始数据（需按中心线输入）"), this);
     data->setObjectName(QStringLiteral("dataGroup"));
     familyList_ = new ChoiceList(QStringLiteral("family"),
-                                 {kCFFamilyNames.begin(), kCFFamilyNames.end()}, &family_, data);
-    aBox_ = new ValueCombo(QStringLiteral("a"), kAPresets, &a_, data);
-    hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, data);
-    bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, data);
-    tBox_ = new ValueCombo(QStringLiteral("t"), kTPresets, &t_, data);
+                                 Items(ColdFormedSectionDescription().Field("family").allowed),
+                                 &family_, data);
+    aBox_ = new ValueCombo(QStringLiteral("a"), Presets("a"), &a_, data);
+    hBox_ = new ValueCombo(QStringLiteral("h"), Presets("h"), &h_, data);
+    bBox_ = new ValueCombo(QStringLiteral("b"), Presets("b"), &b_, data);
+    tBox_ = new ValueCombo(QStringLiteral("t"), Presets("t"), &t_, data);
     aLabel_ = MakeLabel("a:", data, "aLabel");
     aUnit_ = MakeLabel("mm", data, "aUnit");
 

@@ -1,7 +1,6 @@
 #include "calculators/Calculators.h"
 #include "calculators/properties/ColdFormedSection.h"
 #include "engine/TextToNumber.h"
-#include <sstream>
 
 namespace ferrolab {
 
@@ -10,15 +9,45 @@ const Description& ColdFormedSectionDescription() {
         Description entry;
         entry.id = "coldformed-section";
         entry.caption = kColdFormedSectionCaption;
+        const std::vector<std::string> a = {"0.00", "15.00", "20.00"};
+        const std::vector<std::string> h = {"60.00", "80.00", "100.00", "120.00", "140.00"};
+        const std::vector<std::string> b = {"30.00", "40.00", "50.00", "60.00"};
+        const std::vector<std::string> t = {"2.5", "3.0", "3.5"};
         entry.fields = {
-            {"family",
-             kCFFamilyNames[0],
-             {kCFFamilyNames.begin(), kCFFamilyNames.end()},
-             "section family"},
-            {"a", "0.00", {}, "lip length, mm (families with lips only; the others take 0)"},
-            {"h", "60.00", {}, "web depth, mm (centreline)"},
-            {"b", "30.00", {}, "flange width, mm (centreline)"},
-            {"t", "2.5", {}, "thickness, mm"},
+            {.name = "family",
+             .defaultValue = kCFFamilyNames[0],
+             .allowed = {kCFFamilyNames.begin(), kCFFamilyNames.end()},
+             .help = "section family",
+             .label = "原始数据（需按中心线输入）",
+             .control = "family"},
+            {.name = "a",
+             .defaultValue = a[0],
+             .help = "lip length, mm (families with lips only; the others take 0)",
+             .label = "a",
+             .unit = "mm",
+             .presets = a,
+             .control = "a"},
+            {.name = "h",
+             .defaultValue = h[0],
+             .help = "web depth, mm (centreline)",
+             .label = "h",
+             .unit = "mm",
+             .presets = h,
+             .control = "h"},
+            {.name = "b",
+             .defaultValue = b[0],
+             .help = "flange width, mm (centreline)",
+             .label = "b",
+             .unit = "mm",
+             .presets = b,
+             .control = "b"},
+            {.name = "t",
+             .defaultValue = t[0],
+             .help = "thickness, mm",
+             .label = "t",
+             .unit = "mm",
+             .presets = t,
+             .control = "t"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -26,7 +55,6 @@ const Description& ColdFormedSectionDescription() {
 }
 
 Outcome RunColdFormedSection(const FieldValues& v) {
-    std::ostringstream usage;
     ColdFormedSectionInput in;
     for (std::size_t i = 0; i < kCFFamilyNames.size(); ++i) {
         if (v.at("family") == kCFFamilyNames[i]) {
