@@ -5,11 +5,12 @@
 
 #include "engine/SectionRecord.h"
 
+#include "engine/Pi.h"
+
 namespace ferrolab {
 namespace {
 
 // π as the single-precision value the slenderness has always been normalised with.
-constexpr double kPi = 3.1415927;
 constexpr double kElasticModulus = 206000; // N/mm2
 
 // Perry-formula coefficients of GB50017-2003 appendix C: α1 for the short range, (α2, α3) for
@@ -142,7 +143,7 @@ char GetSectionClass(int type, double b, double h, double t, char axis, int weld
 }
 
 double NormalisedSlenderness(double lambda, int fy) {
-    return (lambda / kPi) * std::sqrt(fy / kElasticModulus);
+    return (lambda / kPiSingle) * std::sqrt(fy / kElasticModulus);
 }
 
 double GetAxialPhiNormalised(double lambdaN, char sectionClass) {

@@ -5,10 +5,11 @@
 
 #include "engine/Format.h"
 
+#include "engine/Pi.h"
+
 namespace ferrolab {
 namespace {
 
-constexpr double kPi = 3.1415927;
 // 13·√3/24 with √3 as 1.732: depth of the thread profile, in pitches, between the nominal and the
 // effective diameter.
 constexpr double kThreadDepthFactor = 0.9381666666666666;
@@ -173,7 +174,7 @@ bool GetBoltThreadArea(int d, double& de, double& ae) {
         return false;
     }
     de = d - kThreadDepthFactor * p;
-    ae = kPi * de * de / 4;
+    ae = kPi7 * de * de / 4;
     return true;
 }
 

@@ -1,25 +1,19 @@
 #pragma once
-// Keeping a report: the calculation sheet a saved or printed report becomes, and the three ways
-// out of the report box (clipboard, file, printer).
+// The calculation sheet a saved or printed report becomes: its inputs, read from the dialog, and
+// its text. ui/SheetOutput.h writes it to a file or a printer.
 //
 // A sheet is what an engineer files with the drawings: the calculator's caption, the date, every
 // input as the dialog shows it (label and value), the report, and the verdict lines when the
 // report has any. The inputs are read from the dialog's own widgets, so every calculator gets
 // its sheet without code of its own.
-//
-// Files are written whole or not at all: the text or PDF goes to a temporary file beside the
-// target, which replaces the target only once everything is written.
 
 #include <QDate>
-#include <QFont>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-class QPrinter;
 class QWidget;
 
 namespace ferrolab {
@@ -52,38 +46,5 @@ std::vector<SheetField> GatherInputs(const QWidget* dialog);
 
 // The sheet as text, "\r\n" line ends.
 QString SheetText(const ReportSheet& sheet);
-
-// Today, for the sheet's date (replaceable in tests, see KeepSeamsOverride).
-QDate SheetDate();
-
-// Writes the sheet as UTF-8 text, or as a PDF when the name ends in ".pdf" (any case). False
-// when the file could not be written; the target is then left as it was.
-bool SaveSheet(const QString& path, const ReportSheet& sheet, const QFont& font);
-bool IsPdfName(const QString& path);
-
-// Prints the sheet on a printer already set up (by the print dialog). False when the printer
-// could not be started.
-bool PrintSheet(QPrinter* printer, const ReportSheet& sheet, const QFont& font);
-
-// The file dialog of "保存..." (empty when cancelled) and the print dialog of "打印..." (false
-// when cancelled), both modal unless replaced.
-QString ChooseSheetFile(QWidget* parent, const QString& suggested);
-bool ConfirmPrint(QWidget* parent, QPrinter* printer);
-
-// While alive, the set members replace the clock and the two modal dialogs, so that tests keep
-// reports without a clock and without blocking. Not nestable.
-struct KeepSeams {
-    std::function<QDate()> today;
-    std::function<QString(QWidget* parent, const QString& suggested)> chooseFile;
-    std::function<bool(QWidget* parent, QPrinter* printer)> confirmPrint;
-};
-
-class KeepSeamsOverride {
-public:
-    explicit KeepSeamsOverride(KeepSeams seams);
-    ~KeepSeamsOverride();
-    KeepSeamsOverride(const KeepSeamsOverride&) = delete;
-    KeepSeamsOverride& operator=(const KeepSeamsOverride&) = delete;
-};
 
 } // namespace ferrolab

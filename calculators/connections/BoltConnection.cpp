@@ -4,6 +4,7 @@
 
 #include "engine/Bolts.h"
 #include "engine/Format.h"
+#include "engine/Pi.h"
 
 namespace ferrolab {
 namespace {
@@ -151,7 +152,7 @@ BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
         return refuse("规范未给出这种螺栓、直径或钢号的强度");
     }
     r.ntb = r.ae * r.ftb * 0.001;
-    r.nvb = in.n * 3.1415927 * in.d * in.d * r.fvb * 0.00025;
+    r.nvb = in.n * kPi7 * in.d * in.d * r.fvb * 0.00025;
     r.ncb = r.fcb * in.d * in.thicknessSum * 0.001;
     const CapacityWording& w = kOrdinaryWording[in.code];
     std::string t;

@@ -9,7 +9,6 @@
 // standard's own area column uses the shortcut h*tw + 2*t*(b - tw) + 0.615*(r^2 - r1^2), a little
 // larger: 14.345 cm2 for I10 where the shape gives 14.33.)
 
-#include "sections/tables/HotRolledGeometry.h"
 #include "sections/tables/SectionTable.h"
 
 namespace profilux {

@@ -24,4 +24,13 @@ std::span<const SectionTableRecord> CFLippedZTable();       // GetSectPara_CFRZ,
 std::span<const SectionTableRecord> SquareTubeTable();      // GetSectPara_ThinSqrPipe, 22
 std::span<const SectionTableRecord> LightHTable();          // GetSectPara_DaTongH, 45
 
+// Root and flange-tip radii (mm) of the I-beam table's sections, in table order: part of each
+// rolled shape though callers never look them up. Defined beside the table, in IBeams.cpp.
+struct IBeamRadii {
+    const char* name;
+    double r;
+    double r1;
+};
+std::span<const IBeamRadii> IBeamRadiiTable();
+
 } // namespace profilux

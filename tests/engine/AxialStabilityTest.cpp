@@ -109,9 +109,9 @@ TEST(AxialPhi, ZeroSlendernessGivesOne) {
 }
 
 TEST(AxialPhi, NormalisedSlendernessUsesSinglePrecisionPi) {
-    // λ = 100, fy = 235: (100 / 3.1415927) · sqrt(235 / 206000) = 1.07510391; the exact π would
-    // give 1.07510393.
-    EXPECT_NEAR(NormalisedSlenderness(100, 235), 1.0751039112671859, 1e-13);
+    // λ = 100, fy = 235: (100 / 3.1415927410125732) · sqrt(235 / 206000) = 1.0751038972; the
+    // double 3.1415927 would give 1.0751039113 and the exact π 1.0751039151.
+    EXPECT_NEAR(NormalisedSlenderness(100, 235), 1.075103897232019, 1e-13);
 }
 
 // λn = 0.215 still takes the short-column formula 1 − α1·λn²; the next value up the Perry

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "sections/tables/ColdFormedGeometry.h"
 #include "sections/tables/SectionTable.h"
+#include "tests/sections/geometry/ColdFormedGeometry.h"
 
 namespace profilux {
 namespace {

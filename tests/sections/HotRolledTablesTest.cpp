@@ -9,8 +9,8 @@
 // printed z0; and the radii to their row's other figures within 0.03 % beyond the printed
 // rounding.
 
-#include "sections/tables/HotRolledGeometry.h"
 #include "sections/tables/SectionTable.h"
+#include "tests/sections/geometry/HotRolledGeometry.h"
 
 #include <gtest/gtest.h>
 

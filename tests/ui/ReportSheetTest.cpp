@@ -21,6 +21,7 @@
 #include "ui/CalculatorDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/ReportSheet.h"
+#include "ui/SheetOutput.h"
 
 namespace ferrolab {
 void PrintTo(const SheetField& field, std::ostream* out) {

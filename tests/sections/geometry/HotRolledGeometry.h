@@ -10,6 +10,8 @@
 
 #include <span>
 
+#include "sections/tables/SectionTable.h"
+
 namespace profilux {
 
 // ---- Plane regions bounded by straight edges and tangent arcs ----
@@ -106,15 +108,6 @@ struct IBeamProps {
 };
 
 IBeamProps ComputeIBeam(const IBeamDims& dims);
-
-// Root and flange-tip radii (mm) of the I-beam table's sections, in table order: part of each
-// rolled shape though callers never look them up. Defined beside the table, in IBeams.cpp.
-struct IBeamRadii {
-    const char* name;
-    double r;
-    double r1;
-};
-std::span<const IBeamRadii> IBeamRadiiTable();
 
 // ---- Rolled channel (GB 707): the area as the standard tabulates it, h*tw + 2*t*(b - tw)
 // + 0.349*(r^2 - r1^2), an approximation of the 1:10 sloped-flange shape (cm2) ----

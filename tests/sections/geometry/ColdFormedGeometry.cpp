@@ -1,4 +1,4 @@
-#include "sections/tables/ColdFormedGeometry.h"
+#include "tests/sections/geometry/ColdFormedGeometry.h"
 
 #include <cmath>
 #include <cstddef>

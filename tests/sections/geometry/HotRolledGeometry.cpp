@@ -1,4 +1,4 @@
-#include "sections/tables/HotRolledGeometry.h"
+#include "tests/sections/geometry/HotRolledGeometry.h"
 
 #include <array>
 #include <cmath>
