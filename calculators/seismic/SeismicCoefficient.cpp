@@ -1,5 +1,7 @@
 #include "calculators/seismic/SeismicCoefficient.h"
 
+#include "engine/TextFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -150,54 +152,12 @@ std::string FormatSpectrumTable(const std::vector<double>& alpha, double dt) {
     return out.str();
 }
 
-std::optional<Notice> WriteTextFileAtomically(const std::string& path, const std::string& text) {
-    namespace fs = std::filesystem;
-    const Notice failure{"无法写入文件 " + path + "，地震影响系数表没有保存。", "提示",
-                         NoticeIcon::Warning};
-    const fs::path target(path);
-    std::error_code ec;
-    // An earlier table the user has made read-only stays as it is.
-    const fs::file_status existing = fs::status(target, ec);
-    if (!ec && fs::exists(existing) &&
-        (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return failure;
+std::optional<Notice> SaveSpectrumTable(const std::string& path, const std::string& text) {
+    if (WriteTextFileAtomically(path, text)) {
+        return std::nullopt;
     }
-
-    // A temporary name beside the target that is not in use yet.
-    std::random_device seed;
-    std::mt19937 random(seed());
-    fs::path temporary;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        fs::path candidate = target;
-        candidate += ".tmp" + std::to_string(random() % 1000000u);
-        if (!fs::exists(candidate, ec) && !ec) {
-            temporary = candidate;
-            break;
-        }
-    }
-    if (temporary.empty()) {
-        return failure;
-    }
-
-    bool written = false;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file) {
-            file.write(text.data(), static_cast<std::streamsize>(text.size()));
-            file.flush();
-            written = static_cast<bool>(file);
-            file.close();
-            written = written && !file.fail();
-        }
-    }
-    if (written) {
-        fs::rename(temporary, target, ec);
-        if (!ec) {
-            return std::nullopt;
-        }
-    }
-    fs::remove(temporary, ec);
-    return failure;
+    return Notice{"无法写入文件 " + path + "，地震影响系数表没有保存。", "提示",
+                  NoticeIcon::Warning};
 }
 
 } // namespace ferrolab

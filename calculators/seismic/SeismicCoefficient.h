@@ -59,9 +59,8 @@ SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput
 // (six significant digits, no trailing zeros, decimal point whatever the locale), "\r\n" ends.
 std::string FormatSpectrumTable(const std::vector<double>& alpha, double dt);
 
-// Writes text to path completely or not at all: into a temporary file beside it, which then
-// replaces the target. On failure nothing new is left behind, an earlier file at path is
-// unchanged, and the notice (caption "提示") names the path.
-std::optional<Notice> WriteTextFileAtomically(const std::string& path, const std::string& text);
+// Writes the table file whole or not at all (engine/TextFile.h); on failure the notice (caption
+// "提示") names the path.
+std::optional<Notice> SaveSpectrumTable(const std::string& path, const std::string& text);
 
 } // namespace ferrolab

@@ -100,7 +100,7 @@ void CSeismicCoefficientDlg::OnCompute() {
     result_ = std::move(result);
     ShowOutcome(this, report_, result_.report, {});
     curve_->SetResult(result_);
-    const std::optional<Notice> failure = WriteTextFileAtomically(
+    const std::optional<Notice> failure = SaveSpectrumTable(
         TablePath().toStdString(), FormatSpectrumTable(result_.alpha, result_.dt));
     if (failure) {
         ShowNotice(this, *failure);

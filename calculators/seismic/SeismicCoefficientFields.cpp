@@ -61,7 +61,7 @@ Outcome RunSeismic(const FieldValues& v) {
     // Named the way the dialog names it: the absolute path.
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    const std::optional<Notice> failure = WriteTextFileAtomically(
+    const std::optional<Notice> failure = SaveSpectrumTable(
         ec ? path : absolute.string(), FormatSpectrumTable(result.alpha, result.dt));
     if (failure) {
         outcome.notices.push_back(*failure);

@@ -220,7 +220,7 @@ protected:
 TEST_F(SpectrumFile, ReplacesEarlierContentCompletely) {
     const fs::path target = Root() / kSpectrumFileName;
     std::ofstream(target) << std::string(20000, 'x');
-    EXPECT_EQ(WriteTextFileAtomically(target.string(), "0.018\t0\r\n"), std::nullopt);
+    EXPECT_EQ(SaveSpectrumTable(target.string(), "0.018\t0\r\n"), std::nullopt);
     EXPECT_EQ(ReadFile(target), "0.018\t0\r\n");
     EXPECT_EQ(DirectoryEntries(Root()), std::vector<std::string>{kSpectrumFileName});
 }
@@ -235,7 +235,7 @@ TEST_F(SpectrumFile, FailureNamesThePathAndLeavesNothingBehind) {
     fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     for (const fs::path& target :
          {Root() / "plain" / kSpectrumFileName, Root() / "taken" / kSpectrumFileName, kept}) {
-        const std::optional<Notice> failure = WriteTextFileAtomically(target.string(), "table");
+        const std::optional<Notice> failure = SaveSpectrumTable(target.string(), "table");
         ASSERT_TRUE(failure) << target;
         EXPECT_EQ(*failure,
                   (Notice{"无法写入文件 " + target.string() + "，地震影响系数表没有保存。", "提示",
@@ -256,7 +256,7 @@ TEST_F(SpectrumFile, AReadOnlyDirectoryGetsNoPartialFile) {
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     // Only where permissions bind (not for root) can the directory refuse the file.
     if (access(locked.c_str(), W_OK) != 0) {
-        EXPECT_TRUE(WriteTextFileAtomically((locked / kSpectrumFileName).string(), "table"));
+        EXPECT_TRUE(SaveSpectrumTable((locked / kSpectrumFileName).string(), "table"));
         EXPECT_TRUE(fs::is_empty(locked));
     }
     fs::permissions(locked, fs::perms::owner_all);
