@@ -1,9 +1,15 @@
 #include "cli/Registry.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iostream>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
+
+#include "calculators/CalculationFile.h"
+#include "cli/Batch.h"
+#include "engine/TextFile.h"
 
 namespace ferrolab::cli {
 
@@ -26,8 +32,6 @@ int StatusOf(const Outcome& outcome) {
     return outcome.report && !outcome.failed ? kExitOk : kExitRefused;
 }
 
-namespace {
-
 // Every message box on err (a caption before its text), then the report, "\n" line ends, on out.
 void PrintOutcome(const Outcome& outcome, std::ostream& out, std::ostream& err) {
     for (const Notice& notice : outcome.notices) {
@@ -45,6 +49,8 @@ void PrintOutcome(const Outcome& outcome, std::ostream& out, std::ostream& err) 
     }
 }
 
+namespace {
+
 void PrintUsage(std::ostream& err) {
     err << "usage: ferrolab-calc list\n"
            "       ferrolab-calc <id> --fields [--json]\n"
@@ -57,6 +63,14 @@ void PrintUsage(std::ostream& err) {
            "output:\n"
            "           id, inputs, report lines, refused, messages, checks; same exit status;\n"
            "           --verdict adds nothing to it, the checks are in the object)\n"
+           "       ferrolab-calc <id> --inputs FILE [field=value ...]   (the inputs of a saved\n"
+           "           calculation; fields given here override them)\n"
+           "       ferrolab-calc <id> --save-inputs FILE [field=value ...]   (also saves the "
+           "inputs\n"
+           "           used as a calculation file)\n"
+           "       ferrolab-calc <id> --batch CASES.csv [--json] [--report-dir DIR]   (one case a\n"
+           "           row: header of field names, a blank cell takes the default, '-' reads\n"
+           "           standard input; CSV or JSON Lines out, DIR/<row>.txt the reports)\n"
            "Prints the report a Ferrolab calculator shows for the given inputs; fields left out\n"
            "take the dialog's opening values. 'ferrolab-calc list' shows the ids.\n";
 }
@@ -99,8 +113,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
+} // namespace
+
 // The run as one JSON object. The keys keep this order, the order a reader meets them in.
-std::string RunAsJson(const Description& entry, const FieldValues& values, const Outcome& outcome) {
+std::string RunAsJson(const Description& entry, const FieldValues& values, const Outcome& outcome,
+                      int indent) {
     using Json = nlohmann::ordered_json;
     Json inputs = Json::object();
     for (const FieldSpec& field : entry.fields) {
@@ -132,7 +149,26 @@ std::string RunAsJson(const Description& entry, const FieldValues& values, const
                       {"checks", checks}};
     // A field typed as bytes that are not UTF-8 is shown with replacement characters rather than
     // failing the whole run.
-    return run.dump(2, ' ', false, Json::error_handler_t::replace);
+    return run.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+namespace {
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    if (path == "-") {
+        std::ostringstream all;
+        all << std::cin.rdbuf();
+        text = all.str();
+        return !std::cin.bad();
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    std::ostringstream all;
+    all << file.rdbuf();
+    text = all.str();
+    return true;
 }
 
 } // namespace
@@ -167,17 +203,44 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << FieldsAsJson(*entry) << '\n';
         return kExitOk;
     }
-    FieldValues values = entry->Defaults();
-    bool verdict = false;
-    bool json = false;
+    RunOptions options;
+    std::vector<std::string> assignments;
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
         if (arg == "--verdict") {
-            verdict = true;
+            options.verdict = true;
             continue;
         }
         if (arg == "--json") {
-            json = true;
+            options.json = true;
+            continue;
+        }
+        // Options that take a file or folder: "--inputs FILE" or "--inputs=FILE".
+        std::string* target = nullptr;
+        for (auto [name, slot] : {std::pair{"--inputs", &options.inputsFile},
+                                  std::pair{"--save-inputs", &options.saveInputs},
+                                  std::pair{"--batch", &options.batchFile},
+                                  std::pair{"--report-dir", &options.reportDir}}) {
+            const std::string prefix = std::string(name) + "=";
+            if (arg == name) {
+                if (i + 1 >= args.size()) {
+                    err << "ferrolab-calc: " << name << " needs a value\n";
+                    PrintUsage(err);
+                    return kExitUsage;
+                }
+                target = slot;
+                *target = args[++i];
+            } else if (arg.rfind(prefix, 0) == 0) {
+                target = slot;
+                *target = arg.substr(prefix.size());
+            }
+        }
+        if (target) {
+            if (target->empty()) {
+                err << "ferrolab-calc: " << arg << " needs a value\n";
+                PrintUsage(err);
+                return kExitUsage;
+            }
             continue;
         }
         const auto flag =
@@ -185,7 +248,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                 return f.kind == FieldKind::Switch && arg == "--" + f.name;
             });
         if (flag != entry->fields.end()) {
-            values[flag->name] = "1";
+            assignments.push_back(flag->name + "=1");
             continue;
         }
         // An entry with a single field also takes its value on its own ("section HW200x200").
@@ -209,15 +272,55 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             PrintFields(*entry, err);
             return kExitUsage;
         }
-        values[name] = value;
+        assignments.push_back(arg);
     }
+
+    // The opening values, then the file's inputs, then the fields given on the command line.
+    FieldValues values = entry->Defaults();
+    if (!options.inputsFile.empty()) {
+        std::string text;
+        if (!ReadWholeFile(options.inputsFile, text)) {
+            err << "ferrolab-calc: cannot read " << options.inputsFile << '\n';
+            return kExitUsage;
+        }
+        const CalculationFileResult read = ReadCalculationFile(text, entry->id);
+        if (!read.file) {
+            err << "ferrolab-calc: " << options.inputsFile << ": " << read.error << '\n';
+            return kExitUsage;
+        }
+        for (const auto& [name, value] : read.file->inputs) {
+            values[name] = value;
+        }
+    }
+    for (const std::string& assignment : assignments) {
+        const auto eq = assignment.find('=');
+        values[assignment.substr(0, eq)] = assignment.substr(eq + 1);
+    }
+    if (!options.batchFile.empty()) {
+        if (!options.saveInputs.empty()) {
+            err << "ferrolab-calc: --save-inputs saves one calculation, not a batch\n";
+            return kExitUsage;
+        }
+        return RunBatch(*row, values, options, out, err);
+    }
+    if (!options.reportDir.empty()) {
+        err << "ferrolab-calc: --report-dir belongs to --batch\n";
+        return kExitUsage;
+    }
+    if (!options.saveInputs.empty() &&
+        !WriteTextFileAtomically(options.saveInputs,
+                                 CalculationFileText(*entry, values, UtcNow()))) {
+        err << "ferrolab-calc: cannot write " << options.saveInputs << '\n';
+        return kExitRefused;
+    }
+
     const Outcome outcome = row->run(values);
     const int status = StatusOf(outcome);
     if (status == kExitUsage) {
         err << outcome.usage;
         return status;
     }
-    if (json) {
+    if (options.json) {
         // What the run says on standard error still goes there; the object holds it too.
         std::ostringstream ignored;
         PrintOutcome(outcome, ignored, err);
@@ -225,7 +328,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return status;
     }
     PrintOutcome(outcome, out, err);
-    if (verdict && status == kExitOk) {
+    if (options.verdict && status == kExitOk) {
         for (const Check& check : outcome.checks) {
             out << VerdictLine(check) << '\n';
         }

@@ -30,6 +30,22 @@ std::string ToUnixLines(const std::string& text);
 // choices (the allowed values) or presets (a value box's list) where the field has a list.
 std::string FieldsAsJson(const Description& description);
 
+// What a command line asks besides the fields.
+struct RunOptions {
+    bool verdict = false;
+    bool json = false;
+    std::string inputsFile; // --inputs
+    std::string saveInputs; // --save-inputs
+    std::string batchFile;  // --batch ("-": standard input)
+    std::string reportDir;  // --report-dir
+};
+
+// Every message box on err (a caption before its text), then the report, "\n" line ends, on out.
+void PrintOutcome(const Outcome& outcome, std::ostream& out, std::ostream& err);
+// The run as one JSON object (indent -1: on one line).
+std::string RunAsJson(const Description& entry, const FieldValues& values, const Outcome& outcome,
+                      int indent = 2);
+
 // Runs the runner on argv[1..]; the testable body of main().
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cctype>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -156,6 +157,57 @@ TEST(HostileInput, EveryEntrySurvivesRandomValues) {
         }
         // Many runs must reach the calculation, or the test proves little.
         EXPECT_GE(computed, kRunsPerEntry / 4) << entry.id;
+    }
+}
+
+// Broken calculation files and case tables for every entry: cut short, bytes changed, cells of
+// hostile values. Each run answers with a report, a refusal or a usage error, never a crash.
+TEST(HostileInput, BrokenFilesForInputsAndBatch) {
+    std::mt19937 random(20261209);
+    const std::string folder = ::testing::TempDir();
+    for (const Calculator& row : AllCalculators()) {
+        const Description& entry = row.description();
+        std::vector<std::string> args{entry.id, "--json"};
+        if (entry.id == "section") {
+            args.push_back("name=HW200x200");
+        }
+        const nlohmann::json result = nlohmann::json::parse(Call(args).out);
+        const std::string valid =
+            nlohmann::json{{"calculator", entry.id}, {"inputs", result["inputs"]}}.dump();
+        std::string header;
+        for (const FieldSpec* field : VariableFields(entry)) {
+            header += (header.empty() ? "" : ",") + field->name;
+        }
+        const std::string inputs = folder + "/hostile.ferrolab";
+        const std::string cases = folder + "/hostile.csv";
+        for (int run = 0; run < 12; ++run) {
+            std::string text = valid.substr(0, random() % (valid.size() + 1));
+            for (int flips = random() % 3; flips > 0 && !text.empty(); --flips) {
+                text[random() % text.size()] = static_cast<char>(random() % 256);
+            }
+            std::ofstream(inputs, std::ios::binary) << text;
+            std::string csv = header + "\n";
+            for (int line = 0; line < 3; ++line) {
+                for (std::size_t i = 0; i < VariableFields(entry).size(); ++i) {
+                    csv += (i ? "," : "") +
+                           (random() % 2 ? kHostile[random() % kHostile.size()] : std::string());
+                }
+                csv += random() % 5 == 0 ? "\"" : "\n";
+            }
+            std::ofstream(cases, std::ios::binary) << csv;
+            for (const std::vector<std::string>& command :
+                 {std::vector<std::string>{entry.id, "--inputs", inputs},
+                  std::vector<std::string>{entry.id, "--batch", cases},
+                  std::vector<std::string>{entry.id, "--batch", cases, "--json"}}) {
+                const CliRun result = Call(command);
+                EXPECT_TRUE(result.status == kExitOk || result.status == kExitRefused ||
+                            result.status == kExitUsage)
+                    << entry.id << ' ' << result.status;
+                if (command.size() == 3 && command[1] == "--inputs") {
+                    EXPECT_FALSE(HasInfOrNan(result.out)) << entry.id << '\n' << result.out;
+                }
+            }
+        }
     }
 }
 
