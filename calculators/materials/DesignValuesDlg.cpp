@@ -1,6 +1,7 @@
 #include "calculators/materials/DesignValuesDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -59,7 +60,7 @@ void CDesignValuesDlg::BuildControls() {
     spotWeldPlateLabel_ = MakeLabel(kSpotWeldPlateLabel, spotGroup, "spotWeldPlateLabel");
     spotWeldPlateList_ =
         new ChoiceList(QStringLiteral("spotWeldPlate"), {}, &spotWeldPlate_, spotGroup);
-    spotWeldPlateList_->SetItems(SpotWeldPlateEntries());
+    spotWeldPlateList_->SetItems(DesignValuesDescription().Field("spot-weld-plate").allowed);
     nvsLabel_ = MakeLabel(kNvsLabel, spotGroup, "nvsLabel");
     nvsBox_ = MakeResultBox("nvs", spotGroup, 120);
     auto* spotGrid = new QGridLayout(spotGroup);
@@ -72,8 +73,10 @@ void CDesignValuesDlg::BuildControls() {
     auto* plateGroup = new QGroupBox(QString::fromUtf8(kPlateLimitGroup), this);
     plateGroup->setObjectName(QStringLiteral("plateLimitGroup"));
     plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, plateGroup, "plateCategoryLabel");
-    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"),
-                                        Items(PlateCategoryNames()), &plateCategory_, plateGroup);
+    plateCategoryList_ =
+        new ChoiceList(QStringLiteral("plateCategory"),
+                       Items(DesignValuesDescription().Field("plate-category").allowed),
+                       &plateCategory_, plateGroup);
     limitLabel_ = MakeLabel(kLimitLabel, plateGroup, "limitLabel");
     limitBox_ = MakeResultBox("limit", plateGroup, 120);
     auto* plateGrid = new QGridLayout(plateGroup);
