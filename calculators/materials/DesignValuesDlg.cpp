@@ -31,6 +31,8 @@ void CDesignValuesDlg::BuildControls() {
     thicknessLabel_ = MakeLabel(kThicknessLabel, this, "thicknessLabel");
     thicknessList_ = new ChoiceList(QStringLiteral("thickness"), {}, &band_, this);
     thicknessUnit_ = MakeLabel(kThicknessUnit, this, "thicknessUnit");
+    // The list sits in a row of its own with its unit: the buddy names it on the sheet.
+    thicknessLabel_->setBuddy(thicknessList_);
     auto* choices = new QGridLayout;
     choices->addWidget(MakeLabel(kCodeLabel, this, "codeLabel"), 0, 0);
     choices->addWidget(codeList_, 0, 1, 1, 3);
