@@ -1,6 +1,7 @@
 #include "calculators/connections/BoltConnectionDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -23,23 +24,14 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kVPresets = {"140.00", "150.00", "200.00",
-                                            "220.00", "300.00", "500.00"};
-const std::vector<const char*> kNPresets = {"0.00", "100.00", "200.00", "300.00"};
-const std::vector<const char*> kMPresets = {"35.00",  "50.00",  "70.00", "100.00",
-                                            "150.00", "200.00", "300.00"};
+// The presets of a bolt-group value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(BoltGroupDescription().Field(field).presets);
+}
 
-// The pitch presets "40" ... "160", as the value boxes take them.
-const std::vector<const char*>& PitchPresets() {
-    static const std::vector<std::string> texts = PitchEntries();
-    static const std::vector<const char*> presets = [] {
-        std::vector<const char*> list;
-        for (const std::string& text : texts) {
-            list.push_back(text.c_str());
-        }
-        return list;
-    }();
-    return presets;
+// The fixed list of a choice, as the description allows it.
+const std::vector<std::string>& Allowed(const Description& description, const char* field) {
+    return description.Field(field).allowed;
 }
 
 int NumberOf(const ChoiceList* list) {
@@ -108,9 +100,9 @@ void CBoltConnectionDlg::BuildControls() {
     loadCaseList_ = new ChoiceList(QStringLiteral("loadCase"), {}, &loadCase_, this);
     auto* forces = new QGroupBox(QStringLiteral("对螺栓群形心的:"), this);
     forces->setObjectName(QStringLiteral("forceGroup"));
-    vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, forces);
-    nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, forces);
-    mBox_ = new ValueCombo(QStringLiteral("M"), kMPresets, &m_, forces);
+    vBox_ = new ValueCombo(QStringLiteral("V"), Presets("V"), &v_, forces);
+    nBox_ = new ValueCombo(QStringLiteral("N"), Presets("N"), &n_, forces);
+    mBox_ = new ValueCombo(QStringLiteral("M"), Presets("M"), &m_, forces);
     momentLabel_ = MakeLabel("", forces, "momentLabel");
     auto* forceGrid = new QGridLayout(forces);
     AddGridRow(forceGrid, 0, "竖向剪力V (kN):", vBox_);
@@ -123,9 +115,9 @@ void CBoltConnectionDlg::BuildControls() {
     rowsList_ = new ChoiceList(QStringLiteral("rows"), {}, &rows_, layoutGroup);
     colsList_ = new ChoiceList(QStringLiteral("cols"), {}, &cols_, layoutGroup);
     rowPitchBox_ =
-        new ValueCombo(QStringLiteral("rowPitch"), PitchPresets(), &rowPitch_, layoutGroup);
+        new ValueCombo(QStringLiteral("rowPitch"), Presets("row-pitch"), &rowPitch_, layoutGroup);
     colPitchBox_ =
-        new ValueCombo(QStringLiteral("colPitch"), PitchPresets(), &colPitch_, layoutGroup);
+        new ValueCombo(QStringLiteral("colPitch"), Presets("col-pitch"), &colPitch_, layoutGroup);
     auto* arrangement = new QGridLayout(layoutGroup);
     AddGridRow(arrangement, 0, "行数m:", rowsList_);
     arrangement->addWidget(new QLabel(QStringLiteral("列数n:"), layoutGroup), 0, 2);
@@ -180,26 +172,26 @@ void CBoltConnectionDlg::BuildControls() {
 }
 
 void CBoltConnectionDlg::OnInitDialog() {
-    codeList_->SetItems(BoltCodeEntries());
-    kindList_->SetItems(BoltKindEntries());
+    codeList_->SetItems(Allowed(BoltCapacityDescription(), "code"));
+    kindList_->SetItems(Allowed(BoltCapacityDescription(), "kind"));
     classList_->SetItems(BoltClassEntries(kCodeGB50017, kOrdinaryBolt));
     // Diameter, shear planes, plate grade, thickness, rows, columns and pitches open on their
     // first entries, so that neither the capacity nor the group ever works with a missing value.
     diameterList_->SetItems(BoltDiameterEntries(kCodeGB50017, kOrdinaryBolt));
-    planesList_->SetItems(ShearPlaneEntries());
+    planesList_->SetItems(Allowed(BoltCapacityDescription(), "n"));
     plateGradeList_->SetItems(PlateGradeEntries(kCodeGB50017));
-    thicknessList_->SetItems(ThicknessSumEntries());
+    thicknessList_->SetItems(Allowed(BoltCapacityDescription(), "thickness-sum"));
     surfaceList_->SetItems(SurfaceEntries(kCodeGB50017));
     SetMuFromTable();
     ShowSlipFactor(false);
     thicknessList_->setEnabled(true);
 
-    loadCaseList_->SetItems(LoadCaseEntries());
+    loadCaseList_->SetItems(Allowed(BoltGroupDescription(), "load-case"));
     for (ValueCombo* box : {vBox_, nBox_, mBox_, rowPitchBox_, colPitchBox_}) {
         box->SelectFirst();
     }
     momentLabel_->setText(QString::fromStdString(MomentLabel(kLoadTorque)));
-    rowsList_->SetItems(RowEntries());
+    rowsList_->SetItems(Allowed(BoltGroupDescription(), "rows"));
     colsList_->SetItems(ColumnEntries(kLoadTorque));
     UpdatePicture();
 }

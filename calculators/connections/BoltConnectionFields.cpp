@@ -30,36 +30,64 @@ const Description& BoltCapacityDescription() {
         Description entry;
         entry.id = "bolt-capacity";
         entry.caption = std::string(kBoltConnectionCaption) + " (一个螺栓的承载力)";
+        // The class, diameter, plate grade and surface lists are refilled as the code and the
+        // bolt kind are picked: no fixed list describes them, so they name no control.
         entry.fields = {
-            {"code", "GB50017-2003", BoltCodeEntries(), "code of the tables"},
-            {"kind", "普通螺栓", BoltKindEntries(), "bolt kind"},
-            {"class",
-             "",
-             {},
-             "blank: the first of the list; ordinary " +
-                 Joined(BoltClassEntries(kCodeGB50017, kOrdinaryBolt)) +
-                 " (GB50018-2002: " + Joined(BoltClassEntries(kCodeGB50018, kOrdinaryBolt)) +
-                 "), friction type " + Joined(BoltClassEntries(kCodeGB50017, kFrictionBolt))},
-            {"d",
-             "",
-             {},
-             "blank: the first of the list; ordinary 12|14|...|100 (mm), friction type " +
-                 Joined(BoltDiameterEntries(kCodeGB50017, kFrictionBolt)) + " (GB50018-2002: " +
-                 Joined(BoltDiameterEntries(kCodeGB50018, kFrictionBolt)) + ")"},
-            {"n", "1", ShearPlaneEntries(), "number of shear planes"},
-            {"grade", "Q235", PlateGradeEntries(kCodeGB50017),
-             "plate grade (GB50018-2002: Q235|Q345)"},
-            {"thickness-sum", "6", ThicknessSumEntries(), "Σt, mm (ordinary bolts)"},
-            {"surface",
-             "",
-             {},
-             "friction type; blank: the first of the list; " +
-                 Joined(SurfaceEntries(kCodeGB50017)) +
-                 " (GB50018-2002: " + Joined(SurfaceEntries(kCodeGB50018)) + ")"},
-            {"mu",
-             "",
-             {},
-             "friction type; blank: the slip factor of the table for code, grade, surface"},
+            {.name = "code",
+             .defaultValue = "GB50017-2003",
+             .allowed = BoltCodeEntries(),
+             .help = "code of the tables",
+             .label = "选用规范",
+             .control = "code"},
+            {.name = "kind",
+             .defaultValue = "普通螺栓",
+             .allowed = BoltKindEntries(),
+             .help = "bolt kind",
+             .label = "螺栓类型",
+             .control = "kind"},
+            {.name = "class",
+             .help = "blank: the first of the list; ordinary " +
+                     Joined(BoltClassEntries(kCodeGB50017, kOrdinaryBolt)) +
+                     " (GB50018-2002: " + Joined(BoltClassEntries(kCodeGB50018, kOrdinaryBolt)) +
+                     "), friction type " + Joined(BoltClassEntries(kCodeGB50017, kFrictionBolt)),
+             .kind = FieldKind::Choice,
+             .label = "螺栓等级"},
+            {.name = "d",
+             .help = "blank: the first of the list; ordinary 12|14|...|100 (mm), friction type " +
+                     Joined(BoltDiameterEntries(kCodeGB50017, kFrictionBolt)) + " (GB50018-2002: " +
+                     Joined(BoltDiameterEntries(kCodeGB50018, kFrictionBolt)) + ")",
+             .kind = FieldKind::Choice,
+             .label = "直径 d (mm)",
+             .unit = "mm"},
+            {.name = "n",
+             .defaultValue = "1",
+             .allowed = ShearPlaneEntries(),
+             .help = "number of shear planes",
+             .label = "受剪面个数n",
+             .control = "shearPlanes"},
+            {.name = "grade",
+             .defaultValue = "Q235",
+             .allowed = PlateGradeEntries(kCodeGB50017),
+             .help = "plate grade (GB50018-2002: Q235|Q345)",
+             .label = "钢号"},
+            {.name = "thickness-sum",
+             .defaultValue = "6",
+             .allowed = ThicknessSumEntries(),
+             .help = "Σt, mm (ordinary bolts)",
+             .label = "最小厚度之和",
+             .unit = "mm",
+             .control = "thicknessSum"},
+            {.name = "surface",
+             .help = "friction type; blank: the first of the list; " +
+                     Joined(SurfaceEntries(kCodeGB50017)) +
+                     " (GB50018-2002: " + Joined(SurfaceEntries(kCodeGB50018)) + ")",
+             .kind = FieldKind::Choice,
+             .label = "摩擦面的抗滑移系数"},
+            // The box the table fills as code, grade and surface are picked; a typed μ stands.
+            {.name = "mu",
+             .help = "friction type; blank: the slip factor of the table for code, grade, surface",
+             .label = "摩擦面的抗滑移系数",
+             .control = "mu"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -105,21 +133,70 @@ const Description& BoltGroupDescription() {
         Description entry;
         entry.id = "bolt-group";
         entry.caption = std::string(kBoltConnectionCaption) + " (螺栓群)";
+        const std::vector<std::string> pitches = PitchEntries();
         entry.fields = {
-            {"load-case", LoadCaseEntries()[0], LoadCaseEntries(),
-             "受力类型; 弯矩M + 轴拉力N is not computed (exit 2)"},
-            {"kind", "普通螺栓", BoltKindEntries(), "bolt kind (the pivot of the bending case)"},
-            {"V", "140.00", {}, "vertical shear, kN"},
-            {"N", "0.00", {}, "horizontal axial force, kN"},
-            {"M", "35.00", {}, "torque or bending moment, kN*m"},
-            {"rows", "2", RowEntries(), "rows m"},
-            {"cols",
-             "",
-             {},
-             "columns n; blank: what the load case selects; " + Joined(ColumnEntries(kLoadTorque)) +
-                 " (弯矩M + 剪力V : " + Joined(ColumnEntries(kLoadBending)) + ")"},
-            {"row-pitch", "40", {}, "mm"},
-            {"col-pitch", "40", {}, "mm"},
+            {.name = "load-case",
+             .defaultValue = LoadCaseEntries()[0],
+             .allowed = LoadCaseEntries(),
+             .help = "受力类型; 弯矩M + 轴拉力N is not computed (exit 2)",
+             .label = "受力类型",
+             .control = "loadCase"},
+            {.name = "kind",
+             .defaultValue = "普通螺栓",
+             .allowed = BoltKindEntries(),
+             .help = "bolt kind (the pivot of the bending case)",
+             .label = "螺栓类型",
+             .control = "kind"},
+            {.name = "V",
+             .defaultValue = "140.00",
+             .help = "vertical shear, kN",
+             .label = "竖向剪力V (kN)",
+             .unit = "kN",
+             .presets = {"140.00", "150.00", "200.00", "220.00", "300.00", "500.00"},
+             .control = "V"},
+            {.name = "N",
+             .defaultValue = "0.00",
+             .help = "horizontal axial force, kN",
+             .label = "水平轴力N (kN)",
+             .unit = "kN",
+             .presets = {"0.00", "100.00", "200.00", "300.00"},
+             .control = "N"},
+            // The label names the torque of the opening load case; the bending cases name the
+            // moment ("弯矩  M (kN*m)").
+            {.name = "M",
+             .defaultValue = "35.00",
+             .help = "torque or bending moment, kN*m",
+             .label = "扭矩  M (kN*m)",
+             .unit = "kN*m",
+             .presets = {"35.00", "50.00", "70.00", "100.00", "150.00", "200.00", "300.00"},
+             .control = "M"},
+            {.name = "rows",
+             .defaultValue = "2",
+             .allowed = RowEntries(),
+             .help = "rows m",
+             .label = "行数m",
+             .control = "rows"},
+            // No control: the columns offered follow the load case.
+            {.name = "cols",
+             .help = "columns n; blank: what the load case selects; " +
+                     Joined(ColumnEntries(kLoadTorque)) +
+                     " (弯矩M + 剪力V : " + Joined(ColumnEntries(kLoadBending)) + ")",
+             .kind = FieldKind::Choice,
+             .label = "列数n"},
+            {.name = "row-pitch",
+             .defaultValue = pitches[0],
+             .help = "mm",
+             .label = "行距(mm)",
+             .unit = "mm",
+             .presets = pitches,
+             .control = "rowPitch"},
+            {.name = "col-pitch",
+             .defaultValue = pitches[0],
+             .help = "mm",
+             .label = "列距(mm)",
+             .unit = "mm",
+             .presets = pitches,
+             .control = "colPitch"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

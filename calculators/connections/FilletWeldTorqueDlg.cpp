@@ -1,6 +1,7 @@
 #include "calculators/connections/FilletWeldTorqueDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -20,13 +21,10 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kBPresets = {"150.00", "160.00", "170.00", "180.00"};
-const std::vector<const char*> kHPresets = {"320.00", "360.00", "380.00", "400.00", "420.00"};
-const std::vector<const char*> kEPresets = {"280.00", "320.00", "360.00", "400.00"};
-const std::vector<const char*> kHfPresets = {"6.00", "7.00", "8.00", "9.00", "10.00"};
-const std::vector<const char*> kFxPresets = {"0.00"};
-const std::vector<const char*> kFyPresets = {"340.00", "400.00", "460.00", "500.00"};
-const std::vector<const char*> kBetaPresets = {"1.0", "1.1", "1.22"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(FilletWeldTorqueDescription().Field(field).presets);
+}
 
 } // namespace
 
@@ -40,11 +38,11 @@ CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
 void CFilletWeldTorqueDlg::BuildControls() {
     auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
     sizes->setObjectName(QStringLiteral("sizeGroup"));
-    bBox_ = new ValueCombo(QStringLiteral("b"), kBPresets, &b_, sizes);
-    hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, sizes);
+    bBox_ = new ValueCombo(QStringLiteral("b"), Presets("b"), &b_, sizes);
+    hBox_ = new ValueCombo(QStringLiteral("h"), Presets("h"), &h_, sizes);
     xBox_ = MakeResultBox("x", sizes);
-    eBox_ = new ValueCombo(QStringLiteral("e"), kEPresets, &e_, sizes);
-    hfBox_ = new ValueCombo(QStringLiteral("hf"), kHfPresets, &hf_, sizes);
+    eBox_ = new ValueCombo(QStringLiteral("e"), Presets("e"), &e_, sizes);
+    hfBox_ = new ValueCombo(QStringLiteral("hf"), Presets("hf"), &hf_, sizes);
     auto* sizeGrid = new QGridLayout(sizes);
     int row = 0;
     for (auto [text, box] : {std::pair<const char*, QWidget*>{"b:", bBox_},
@@ -57,8 +55,8 @@ void CFilletWeldTorqueDlg::BuildControls() {
 
     auto* forces = new QGroupBox(QStringLiteral("外力"), this);
     forces->setObjectName(QStringLiteral("forceGroup"));
-    fxBox_ = new ValueCombo(QStringLiteral("Fx"), kFxPresets, &fx_, forces);
-    fyBox_ = new ValueCombo(QStringLiteral("Fy"), kFyPresets, &fy_, forces);
+    fxBox_ = new ValueCombo(QStringLiteral("Fx"), Presets("Fx"), &fx_, forces);
+    fyBox_ = new ValueCombo(QStringLiteral("Fy"), Presets("Fy"), &fy_, forces);
     tBox_ = MakeResultBox("T", forces);
     auto* forceGrid = new QGridLayout(forces);
     row = 0;
@@ -69,7 +67,7 @@ void CFilletWeldTorqueDlg::BuildControls() {
         AddGridRow(forceGrid, row++, text, box, unit);
     }
 
-    betaBox_ = new ValueCombo(QStringLiteral("beta"), kBetaPresets, &beta_, this);
+    betaBox_ = new ValueCombo(QStringLiteral("beta"), Presets("beta"), &beta_, this);
     auto* betaRow = new QHBoxLayout;
     betaRow->addWidget(MakeLabel("β:", this));
     betaRow->addWidget(betaBox_, 1);

@@ -10,14 +10,62 @@ const Description& FilletWeldTorqueDescription() {
         Description entry;
         entry.id = "fillet-weld-torque";
         entry.caption = kFilletWeldTorqueCaption;
+        const std::vector<std::string> b = {"150.00", "160.00", "170.00", "180.00"};
+        const std::vector<std::string> h = {"320.00", "360.00", "380.00", "400.00", "420.00"};
+        const std::vector<std::string> e = {"280.00", "320.00", "360.00", "400.00"};
+        const std::vector<std::string> hf = {"6.00", "7.00", "8.00", "9.00", "10.00"};
+        const std::vector<std::string> fy = {"340.00", "400.00", "460.00", "500.00"};
+        const std::vector<std::string> beta = {"1.0", "1.1", "1.22"};
+        // The sizes stand in the group "基本尺寸(mm)", the forces have "kN" on their right.
         entry.fields = {
-            {"b", "150.00", {}, "lap length of the plate, mm"},
-            {"h", "320.00", {}, "plate height, mm"},
-            {"e", "280.00", {}, "distance of Fy beyond the plate end, mm"},
-            {"hf", "6.00", {}, "weld leg size, mm"},
-            {"Fx", "0.00", {}, "horizontal force, kN"},
-            {"Fy", "340.00", {}, "vertical force, kN"},
-            {"beta", "1.0", {}, "βf, 1.0 to 1.22"},
+            {.name = "b",
+             .defaultValue = b[0],
+             .help = "lap length of the plate, mm",
+             .label = "b",
+             .unit = "mm",
+             .presets = b,
+             .control = "b"},
+            {.name = "h",
+             .defaultValue = h[0],
+             .help = "plate height, mm",
+             .label = "h",
+             .unit = "mm",
+             .presets = h,
+             .control = "h"},
+            {.name = "e",
+             .defaultValue = e[0],
+             .help = "distance of Fy beyond the plate end, mm",
+             .label = "e",
+             .unit = "mm",
+             .presets = e,
+             .control = "e"},
+            {.name = "hf",
+             .defaultValue = hf[0],
+             .help = "weld leg size, mm",
+             .label = "hf",
+             .unit = "mm",
+             .presets = hf,
+             .control = "hf"},
+            {.name = "Fx",
+             .defaultValue = "0.00",
+             .help = "horizontal force, kN",
+             .label = "Fx",
+             .unit = "kN",
+             .presets = {"0.00"},
+             .control = "Fx"},
+            {.name = "Fy",
+             .defaultValue = fy[0],
+             .help = "vertical force, kN",
+             .label = "Fy",
+             .unit = "kN",
+             .presets = fy,
+             .control = "Fy"},
+            {.name = "beta",
+             .defaultValue = beta[0],
+             .help = "βf, 1.0 to 1.22",
+             .label = "β",
+             .presets = beta,
+             .control = "beta"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -1,6 +1,7 @@
 #include "calculators/materials/DesignValuesDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -30,6 +31,8 @@ void CDesignValuesDlg::BuildControls() {
     thicknessLabel_ = MakeLabel(kThicknessLabel, this, "thicknessLabel");
     thicknessList_ = new ChoiceList(QStringLiteral("thickness"), {}, &band_, this);
     thicknessUnit_ = MakeLabel(kThicknessUnit, this, "thicknessUnit");
+    // The list sits in a row of its own with its unit: the buddy names it on the sheet.
+    thicknessLabel_->setBuddy(thicknessList_);
     auto* choices = new QGridLayout;
     choices->addWidget(MakeLabel(kCodeLabel, this, "codeLabel"), 0, 0);
     choices->addWidget(codeList_, 0, 1, 1, 3);
@@ -59,7 +62,7 @@ void CDesignValuesDlg::BuildControls() {
     spotWeldPlateLabel_ = MakeLabel(kSpotWeldPlateLabel, spotGroup, "spotWeldPlateLabel");
     spotWeldPlateList_ =
         new ChoiceList(QStringLiteral("spotWeldPlate"), {}, &spotWeldPlate_, spotGroup);
-    spotWeldPlateList_->SetItems(SpotWeldPlateEntries());
+    spotWeldPlateList_->SetItems(DesignValuesDescription().Field("spot-weld-plate").allowed);
     nvsLabel_ = MakeLabel(kNvsLabel, spotGroup, "nvsLabel");
     nvsBox_ = MakeResultBox("nvs", spotGroup, 120);
     auto* spotGrid = new QGridLayout(spotGroup);
@@ -72,8 +75,10 @@ void CDesignValuesDlg::BuildControls() {
     auto* plateGroup = new QGroupBox(QString::fromUtf8(kPlateLimitGroup), this);
     plateGroup->setObjectName(QStringLiteral("plateLimitGroup"));
     plateCategoryLabel_ = MakeLabel(kPlateCategoryLabel, plateGroup, "plateCategoryLabel");
-    plateCategoryList_ = new ChoiceList(QStringLiteral("plateCategory"),
-                                        Items(PlateCategoryNames()), &plateCategory_, plateGroup);
+    plateCategoryList_ =
+        new ChoiceList(QStringLiteral("plateCategory"),
+                       Items(DesignValuesDescription().Field("plate-category").allowed),
+                       &plateCategory_, plateGroup);
     limitLabel_ = MakeLabel(kLimitLabel, plateGroup, "limitLabel");
     limitBox_ = MakeResultBox("limit", plateGroup, 120);
     auto* plateGrid = new QGridLayout(plateGroup);

@@ -29,17 +29,39 @@ const Description& DesignValuesDescription() {
         entry.id = "design-values";
         entry.caption = kDesignValuesCaption;
         entry.fields = {
-            {"code", kCodeIds[0], kCodeIds,
-             "GB50018-2002 冷弯薄壁型钢结构技术规范, GB50017 普通钢结构规范"},
-            {"grade", "Q235", GradeEntries(kDesignCodeGB50017),
-             "GB50018-2002 offers Q235 and Q345"},
-            {"thickness", "<=16", AllBandEntries(), "GB50017 only: a thickness band of the grade"},
-            {"spot-weld-plate", "0.4", SpotWeldPlateEntries(),
-             "thinner outer plate of a spot weld, mm"},
-            {"plate-category",
-             categories[0],
-             {categories.begin(), categories.end()},
-             "compressed plate category"},
+            // No control: the dialog's list shows each code with its title; the runner takes the
+            // first word.
+            {.name = "code",
+             .defaultValue = kCodeIds[0],
+             .allowed = kCodeIds,
+             .help = "GB50018-2002 冷弯薄壁型钢结构技术规范, GB50017 普通钢结构规范",
+             .label = "规范"},
+            // No control: the grades offered follow the code.
+            {.name = "grade",
+             .defaultValue = "Q235",
+             .allowed = GradeEntries(kDesignCodeGB50017),
+             .help = "GB50018-2002 offers Q235 and Q345",
+             .label = "钢号"},
+            // No control: the bands offered follow the grade (and show for GB50017 only).
+            {.name = "thickness",
+             .defaultValue = "<=16",
+             .allowed = AllBandEntries(),
+             .help = "GB50017 only: a thickness band of the grade",
+             .label = "钢材厚度",
+             .unit = "mm"},
+            {.name = "spot-weld-plate",
+             .defaultValue = "0.4",
+             .allowed = SpotWeldPlateEntries(),
+             .help = "thinner outer plate of a spot weld, mm",
+             .label = "相焊板件中外层较薄板件的厚度(mm)",
+             .unit = "mm",
+             .control = "spotWeldPlate"},
+            {.name = "plate-category",
+             .defaultValue = categories[0],
+             .allowed = {categories.begin(), categories.end()},
+             .help = "compressed plate category",
+             .label = "板件类别",
+             .control = "plateCategory"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

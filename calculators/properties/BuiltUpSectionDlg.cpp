@@ -1,6 +1,7 @@
 #include "calculators/properties/BuiltUpSectionDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -18,15 +19,13 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kB1Presets = {"200.00", "210.00", "220.00", "230.00"};
-const std::vector<const char*> kT1Presets = {"16.00", "17.00", "18.00", "19.00"};
-const std::vector<const char*> kHwPresets = {"1100.00", "1200.00", "1300.00", "1400.00"};
+// The overall height H is no field of the description: it follows hw, t1 and t2.
 const std::vector<const char*> kHPresets = {"500.00", "600.00", "700.00", "800.00"};
-const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"};
-const std::vector<const char*> kB2Presets = {"350.00", "360.00", "370.00", "380.00"};
-const std::vector<const char*> kT2Presets = {"16.00", "17.00", "18.00", "19.00"};
-const std::vector<const char*> kUnits = {"mm", "cm", "m"};
-const std::vector<const char*> kDensityPresets = {"7850"};
+
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(BuiltUpSectionDescription().Field(field).presets);
+}
 
 } // namespace
 
@@ -41,13 +40,13 @@ void CBuiltUpSectionDlg::BuildControls() {
     // 原始数据: the seven geometry inputs.
     auto* data = new QGroupBox(QStringLiteral("原始数据"), this);
     auto* grid = new QGridLayout(data);
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), kB1Presets, &b1_, data);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), kT1Presets, &t1_, data);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), kHwPresets, &hw_, data);
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, data);
+    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, data);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("hw"), &hw_, data);
     hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, data);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), kTwPresets, &tw_, data);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), kB2Presets, &b2_, data);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), kT2Presets, &t2_, data);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("tw"), &tw_, data);
+    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B2"), &b2_, data);
+    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t2"), &t2_, data);
     hwMode_ = new QRadioButton(QStringLiteral("腹板净高度 Hw:"), data);
     hwMode_->setObjectName(QStringLiteral("heightModeHw"));
     hMode_ = new QRadioButton(QStringLiteral("截面总高度 H"), data);
@@ -85,8 +84,10 @@ void CBuiltUpSectionDlg::BuildControls() {
     previewLayout->addWidget(preview_);
 
     auto* other = new QGroupBox(QStringLiteral("其他"), this);
-    unitList_ = new ChoiceList(QStringLiteral("unit"), kUnits, &unit_, other);
-    densityBox_ = new ValueCombo(QStringLiteral("density"), kDensityPresets, &density_, other);
+    unitList_ =
+        new ChoiceList(QStringLiteral("unit"),
+                       Items(BuiltUpSectionDescription().Field("unit").allowed), &unit_, other);
+    densityBox_ = new ValueCombo(QStringLiteral("density"), Presets("density"), &density_, other);
     auto* otherGrid = new QGridLayout(other);
     AddGridRow(otherGrid, 0, "长度:", unitList_);
     AddGridRow(otherGrid, 1, "密度:", densityBox_, "kg/m3");

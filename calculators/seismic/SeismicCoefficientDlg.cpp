@@ -1,6 +1,7 @@
 #include "calculators/seismic/SeismicCoefficientDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -23,11 +24,15 @@ CSeismicCoefficientDlg::CSeismicCoefficientDlg(QWidget* parent) : QDialog(parent
 
 void CSeismicCoefficientDlg::BuildControls() {
     // αmax and ζ take a preset or a typed value; the compute refuses values beyond their limits.
-    alphaMaxBox_ = new ValueCombo(QStringLiteral("alphaMax"), AlphaMaxEntries(), &alphaMax_, this);
-    zetaBox_ = new ValueCombo(QStringLiteral("zeta"), DampingRatioEntries(), &zeta_, this);
-    siteList_ = new ChoiceList(QStringLiteral("site"), SiteClassEntries(), &site_, this);
-    groupList_ = new ChoiceList(QStringLiteral("group"), DesignGroupEntries(), &group_, this);
-    dtList_ = new ChoiceList(QStringLiteral("dt"), PeriodStepEntries(), &dtIndex_, this);
+    const Description& description = SeismicDescription();
+    auto presets = [&](const char* field) { return Items(description.Field(field).presets); };
+    auto choices = [&](const char* field) { return Items(description.Field(field).allowed); };
+    alphaMaxBox_ =
+        new ValueCombo(QStringLiteral("alphaMax"), presets("alpha-max"), &alphaMax_, this);
+    zetaBox_ = new ValueCombo(QStringLiteral("zeta"), presets("zeta"), &zeta_, this);
+    siteList_ = new ChoiceList(QStringLiteral("site"), choices("site"), &site_, this);
+    groupList_ = new ChoiceList(QStringLiteral("group"), choices("group"), &group_, this);
+    dtList_ = new ChoiceList(QStringLiteral("dt"), choices("dt"), &dtIndex_, this);
 
     auto* inputs = new QGridLayout;
     int row = 0;

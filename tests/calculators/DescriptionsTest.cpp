@@ -1,22 +1,27 @@
 // The calculator table and its descriptions against what the user sees: each described control
-// of each dialog opens on the described default and lists the described presets; the runner
-// takes the same defaults; the README's calculator table lists exactly the table's rows.
+// of each dialog opens on the described default, lists the described presets and is printed on
+// the calculation sheet under the described label and unit; the runner takes the same defaults; the
+// README's calculator table lists exactly the table's rows.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/ReportSheet.h"
 
 using namespace ferrolab;
 
@@ -78,6 +83,88 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
     // Every dialog of the table was opened.
     EXPECT_EQ(opened.size(), 17u);
     EXPECT_GT(controls, 0);
+}
+
+// The line the calculation sheet prints for a control: the sheet's inputs with the control shown
+// less those with it hidden. The control and whatever hides it are shown for the moment, so that
+// a control the opening picks hide (the slip factor of ordinary bolts) is read too.
+std::optional<SheetField> SheetLine(QDialog* dialog, QWidget* control) {
+    std::vector<QWidget*> hidden;
+    for (QWidget* w = control; w && w != dialog; w = w->parentWidget()) {
+        if (w->isHidden()) {
+            hidden.push_back(w);
+            w->show();
+        }
+    }
+    const std::vector<SheetField> with = GatherInputs(dialog);
+    control->hide();
+    const std::vector<SheetField> without = GatherInputs(dialog);
+    control->show();
+    for (QWidget* w : hidden) {
+        w->hide();
+    }
+    if (with.size() != without.size() + 1) {
+        return std::nullopt;
+    }
+    const auto at = std::mismatch(without.begin(), without.end(), with.begin()).second;
+    std::vector<SheetField> rest = with;
+    rest.erase(rest.begin() + (at - with.begin()));
+    return rest == without ? std::optional<SheetField>(*at) : std::nullopt;
+}
+
+// The titles of the group boxes around a control, innermost first.
+QStringList GroupTitles(const QWidget* control) {
+    QStringList titles;
+    for (const QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
+        if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
+            titles << group->title();
+        }
+    }
+    return titles;
+}
+
+// Each described control is printed on the calculation sheet with the described label. A unit
+// the dialog shows on the control's right follows the value there and must be the described
+// unit; a described unit not printed there stands in the label or in a group's title ("F(kN)",
+// "原始数据(mm)").
+TEST(Descriptions, EveryDescribedControlIsPrintedOnTheSheetWithItsLabelAndUnit) {
+    int checked = 0;
+    for (const Calculator& row : AllCalculators()) {
+        const Description& description = row.description();
+        if (row.command == 0) {
+            continue;
+        }
+        const std::unique_ptr<QDialog> dialog(MakeCalculatorDialog(row.command));
+        ASSERT_NE(dialog, nullptr) << description.id;
+        dialog->show();
+        for (const FieldSpec& field : description.fields) {
+            if (field.control.empty()) {
+                continue;
+            }
+            const std::string where = description.id + " " + field.name;
+            auto* control = dialog->findChild<QWidget*>(QString::fromStdString(field.control));
+            ASSERT_NE(control, nullptr) << where;
+            const std::optional<SheetField> line = SheetLine(dialog.get(), control);
+            ASSERT_TRUE(line) << where << ": not one line of the sheet";
+            ++checked;
+            EXPECT_EQ(line->label.toStdString(), field.label) << where;
+            const std::optional<std::string> shown = Shown(control);
+            ASSERT_TRUE(shown) << where;
+            const QString value = QString::fromStdString(*shown);
+            const QString unit = QString::fromStdString(field.unit);
+            if (line->value == value) {
+                if (!unit.isEmpty()) {
+                    const QString inBrackets = '(' + unit + ')';
+                    EXPECT_TRUE(line->label.contains(inBrackets) ||
+                                GroupTitles(control).join('|').contains(inBrackets))
+                        << where << ": the dialog shows no unit " << field.unit;
+                }
+            } else {
+                EXPECT_EQ(line->value.toStdString(), (value + ' ' + unit).toStdString()) << where;
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(Descriptions, IdsAreUniqueAndEveryFieldIsNamedOnce) {

@@ -245,6 +245,33 @@ TEST_F(DesignValuesDlgTest, SameBoxesAsTheRunner) {
     EXPECT_EQ(Value("limit"), *cold->limit);
 }
 
+// The input lines of a report box's calculation sheet, "label：value" each.
+std::string SheetInputs(const ReportBox* box) {
+    std::string lines;
+    for (const SheetField& field : box->Sheet().inputs) {
+        lines += (field.label + "：" + field.value + "\n").toStdString();
+    }
+    return lines;
+}
+
+// The calculation sheet of the strength boxes names every input shown; the thickness list, which
+// sits in a row of its own with its unit, is named by its label like the others.
+TEST_F(DesignValuesDlgTest, SheetNamesEveryShownPick) {
+    Choose(List("code"), 1);
+    Choose(List("thickness"), 2);
+    EXPECT_EQ(SheetInputs(Child<ReportBox>(&dlg, "steelBox")), "规范：GB50017 普通钢结构规范\n"
+                                                               "钢号：Q235\n"
+                                                               "钢材厚度：>40-60 mm\n");
+    Choose(List("code"), 0);
+    EXPECT_EQ(SheetInputs(Child<ReportBox>(&dlg, "weldBox")),
+              "规范：GB50018-2002 冷弯薄壁型钢结构技术规范\n"
+              "钢号：Q235\n"
+              "相焊板件中外层较薄板件的厚度(mm)：0.4\n"
+              "每个焊点的抗剪承载力设计值Nvs(kN)：0.60\n"
+              "板件类别：非加劲板件\n"
+              "限值：45.00\n");
+}
+
 TEST_F(DesignValuesDlgTest, CancelCloses) {
     Click(Child<QPushButton>(&dlg, "cancelButton"));
     EXPECT_FALSE(dlg.isVisible());
