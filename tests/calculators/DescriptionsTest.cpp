@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -17,6 +18,7 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/ReportSheet.h"
 
 using namespace ferrolab;
 
@@ -78,6 +80,46 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
     // Every dialog of the table was opened.
     EXPECT_EQ(opened.size(), 17u);
     EXPECT_GT(controls, 0);
+}
+
+// A described label is the one the calculation sheet prints for its control, and a unit the sheet
+// prints after the value is the described unit: the sheet must hold "label：value" or
+// "label：value unit" for every labelled control the dialog shows at opening.
+TEST(Descriptions, EveryDescribedLabelIsTheSheetLabelOfItsControl) {
+    int checked = 0;
+    for (const Calculator& row : AllCalculators()) {
+        const Description& description = row.description();
+        if (row.command == 0) {
+            continue;
+        }
+        const std::unique_ptr<QDialog> dialog(MakeCalculatorDialog(row.command));
+        ASSERT_NE(dialog, nullptr) << description.id;
+        const std::vector<SheetField> sheet = GatherInputs(dialog.get());
+        for (const FieldSpec& field : description.fields) {
+            if (field.control.empty() || field.label.empty()) {
+                continue;
+            }
+            const auto* control =
+                dialog->findChild<QWidget*>(QString::fromStdString(field.control));
+            ASSERT_NE(control, nullptr) << description.id << " " << field.name;
+            const std::optional<std::string> shown = Shown(control);
+            if (!shown || !control->isVisibleTo(dialog.get())) {
+                continue;
+            }
+            ++checked;
+            const QString label = QString::fromStdString(field.label);
+            const QString value = QString::fromStdString(*shown);
+            const SheetField bare{label, value};
+            const SheetField withUnit{label, value + QLatin1Char(' ') +
+                                                 QString::fromStdString(field.unit)};
+            const bool found = std::find(sheet.begin(), sheet.end(), bare) != sheet.end() ||
+                               (!field.unit.empty() &&
+                                std::find(sheet.begin(), sheet.end(), withUnit) != sheet.end());
+            EXPECT_TRUE(found) << description.id << " " << field.name << ": no sheet line "
+                               << field.label << "：" << *shown << " [" << field.unit << "]";
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(Descriptions, IdsAreUniqueAndEveryFieldIsNamedOnce) {
