@@ -1,6 +1,7 @@
 #include "calculators/joints/BeamColumnPinnedDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -21,27 +22,17 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kD1Presets = {"10", "15", "20"};
-const std::vector<const char*> kD2Presets = {"35", "40", "45", "50"};
-const std::vector<const char*> kVPresets = {"50.00", "100.00", "150.00", "200.00"};
-const std::vector<const char*> kNPresets = {"0.0", "10.0", "20.0", "100.0"};
-const std::vector<const char*> kBpPresets = {"80", "100", "150", "200", "250"};
-const std::vector<const char*> kHpPresets = {"175", "180", "190", "200"};
-const std::vector<const char*> kTpPresets = {"8", "9", "10", "11", "12"};
-const std::vector<const char*> kClearancePresets = {"1.0", "1.1", "1.2", "1.5", "1.8", "2.0"};
-const std::vector<const char*> kRowPitchPresets = {"52", "60", "70", "80"};
-const std::vector<const char*> kColumnPitchPresets = {"0", "50", "60", "70"};
-const std::vector<const char*> kBetaFPresets = {"1.0", "1.2"};
 const std::vector<const char*> kAngleKinds = {"等边角钢"};
 constexpr const char* kTwoColumnPlateWidth = "130";
 
-int IndexOf(std::span<const char* const> names, std::string_view name) {
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (name == names[i]) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(BeamColumnPinnedDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(BeamColumnPinnedDescription().Field(field).allowed);
 }
 
 } // namespace
@@ -71,15 +62,15 @@ QString CBeamColumnPinnedDlg::PictureFor(int betaAngle, int style, int cols) {
 void CBeamColumnPinnedDlg::BuildControls() {
     // 截面参数: style, grade, β angle, beam and column.
     auto* sections = new QGroupBox(QStringLiteral("截面参数"), this);
-    styleList_ = new ChoiceList(QStringLiteral("style"), Items(PinnedStyleNames()), &style_, this);
+    styleList_ = new ChoiceList(QStringLiteral("style"), Choices("style"), &style_, this);
     gradeList_ =
         new ChoiceList(QStringLiteral("grade"), Items(PinnedGradeNames(0)), &gradeIndex_, this);
-    betaAngleList_ = new ChoiceList(QStringLiteral("betaAngle"), Items(PinnedBetaAngleNames()),
-                                    &betaAngle_, this);
-    beamSeriesList_ = new ChoiceList(QStringLiteral("beamSeries"), Items(PinnedSeriesNames()),
-                                     &beamSeries_, this);
+    betaAngleList_ =
+        new ChoiceList(QStringLiteral("betaAngle"), Choices("beta-angle"), &betaAngle_, this);
+    beamSeriesList_ =
+        new ChoiceList(QStringLiteral("beamSeries"), Choices("beam-series"), &beamSeries_, this);
     beamList_ = new ChoiceList(QStringLiteral("beam"), {}, &beam_, this);
-    columnSeriesList_ = new ChoiceList(QStringLiteral("columnSeries"), Items(PinnedSeriesNames()),
+    columnSeriesList_ = new ChoiceList(QStringLiteral("columnSeries"), Choices("column-series"),
                                        &columnSeries_, this);
     columnList_ = new ChoiceList(QStringLiteral("column"), {}, &column_, this);
     auto* sectionGrid = new QGridLayout(sections);
@@ -98,13 +89,12 @@ void CBeamColumnPinnedDlg::BuildControls() {
     // 连接板件: the plate (or the angles) and its position on the beam.
     auto* plates = new QGroupBox(QStringLiteral("连接板件"), this);
     angleKindList_ = new ChoiceList(QStringLiteral("angleKind"), kAngleKinds, &angleKind_, this);
-    angleList_ =
-        new ChoiceList(QStringLiteral("angle"), Items(PinnedJointAngleNames()), &angle_, this);
-    bpBox_ = new ValueCombo(QStringLiteral("bp"), kBpPresets, &bp_, this);
-    hpBox_ = new ValueCombo(QStringLiteral("hp"), kHpPresets, &hp_, this);
-    tpBox_ = new ValueCombo(QStringLiteral("tp"), kTpPresets, &tp_, this);
-    d1Box_ = new ValueCombo(QStringLiteral("d1"), kD1Presets, &d1_, this);
-    d2Box_ = new ValueCombo(QStringLiteral("d2"), kD2Presets, &d2_, this);
+    angleList_ = new ChoiceList(QStringLiteral("angle"), Choices("angle"), &angle_, this);
+    bpBox_ = new ValueCombo(QStringLiteral("bp"), Presets("bp"), &bp_, this);
+    hpBox_ = new ValueCombo(QStringLiteral("hp"), Presets("hp"), &hp_, this);
+    tpBox_ = new ValueCombo(QStringLiteral("tp"), Presets("tp"), &tp_, this);
+    d1Box_ = new ValueCombo(QStringLiteral("d1"), Presets("d1"), &d1_, this);
+    d2Box_ = new ValueCombo(QStringLiteral("d2"), Presets("d2"), &d2_, this);
     auto* plateGrid = new QGridLayout(plates);
     plateGrid->addWidget(angleKindList_, 0, 0, 1, 2);
     plateGrid->addWidget(angleList_, 0, 2, 1, 2);
@@ -118,8 +108,8 @@ void CBeamColumnPinnedDlg::BuildControls() {
 
     // 梁端力.
     auto* forces = new QGroupBox(QStringLiteral("梁端力:"), this);
-    vBox_ = new ValueCombo(QStringLiteral("V"), kVPresets, &v_, this);
-    nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, this);
+    vBox_ = new ValueCombo(QStringLiteral("V"), Presets("V"), &v_, this);
+    nBox_ = new ValueCombo(QStringLiteral("N"), Presets("N"), &n_, this);
     auto* forceGrid = new QGridLayout(forces);
     AddGridRow(forceGrid, 0, "V(kN):", vBox_);
     forceGrid->addWidget(MakeLabel("N(kN):", forces), 0, 2);
@@ -127,20 +117,19 @@ void CBeamColumnPinnedDlg::BuildControls() {
 
     // 摩擦型高强螺栓.
     auto* bolts = new QGroupBox(QStringLiteral("摩擦型高强螺栓"), this);
-    codeList_ = new ChoiceList(QStringLiteral("code"), Items(PinnedCodeNames()), &code_, this);
+    codeList_ = new ChoiceList(QStringLiteral("code"), Choices("code"), &code_, this);
     surfaceList_ =
         new ChoiceList(QStringLiteral("surface"), Items(FayingSurfaceNames(0)), &surface_, this);
-    boltGradeList_ = new ChoiceList(QStringLiteral("boltGrade"), Items(PinnedBoltGradeNames()),
-                                    &boltGradeIndex_, this);
+    boltGradeList_ =
+        new ChoiceList(QStringLiteral("boltGrade"), Choices("bolt-grade"), &boltGradeIndex_, this);
     diameterList_ = new ChoiceList(QStringLiteral("diameter"), Items(PinnedDiameterNames(0)),
                                    &diameterIndex_, this);
     clearanceBox_ =
-        new ValueCombo(QStringLiteral("clearance"), kClearancePresets, &clearance_, this);
-    rowsList_ = new ChoiceList(QStringLiteral("rows"), Items(PinnedRowNames()), &rowsIndex_, this);
-    colsList_ =
-        new ChoiceList(QStringLiteral("cols"), Items(PinnedColumnNames()), &colsIndex_, this);
-    sRowBox_ = new ValueCombo(QStringLiteral("sRow"), kRowPitchPresets, &sRow_, this);
-    sColBox_ = new ValueCombo(QStringLiteral("sCol"), kColumnPitchPresets, &sCol_, this);
+        new ValueCombo(QStringLiteral("clearance"), Presets("clearance"), &clearance_, this);
+    rowsList_ = new ChoiceList(QStringLiteral("rows"), Choices("rows"), &rowsIndex_, this);
+    colsList_ = new ChoiceList(QStringLiteral("cols"), Choices("cols"), &colsIndex_, this);
+    sRowBox_ = new ValueCombo(QStringLiteral("sRow"), Presets("sRow"), &sRow_, this);
+    sColBox_ = new ValueCombo(QStringLiteral("sCol"), Presets("sCol"), &sCol_, this);
     auto* boltGrid = new QGridLayout(bolts);
     AddGridRow(boltGrid, 0, "规范:", codeList_);
     boltGrid->addWidget(surfaceList_, 0, 2, 1, 4);
@@ -160,10 +149,9 @@ void CBeamColumnPinnedDlg::BuildControls() {
 
     // 焊缝 (single plate only).
     auto* welds = new QGroupBox(QStringLiteral("焊缝"), this);
-    weldKindList_ =
-        new ChoiceList(QStringLiteral("weldKind"), Items(PinnedWeldKindNames()), &weldKind_, this);
-    hfList_ = new ChoiceList(QStringLiteral("hf"), Items(PinnedLegSizeNames()), &hfIndex_, this);
-    betaFBox_ = new ValueCombo(QStringLiteral("betaF"), kBetaFPresets, &betaF_, this);
+    weldKindList_ = new ChoiceList(QStringLiteral("weldKind"), Choices("weld"), &weldKind_, this);
+    hfList_ = new ChoiceList(QStringLiteral("hf"), Choices("hf"), &hfIndex_, this);
+    betaFBox_ = new ValueCombo(QStringLiteral("betaF"), Presets("betaF"), &betaF_, this);
     auto* weldGrid = new QGridLayout(welds);
     AddGridRow(weldGrid, 0, "焊接方式:", weldKindList_);
     AddGridRow(weldGrid, 1, "焊脚尺寸(mm):", hfList_);

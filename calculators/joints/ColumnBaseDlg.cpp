@@ -1,6 +1,7 @@
 #include "calculators/joints/ColumnBaseDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -22,22 +23,15 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kN = {"60.00",  "100.00",  "200.0",   "400.00", "600.00",
-                                     "800.00", "1200.00", "1420.00", "1600.00"};
-const std::vector<const char*> kM = {"200.00",  "400.00",  "960.00", "1200.00",
-                                     "1400.00", "1800.00", "2200.00"};
-const std::vector<const char*> kTp = {"14.00", "16.00", "18.00", "20.00", "22.00",
-                                      "24.00", "26.00", "28.00", "30.00", "32.00",
-                                      "34.00", "36.00", "38.00", "40.00"};
-const std::vector<const char*> kC = {"30", "60", "75", "80", "85"};
-const std::vector<const char*> kB1 = {"105", "110", "115", "120"};
-const std::vector<const char*> kA0 = {"30.00", "40.00", "50.00", "60.00", "70.00", "80.00"};
-const std::vector<const char*> kShoeHeight = {"400.00", "600.00", "800.00", "1000.00"};
-const std::vector<const char*> kTs = {"8.00", "10.00", "12.00", "14.00"};
-const std::vector<const char*> kPlateGrades = {"Q235", "Q345", "Q420"};
-const std::vector<const char*> kConcrete = {"C15", "C20", "C25", "C30", "C35"};
-const std::vector<const char*> kAnchorGrades = {"Q235", "Q345"};
-const std::vector<const char*> kHoles = {"4500.00", "5000.00", "5500.00", "6000.00"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(ColumnBaseDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(ColumnBaseDescription().Field(field).allowed);
+}
 
 // The section opened on: the pinned base's channel 槽18b.
 constexpr int kOpeningChannel = 10;
@@ -81,15 +75,13 @@ CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
 void CColumnBaseDlg::BuildControls() {
     // 柱截面参数
     auto* column = new QGroupBox(QStringLiteral("柱截面参数"), this);
-    const std::vector<std::string> baseTypes = BaseTypeEntries();
     baseTypeList_ =
-        new ChoiceList(QStringLiteral("baseType"), Items(baseTypes), &baseType_, column);
+        new ChoiceList(QStringLiteral("baseType"), Choices("base-type"), &baseType_, column);
     formList_ = new ChoiceList(QStringLiteral("form"), {}, &form_, column);
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, column);
     properties_ = new ReportBox(column, QStringLiteral("properties"));
     properties_->setMinimumHeight(190);
-    const std::vector<std::string> l1Entries = WebDistanceEntries();
-    l1List_ = new ChoiceList(QStringLiteral("l1"), Items(l1Entries), &l1Index_, column);
+    l1List_ = new ChoiceList(QStringLiteral("l1"), Choices("l1"), &l1Index_, column);
     l1Row_ = Row("l1Row", "腹板外壁相距l1:", l1List_, "mm", column);
     a1Box_ = MakeResultBox("a1", column);
     hBox_ = MakeResultBox("H", column);
@@ -106,7 +98,7 @@ void CColumnBaseDlg::BuildControls() {
     // 柱子内力: the axial force with its direction, the moment of the fixed base.
     auto* forces = new QGroupBox(QStringLiteral("柱子内力"), this);
     auto* axial = new QGroupBox(QStringLiteral("轴力"), forces);
-    nBox_ = new ValueCombo(QStringLiteral("N"), kN, &n_, axial);
+    nBox_ = new ValueCombo(QStringLiteral("N"), Presets("N"), &n_, axial);
     pressButton_ = new QRadioButton(QStringLiteral("下压"), axial);
     pressButton_->setObjectName(QStringLiteral("press"));
     upliftButton_ = new QRadioButton(QStringLiteral("上拔"), axial);
@@ -119,7 +111,7 @@ void CColumnBaseDlg::BuildControls() {
     axialLayout->addWidget(Label("kN", axial));
     axialLayout->addWidget(pressButton_);
     axialLayout->addWidget(upliftButton_);
-    mBox_ = new ValueCombo(QStringLiteral("M"), kM, &m_, forces);
+    mBox_ = new ValueCombo(QStringLiteral("M"), Presets("M"), &m_, forces);
     momentRow_ = Row("momentRow", "与靴梁平行的弯矩:", mBox_, "kN*m", forces);
     auto* forcesLayout = new QVBoxLayout(forces);
     forcesLayout->addWidget(axial);
@@ -127,10 +119,10 @@ void CColumnBaseDlg::BuildControls() {
 
     // 底板参数
     auto* plate = new QGroupBox(QStringLiteral("底板参数"), this);
-    tpBox_ = new ValueCombo(QStringLiteral("tp"), kTp, &tp_, plate);
-    cBox_ = new ValueCombo(QStringLiteral("c"), kC, &c_, plate);
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), kB1, &b1_, plate);
-    a0Box_ = new ValueCombo(QStringLiteral("a0"), kA0, &a0_, plate);
+    tpBox_ = new ValueCombo(QStringLiteral("tp"), Presets("tp"), &tp_, plate);
+    cBox_ = new ValueCombo(QStringLiteral("c"), Presets("c"), &c_, plate);
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("b1"), &b1_, plate);
+    a0Box_ = new ValueCombo(QStringLiteral("a0"), Presets("a0"), &a0_, plate);
     lBox_ = MakeResultBox("L", plate);
     bBox_ = MakeResultBox("B", plate);
     auto* plateLayout = new QVBoxLayout(plate);
@@ -143,28 +135,30 @@ void CColumnBaseDlg::BuildControls() {
 
     // 靴梁参数
     auto* shoe = new QGroupBox(QStringLiteral("靴梁参数"), this);
-    shoeHeightBox_ = new ValueCombo(QStringLiteral("shoeHeight"), kShoeHeight, &shoeHeight_, shoe);
-    tsBox_ = new ValueCombo(QStringLiteral("ts"), kTs, &ts_, shoe);
+    shoeHeightBox_ =
+        new ValueCombo(QStringLiteral("shoeHeight"), Presets("shoe-height"), &shoeHeight_, shoe);
+    tsBox_ = new ValueCombo(QStringLiteral("ts"), Presets("ts"), &ts_, shoe);
     auto* shoeLayout = new QVBoxLayout(shoe);
     shoeLayout->addWidget(Row("shoeHeightRow", "靴梁高度:", shoeHeightBox_, "mm", shoe));
     shoeLayout->addWidget(Row("tsRow", "靴梁厚度ts:", tsBox_, "mm", shoe));
 
     // 材料等级
     auto* materials = new QGroupBox(QStringLiteral("材料等级"), this);
-    plateGradeList_ =
-        new ChoiceList(QStringLiteral("plateGrade"), kPlateGrades, &plateGrade_, materials);
-    concreteList_ = new ChoiceList(QStringLiteral("concrete"), kConcrete, &concrete_, materials);
+    plateGradeList_ = new ChoiceList(QStringLiteral("plateGrade"), Choices("plate-grade"),
+                                     &plateGrade_, materials);
+    concreteList_ =
+        new ChoiceList(QStringLiteral("concrete"), Choices("concrete"), &concrete_, materials);
     auto* materialsLayout = new QVBoxLayout(materials);
     materialsLayout->addWidget(Row("plateGradeRow", "钢材钢号:", plateGradeList_, "", materials));
     materialsLayout->addWidget(Row("concreteRow", "混凝土等级:", concreteList_, "", materials));
 
     // 锚栓参数
     auto* anchors = new QGroupBox(QStringLiteral("锚栓参数"), this);
-    anchorGradeList_ =
-        new ChoiceList(QStringLiteral("anchorGrade"), kAnchorGrades, &anchorGrade_, anchors);
-    const std::vector<std::string> diameters = AnchorDiameterEntries();
-    anchorDList_ = new ChoiceList(QStringLiteral("anchorD"), Items(diameters), &anchorD_, anchors);
-    holesBox_ = new ValueCombo(QStringLiteral("holes"), kHoles, &holes_, anchors);
+    anchorGradeList_ = new ChoiceList(QStringLiteral("anchorGrade"), Choices("anchor-grade"),
+                                      &anchorGrade_, anchors);
+    anchorDList_ =
+        new ChoiceList(QStringLiteral("anchorD"), Choices("anchor-d"), &anchorD_, anchors);
+    holesBox_ = new ValueCombo(QStringLiteral("holes"), Presets("holes"), &holes_, anchors);
     holesRow_ = Row("holesRow", "锚栓孔总面积:", holesBox_, "mm2", anchors);
     auto* anchorsLayout = new QVBoxLayout(anchors);
     anchorsLayout->addWidget(Row("anchorGradeRow", "锚拴钢号:", anchorGradeList_, "", anchors));

@@ -1,6 +1,7 @@
 #include "calculators/joints/SeatedPinnedDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -15,22 +16,19 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
-const std::vector<const char*> kBetaAngles = {"0", "90"};
+// The series beside the beam and column lists (the runner takes the sections only).
 const std::vector<const char*> kSeries = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列",
                                           "马钢窄翼缘HN系列", "热轧普通工字钢", "焊接工字形"};
-const std::vector<const char*> kD1 = {"10", "15", "20"};
-const std::vector<const char*> kD2 = {"35", "40", "45", "50"};
-const std::vector<const char*> kLf = {"80", "100", "150", "200", "250"};
-const std::vector<const char*> kWf = {"75", "100", "150", "200", "250", "300"};
-const std::vector<const char*> kTf = {"8", "9", "10", "11", "12"};
-const std::vector<const char*> kHw = {"100", "150", "200", "250"};
-const std::vector<const char*> kTw = {"7", "8", "9", "10", "11", "12", "13"};
-const std::vector<const char*> kCl = {"6", "7", "8", "9", "10"};
-const std::vector<const char*> kWeldKinds = {"双面角焊缝"};
-const std::vector<const char*> kLegs = {"6", "7", "8", "9", "10"};
-const std::vector<const char*> kBetaF = {"1.0", "1.2"};
-const std::vector<const char*> kV = {"50.00", "100.00", "150.00", "200.00"};
+
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(SeatedPinnedDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(SeatedPinnedDescription().Field(field).allowed);
+}
 
 // The sections of a series of the list above; the rolled I-beam and welded series offer none.
 std::vector<const char*> SeriesSections(int series) {
@@ -61,18 +59,18 @@ CSeatedPinnedDlg::CSeatedPinnedDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CSeatedPinnedDlg::BuildControls() {
-    auto box = [this](const char* name, const std::vector<const char*>& presets, double* member,
-                      QWidget* parent) {
-        auto* combo = new ValueCombo(QString::fromUtf8(name), presets, member, parent);
+    // Each value box is named after its field.
+    auto box = [this](const char* name, double* member, QWidget* parent) {
+        auto* combo = new ValueCombo(QString::fromUtf8(name), Presets(name), member, parent);
         boxes_.push_back(combo);
         return combo;
     };
 
     // 截面参数: grade, β angle, beam and column, and where V acts.
     auto* sections = new QGroupBox(QStringLiteral("截面参数"), this);
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &grade_, sections);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Choices("grade"), &grade_, sections);
     betaAngleList_ =
-        new ChoiceList(QStringLiteral("betaAngle"), kBetaAngles, &betaAngle_, sections);
+        new ChoiceList(QStringLiteral("betaAngle"), Choices("beta-angle"), &betaAngle_, sections);
     beamSeriesList_ = new ChoiceList(QStringLiteral("beamSeries"), kSeries, &beamSeries_, sections);
     beamList_ = new ChoiceList(QStringLiteral("beam"), {}, &beam_, sections);
     columnSeriesList_ =
@@ -86,36 +84,36 @@ void CSeatedPinnedDlg::BuildControls() {
     sectionGrid->addWidget(beamList_, 1, 2, 1, 2);
     AddGridRow(sectionGrid, 2, "柱:", columnSeriesList_);
     sectionGrid->addWidget(columnList_, 2, 2, 1, 2);
-    AddGridRow(sectionGrid, 3, "d1(mm):", box("d1", kD1, &in_.d1, sections));
+    AddGridRow(sectionGrid, 3, "d1(mm):", box("d1", &in_.d1, sections));
     sectionGrid->addWidget(MakeLabel("d2(mm):", sections), 3, 2);
-    sectionGrid->addWidget(box("d2", kD2, &in_.d2, sections), 3, 3);
+    sectionGrid->addWidget(box("d2", &in_.d2, sections), 3, 3);
 
     auto* flange = new QGroupBox(QStringLiteral("支托翼缘"), this);
     auto* flangeGrid = new QGridLayout(flange);
-    AddGridRow(flangeGrid, 0, "长lf (mm):", box("lf", kLf, &in_.lf, flange));
-    AddGridRow(flangeGrid, 1, "宽wf (mm):", box("wf", kWf, &in_.wf, flange));
-    AddGridRow(flangeGrid, 2, "厚tf (mm):", box("tf", kTf, &in_.tf, flange));
+    AddGridRow(flangeGrid, 0, "长lf (mm):", box("lf", &in_.lf, flange));
+    AddGridRow(flangeGrid, 1, "宽wf (mm):", box("wf", &in_.wf, flange));
+    AddGridRow(flangeGrid, 2, "厚tf (mm):", box("tf", &in_.tf, flange));
 
     auto* web = new QGroupBox(QStringLiteral("支托腹板"), this);
     auto* webGrid = new QGridLayout(web);
-    AddGridRow(webGrid, 0, "高hw (mm):", box("hw", kHw, &in_.hw, web));
-    AddGridRow(webGrid, 1, "厚tw (mm):", box("tw", kTw, &in_.tw, web));
-    AddGridRow(webGrid, 2, "切角边长cl(mm):", box("cl", kCl, &in_.cl, web));
+    AddGridRow(webGrid, 0, "高hw (mm):", box("hw", &in_.hw, web));
+    AddGridRow(webGrid, 1, "厚tw (mm):", box("tw", &in_.tw, web));
+    AddGridRow(webGrid, 2, "切角边长cl(mm):", box("cl", &in_.cl, web));
 
     auto* flangeWeld = new QGroupBox(QStringLiteral("支托翼缘与柱翼缘间焊缝"), this);
-    weldList_ = new ChoiceList(QStringLiteral("weld"), kWeldKinds, &weld_, flangeWeld);
+    weldList_ = new ChoiceList(QStringLiteral("weld"), Choices("weld"), &weld_, flangeWeld);
     auto* flangeWeldGrid = new QGridLayout(flangeWeld);
     AddGridRow(flangeWeldGrid, 0, "焊接方式:", weldList_);
-    AddGridRow(flangeWeldGrid, 1, "焊脚尺寸hf_H(mm):", box("hfH", kLegs, &in_.hfH, flangeWeld));
-    AddGridRow(flangeWeldGrid, 2, "强度增大系数β:", box("betaF", kBetaF, &in_.betaF, flangeWeld));
+    AddGridRow(flangeWeldGrid, 1, "焊脚尺寸hf_H(mm):", box("hfH", &in_.hfH, flangeWeld));
+    AddGridRow(flangeWeldGrid, 2, "强度增大系数β:", box("betaF", &in_.betaF, flangeWeld));
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
     auto* webWeldGrid = new QGridLayout(webWeld);
-    AddGridRow(webWeldGrid, 0, "焊脚尺寸hf_V(mm):", box("hfV", kLegs, &in_.hfV, webWeld));
+    AddGridRow(webWeldGrid, 0, "焊脚尺寸hf_V(mm):", box("hfV", &in_.hfV, webWeld));
 
     auto* force = new QGroupBox(QStringLiteral("梁端力:"), this);
     auto* forceGrid = new QGridLayout(force);
-    AddGridRow(forceGrid, 0, "V(kN):", box("V", kV, &in_.v, force));
+    AddGridRow(forceGrid, 0, "V(kN):", box("V", &in_.v, force));
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);

@@ -1,6 +1,7 @@
 #include "calculators/members/AxialMemberDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -18,30 +19,19 @@
 namespace ferrolab {
 namespace {
 
+// The lists of inputs the runner has no field for; the others come from the description.
 const std::vector<const char*> kCodes = {"GB50017-2003"};
-const std::vector<const char*> kNetFactorPresets = {"1.0", "0.95", "0.9", "0.85", "0.80", "0.75"};
-const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
 const std::vector<const char*> kAllowablePresets = {"250.00"};
-const std::vector<const char*> kForceTypes = {"轴心受压", "轴心受拉"};
-const std::vector<const char*> kForcePresets = {"-100.00", "-150.00", "-200.00", "-250.00",
-                                                "-300.00"};
-const std::vector<const char*> kLengthPresets = {"2.00", "3.00", "4.00", "5.00", "6.00", "7.00"};
-const std::vector<const char*> kFlangeWidthPresets = {"250.00", "260.00", "300.00", "350.00",
-                                                      "400.00"};
-const std::vector<const char*> kFlangeThicknessPresets = {"12.00", "13.00", "16.00",
-                                                          "17.00", "18.00", "19.00"};
-const std::vector<const char*> kWebDepthPresets = {"250.00", "1100.00", "1200.00", "1300.00",
-                                                   "1400.00"};
 const std::vector<const char*> kDepthPresets = {"250.00", "500.00", "600.00", "700.00", "800.00"};
-const std::vector<const char*> kWebThicknessPresets = {"8.00", "10.00", "11.00", "12.00", "13.00"};
-const std::vector<const char*> kFlangeEdges = {"焰切边", "轧制或剪切边"};
 
-std::vector<const char*> KindCaptions() {
-    std::vector<const char*> captions;
-    for (int i = 0; i < kAxialSectionKindCount; ++i) {
-        captions.push_back(AxialSectionKindCaption(static_cast<AxialSectionKind>(i)));
-    }
-    return captions;
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(AxialMemberDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(AxialMemberDescription().Field(field).allowed);
 }
 
 QString PictureOf(AxialSectionKind kind) {
@@ -78,13 +68,13 @@ void CAxialMemberDlg::BuildControls() {
     codeRow->addWidget(codeList_, 1);
 
     auto* params = new QGroupBox(QStringLiteral("相关参数"), this);
-    kindList_ = new ChoiceList(QStringLiteral("kind"), KindCaptions(), &kind_, params);
+    kindList_ = new ChoiceList(QStringLiteral("kind"), Choices("kind"), &kind_, params);
     nameList_ = new ChoiceList(QStringLiteral("sectionName"), {}, &name_, params);
     properties_ = new ReportBox(params, QStringLiteral("properties"));
     properties_->setMinimumHeight(140);
     netFactorBox_ =
-        new ValueCombo(QStringLiteral("netFactor"), kNetFactorPresets, &netFactor_, params);
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &gradeIndex_, params);
+        new ValueCombo(QStringLiteral("netFactor"), Presets("net-factor"), &netFactor_, params);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Choices("grade"), &gradeIndex_, params);
     allowableBox_ = new ValueCombo(QStringLiteral("allowableSlenderness"), kAllowablePresets,
                                    &allowable_, params);
     allowableLabel_ = label("容许长细比:", params);
@@ -103,8 +93,8 @@ void CAxialMemberDlg::BuildControls() {
     // Force.
     auto* force = new QGroupBox(QStringLiteral("受力类型及内力设计值"), this);
     forceTypeList_ =
-        new ChoiceList(QStringLiteral("forceType"), kForceTypes, &forceTypeIndex_, force);
-    forceBox_ = new ValueCombo(QStringLiteral("axialForce"), kForcePresets, &n_, force);
+        new ChoiceList(QStringLiteral("forceType"), Choices("force-type"), &forceTypeIndex_, force);
+    forceBox_ = new ValueCombo(QStringLiteral("axialForce"), Presets("N"), &n_, force);
     auto* forceGrid = new QGridLayout(force);
     forceGrid->addWidget(forceTypeList_, 0, 0);
     forceGrid->addWidget(label("轴力(kN):", force), 0, 1);
@@ -116,8 +106,8 @@ void CAxialMemberDlg::BuildControls() {
     xCheck_->setObjectName(QStringLiteral("xCheck"));
     yCheck_ = new QCheckBox(QStringLiteral("绕y轴"), stability);
     yCheck_->setObjectName(QStringLiteral("yCheck"));
-    lxBox_ = new ValueCombo(QStringLiteral("lx"), kLengthPresets, &lx_, stability);
-    lyBox_ = new ValueCombo(QStringLiteral("ly"), kLengthPresets, &ly_, stability);
+    lxBox_ = new ValueCombo(QStringLiteral("lx"), Presets("lx"), &lx_, stability);
+    lyBox_ = new ValueCombo(QStringLiteral("ly"), Presets("ly"), &ly_, stability);
     lxLabel_ = label("计算长度(m):", stability);
     lxLabel_->setObjectName(QStringLiteral("lxLabel"));
     lyLabel_ = label("计算长度(m):", stability);
@@ -139,13 +129,13 @@ void CAxialMemberDlg::BuildControls() {
     picture_->setMinimumSize(220, 190);
 
     auto* welded = new QGroupBox(QStringLiteral("焊接工字形截面"), this);
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), kFlangeWidthPresets, &b1_, welded);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), kFlangeThicknessPresets, &t1_, welded);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), kWebDepthPresets, &hw_, welded);
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, welded);
+    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, welded);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("Hw"), &hw_, welded);
     hBox_ = new ValueCombo(QStringLiteral("h"), kDepthPresets, &h_, welded);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), kWebThicknessPresets, &tw_, welded);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), kFlangeWidthPresets, &b2_, welded);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), kFlangeThicknessPresets, &t2_, welded);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("Tw"), &tw_, welded);
+    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B1"), &b2_, welded);
+    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t1"), &t2_, welded);
     hwMode_ = new QRadioButton(QStringLiteral("腹板净高度 Hw:"), welded);
     hwMode_->setObjectName(QStringLiteral("heightModeHw"));
     hMode_ = new QRadioButton(QStringLiteral("截面总高度 H"), welded);
@@ -153,7 +143,7 @@ void CAxialMemberDlg::BuildControls() {
     auto* heightModes = new QButtonGroup(this);
     heightModes->addButton(hwMode_, 0);
     heightModes->addButton(hMode_, 1);
-    flangeList_ = new ChoiceList(QStringLiteral("flange"), kFlangeEdges, &flange_, welded);
+    flangeList_ = new ChoiceList(QStringLiteral("flange"), Choices("flange"), &flange_, welded);
     auto* weldedGrid = new QGridLayout(welded);
     int row = 0;
     auto addRow = [&](QWidget* rowLabel, QWidget* box) {

@@ -1,6 +1,7 @@
 #include "calculators/members/BeamStabilityDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -17,24 +18,14 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kSpanPresets = {"2.00", "3.00", "4.00", "5.00", "6.00",
-                                               "7.00", "8.00", "9.00", "10.00"};
-const std::vector<const char*> kGrades = {"Q235", "Q345", "Q390", "Q420"};
-const std::vector<const char*> kMxPresets = {"50.00", "100.00", "150.00", "200.00", "250.00"};
-const std::vector<const char*> kMyPresets = {"0.00"};
-const std::vector<const char*> kVyPresets = {"50.00", "60.00",  "70.00",  "80.00",
-                                             "90.00", "100.00", "150.00", "200.00"};
-const std::vector<const char*> kGammaPresets = {"1.05", "1.2"};
-const std::vector<const char*> kB1Presets = {"200.00", "210.00", "220.00", "230.00", "240.00"};
-const std::vector<const char*> kThicknessPresets = {"16.00", "17.00", "18.00", "19.00"};
-const std::vector<const char*> kHwPresets = {"1100.00", "1200.00", "1300.00", "1400.00"};
-const std::vector<const char*> kTwPresets = {"10.00", "11.00", "12.00", "13.00"};
-const std::vector<const char*> kB2Presets = {"350.00", "360.00", "370.00", "380.00"};
-const std::vector<const char*> kFlanges = {"上", "下"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(BeamStabilityDescription().Field(field).presets);
+}
 
-std::vector<const char*> SeriesItems() {
-    static const std::vector<std::string> entries = BeamSeriesEntries();
-    return Items(entries);
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(BeamStabilityDescription().Field(field).allowed);
 }
 
 } // namespace
@@ -49,12 +40,12 @@ CBeamStabilityDlg::CBeamStabilityDlg(QWidget* parent) : QDialog(parent) {
 void CBeamStabilityDlg::BuildControls() {
     // 构件参数: series, section, span, grade.
     auto* member = new QGroupBox(QStringLiteral("构件参数"), this);
-    seriesList_ = new ChoiceList(QStringLiteral("series"), SeriesItems(), &series_, member);
+    seriesList_ = new ChoiceList(QStringLiteral("series"), Choices("series"), &series_, member);
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, member);
     spanLabel_ = MakeLabel(kSpanLabel, member);
     spanLabel_->setObjectName(QStringLiteral("spanLabel"));
-    l1Box_ = new ValueCombo(QStringLiteral("l1"), kSpanPresets, &l1_, member);
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), kGrades, &grade_, member);
+    l1Box_ = new ValueCombo(QStringLiteral("l1"), Presets("l1"), &l1_, member);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Choices("grade"), &grade_, member);
     auto* memberGrid = new QGridLayout(member);
     memberGrid->addWidget(seriesList_, 0, 0, 1, 2);
     memberGrid->addWidget(sectionList_, 1, 0, 1, 2);
@@ -65,9 +56,9 @@ void CBeamStabilityDlg::BuildControls() {
 
     // 受力.
     auto* loads = new QGroupBox(QStringLiteral("受力"), this);
-    mxBox_ = new ValueCombo(QStringLiteral("mx"), kMxPresets, &mx_, loads);
-    myBox_ = new ValueCombo(QStringLiteral("my"), kMyPresets, &my_, loads);
-    vyBox_ = new ValueCombo(QStringLiteral("vy"), kVyPresets, &vy_, loads);
+    mxBox_ = new ValueCombo(QStringLiteral("mx"), Presets("Mx"), &mx_, loads);
+    myBox_ = new ValueCombo(QStringLiteral("my"), Presets("My"), &my_, loads);
+    vyBox_ = new ValueCombo(QStringLiteral("vy"), Presets("Vy"), &vy_, loads);
     auto* loadGrid = new QGridLayout(loads);
     AddGridRow(loadGrid, 0, "Mx(kN*m)", mxBox_);
     AddGridRow(loadGrid, 1, "My(kN*m)", myBox_);
@@ -75,8 +66,8 @@ void CBeamStabilityDlg::BuildControls() {
 
     // 截面塑性发展系数.
     auto* gammas = new QGroupBox(QStringLiteral("截面塑性发展系数"), this);
-    gammaXBox_ = new ValueCombo(QStringLiteral("gammaX"), kGammaPresets, &gammaX_, gammas);
-    gammaYBox_ = new ValueCombo(QStringLiteral("gammaY"), kGammaPresets, &gammaY_, gammas);
+    gammaXBox_ = new ValueCombo(QStringLiteral("gammaX"), Presets("gamma-x"), &gammaX_, gammas);
+    gammaYBox_ = new ValueCombo(QStringLiteral("gammaY"), Presets("gamma-y"), &gammaY_, gammas);
     auto* gammaGrid = new QGridLayout(gammas);
     AddGridRow(gammaGrid, 0, "γx:", gammaXBox_);
     AddGridRow(gammaGrid, 1, "γy:", gammaYBox_);
@@ -84,12 +75,12 @@ void CBeamStabilityDlg::BuildControls() {
     // 焊接工字钢截面参数(mm), enabled for the welded I only.
     weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), this);
     weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), kB1Presets, &b1_, weldedGroup_);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), kThicknessPresets, &t1_, weldedGroup_);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), kHwPresets, &hw_, weldedGroup_);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), kTwPresets, &tw_, weldedGroup_);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), kB2Presets, &b2_, weldedGroup_);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), kThicknessPresets, &t2_, weldedGroup_);
+    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, weldedGroup_);
+    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, weldedGroup_);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("H"), &hw_, weldedGroup_);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("Tw"), &tw_, weldedGroup_);
+    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B2"), &b2_, weldedGroup_);
+    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t2"), &t2_, weldedGroup_);
     auto* weldedGrid = new QGridLayout(weldedGroup_);
     const std::pair<const char*, ValueCombo*> rows[] = {
         {"上翼缘宽度 B1:", b1Box_}, {"上翼缘厚度 t1:", t1Box_}, {"腹板净高度 H:", hwBox_},
@@ -99,7 +90,8 @@ void CBeamStabilityDlg::BuildControls() {
         weldedGrid->addWidget(MakeLabel(text, weldedGroup_), row, 0);
         weldedGrid->addWidget(box, row++, 1);
     }
-    flangeList_ = new ChoiceList(QStringLiteral("compressedFlange"), kFlanges, &flange_, this);
+    flangeList_ = new ChoiceList(QStringLiteral("compressedFlange"), Choices("compressed-flange"),
+                                 &flange_, this);
     auto* flangeRow = new QHBoxLayout;
     flangeRow->addWidget(MakeLabel("受压翼缘:", this));
     flangeRow->addWidget(flangeList_, 1);
@@ -107,7 +99,7 @@ void CBeamStabilityDlg::BuildControls() {
     // 侧向支承及荷载情况 with the end-moment ratio of case 10.
     caseGroup_ = new RadioGroup(QStringLiteral("侧向支承及荷载情况"), QStringLiteral("loadCase"),
                                 BeamLoadCaseCaptions(), &caseIndex_, this);
-    rBox_ = new ValueCombo(QStringLiteral("r"), EndMomentRatioPresets(), &r_, caseGroup_);
+    rBox_ = new ValueCombo(QStringLiteral("r"), Presets("r"), &r_, caseGroup_);
     auto* ratioRow = new QHBoxLayout;
     ratioRow->addWidget(MakeLabel("两端弯矩比值:", caseGroup_));
     ratioRow->addWidget(rBox_, 1);

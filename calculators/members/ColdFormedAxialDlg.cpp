@@ -1,6 +1,7 @@
 #include "calculators/members/ColdFormedAxialDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -18,10 +19,16 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kNPresets = {"10.00",  "20.00",  "50.00",  "100.00",
-                                            "150.00", "300.00", "500.00", "1000.00"};
-const std::vector<const char*> kLengthPresets = {"500.00", "1000.00", "1500.00", "2000.00",
-                                                 "3000.00"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(ColdFormedAxialDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(ColdFormedAxialDescription().Field(field).allowed);
+}
+
 // The batten radio buttons: index 0 "有缀板", 1 "无缀板".
 const std::vector<const char*> kBattenTexts = {"有缀板", "无缀板"};
 constexpr int kWithBattens = 0;
@@ -44,8 +51,7 @@ void CColdFormedAxialDlg::BuildControls() {
     // The section.
     auto* sectionGroup = new QGroupBox(QStringLiteral("选择截面"), this);
     sectionGroup->setObjectName(QStringLiteral("sectionGroup"));
-    kindList_ =
-        new ChoiceList(QStringLiteral("kind"), Items(kCFAxialKindNames), &kind_, sectionGroup);
+    kindList_ = new ChoiceList(QStringLiteral("kind"), Choices("kind"), &kind_, sectionGroup);
     nameList_ = new ChoiceList(QStringLiteral("name"), {}, &name_, sectionGroup);
     nameList_->setMaxVisibleItems(20);
     properties_ = new ReportBox(sectionGroup, QStringLiteral("properties"));
@@ -61,8 +67,8 @@ void CColdFormedAxialDlg::BuildControls() {
     sectionLayout->addWidget(properties_, 3, 0, 1, 2);
 
     // Grade and force.
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(kCFAxialGradeNames), &grade_, this);
-    nBox_ = new ValueCombo(QStringLiteral("N"), kNPresets, &n_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Choices("grade"), &grade_, this);
+    nBox_ = new ValueCombo(QStringLiteral("N"), Presets("N"), &n_, this);
     auto* loadGrid = new QGridLayout;
     AddGridRow(loadGrid, 0, "钢号:", gradeList_);
     AddGridRow(loadGrid, 1, "轴力:", nBox_, "kN");
@@ -71,8 +77,8 @@ void CColdFormedAxialDlg::BuildControls() {
     restraintGroup_ = new QGroupBox(QStringLiteral("开口截面轴心受压和压弯构件的约束系数"), this);
     restraintGroup_->setObjectName(QStringLiteral("restraintGroup"));
     endLabel_ = MakeLabel("两端支承情况:", restraintGroup_, "endConditionLabel");
-    endList_ = new ChoiceList(QStringLiteral("endCondition"), Items(kCFEndConditionNames),
-                              &endCondition_, restraintGroup_);
+    endList_ = new ChoiceList(QStringLiteral("endCondition"), Choices("end"), &endCondition_,
+                              restraintGroup_);
     battens_ = new RadioGroup(QString(), QStringLiteral("battens"), kBattenTexts, &battenChoice_,
                               restraintGroup_, Qt::Horizontal);
     battens_->setFlat(true);
@@ -91,9 +97,9 @@ void CColdFormedAxialDlg::BuildControls() {
     // Lengths.
     auto* lengthGroup = new QGroupBox(QStringLiteral("构件长度"), this);
     lengthGroup->setObjectName(QStringLiteral("lengthGroup"));
-    lxBox_ = new ValueCombo(QStringLiteral("lx"), kLengthPresets, &lx_, lengthGroup);
-    lyBox_ = new ValueCombo(QStringLiteral("ly"), kLengthPresets, &ly_, lengthGroup);
-    lBox_ = new ValueCombo(QStringLiteral("l"), kLengthPresets, &l_, lengthGroup);
+    lxBox_ = new ValueCombo(QStringLiteral("lx"), Presets("lx"), &lx_, lengthGroup);
+    lyBox_ = new ValueCombo(QStringLiteral("ly"), Presets("ly"), &ly_, lengthGroup);
+    lBox_ = new ValueCombo(QStringLiteral("l"), Presets("l"), &l_, lengthGroup);
     lLabel_ = MakeLabel(kLengthLabelOpening, lengthGroup, "lLabel");
     auto* lengthGrid = new QGridLayout(lengthGroup);
     lengthGrid->addWidget(MakeLabel("计箷长度lx:", lengthGroup, "lxLabel"), 0, 0);

@@ -1,6 +1,7 @@
 #include "calculators/members/ColdFormedBeamDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -16,10 +17,15 @@
 namespace ferrolab {
 namespace {
 
-const std::vector<const char*> kSpanPresets = {"1000.00", "1500.00", "2000.00", "2500.00",
-                                               "3000.00", "5000.00", "6000.00", "9000.00"};
-const std::vector<const char*> kEaPresets = {"0.0", "10.0", "-10.0", "20.0", "-20.0"};
-const std::vector<const char*> kLoadCaseTexts = {"1", "2", "3", "4", "5", "6", "7"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(ColdFormedBeamDescription().Field(field).presets);
+}
+
+// The entries of a fixed list, as the description allows them.
+std::vector<const char*> Choices(const char* field) {
+    return Items(ColdFormedBeamDescription().Field(field).allowed);
+}
 
 } // namespace
 
@@ -38,8 +44,7 @@ void CColdFormedBeamDlg::BuildControls() {
     // The section: kind, name, properties and picture.
     auto* sectionGroup = new QGroupBox(QStringLiteral("选择截面"), outer);
     sectionGroup->setObjectName(QStringLiteral("sectionGroup"));
-    kindList_ =
-        new ChoiceList(QStringLiteral("kind"), Items(kCFBeamKindNames), &kind_, sectionGroup);
+    kindList_ = new ChoiceList(QStringLiteral("kind"), Choices("kind"), &kind_, sectionGroup);
     nameList_ = new ChoiceList(QStringLiteral("name"), {}, &name_, sectionGroup);
     nameList_->setMaxVisibleItems(20);
     properties_ = new ReportBox(sectionGroup, QStringLiteral("properties"));
@@ -59,12 +64,13 @@ void CColdFormedBeamDlg::BuildControls() {
     auto* tableGroup =
         new QGroupBox(QStringLiteral("两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值"), outer);
     tableGroup->setObjectName(QStringLiteral("factorGroup"));
+    const std::vector<const char*> caseTexts = Choices("case");
     loadCases_ = new RadioGroup(QStringLiteral("弯矩作用平面内的荷载及支承情况"),
-                                QStringLiteral("loadCase"), kLoadCaseTexts, &loadCase_, tableGroup);
+                                QStringLiteral("loadCase"), caseTexts, &loadCase_, tableGroup);
     // Each radio button beside the drawing of its load case, in two columns.
     auto* caseBox = qobject_cast<QBoxLayout*>(loadCases_->layout());
     auto* caseGrid = new QGridLayout;
-    for (int i = 0; i < static_cast<int>(kLoadCaseTexts.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(caseTexts.size()); ++i) {
         QRadioButton* button = loadCases_->button(i);
         caseBox->removeWidget(button);
         auto* picture = new CBitmapPreview(loadCases_);
@@ -75,16 +81,16 @@ void CColdFormedBeamDlg::BuildControls() {
         caseGrid->addWidget(picture, i % 4, 2 * (i / 4) + 1);
     }
     caseBox->addLayout(caseGrid);
-    bracingList_ = new ChoiceList(QStringLiteral("bracing"), Items(kCFBeamBracingNames), &bracing_,
-                                  tableGroup);
+    bracingList_ =
+        new ChoiceList(QStringLiteral("bracing"), Choices("bracing"), &bracing_, tableGroup);
     auto* tableLayout = new QVBoxLayout(tableGroup);
     tableLayout->addWidget(loadCases_);
     tableLayout->addWidget(bracingList_);
 
     // Grade, span and load position.
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(kCFGradeNames), &grade_, outer);
-    lBox_ = new ValueCombo(QStringLiteral("l"), kSpanPresets, &l_, outer);
-    eaBox_ = new ValueCombo(QStringLiteral("ea"), kEaPresets, &ea_, outer);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Choices("grade"), &grade_, outer);
+    lBox_ = new ValueCombo(QStringLiteral("l"), Presets("l"), &l_, outer);
+    eaBox_ = new ValueCombo(QStringLiteral("ea"), Presets("ea"), &ea_, outer);
     auto* inputs = new QGridLayout;
     AddGridRow(inputs, 0, "钢号:", gradeList_);
     AddGridRow(inputs, 1, "梁的跨度   l:", lBox_, "mm");

@@ -9,18 +9,56 @@ const Description& ColdFormedBeamDescription() {
         Description entry;
         entry.id = "coldformed-beam";
         entry.caption = kColdFormedBeamCaption;
+        const std::vector<std::string> span = {"1000.00", "1500.00", "2000.00", "2500.00",
+                                               "3000.00", "5000.00", "6000.00", "9000.00"};
+        const std::vector<std::string> ea = {"0.0", "10.0", "-10.0", "20.0", "-20.0"};
         entry.fields = {
-            {"kind", kCFBeamKindNames[0], TextsOf(kCFBeamKindNames), "section kind"},
-            {"name", CFChannelNames()[0], {}, "a section name of the kind's list"},
-            {"case",
-             "1",
-             {"1", "2", "3", "4", "5", "6", "7"},
-             "load case: 1 uniform q, 2 F at mid-span, 3 M and M, 4 M and M/2, 5 M at one end, "
-             "6 M and M/2 reversed, 7 M and M reversed"},
-            {"bracing", kCFBeamBracingNames[0], TextsOf(kCFBeamBracingNames), "lateral bracing"},
-            {"grade", kCFGradeNames[0], TextsOf(kCFGradeNames), "steel grade"},
-            {"l", "1000.00", {}, "span, mm"},
-            {"ea", "0.0", {}, "distance of the transverse load from the shear centre, mm"},
+            {.name = "kind",
+             .defaultValue = kCFBeamKindNames[0],
+             .allowed = TextsOf(kCFBeamKindNames),
+             .help = "section kind",
+             .label = "选择截面",
+             .control = "kind"},
+            // The names offered follow the kind.
+            {.name = "name",
+             .defaultValue = CFChannelNames()[0],
+             .help = "a section name of the kind's list",
+             .kind = FieldKind::Catalogue,
+             .label = "选择截面"},
+            // One radio button per case, beside its drawing, showing the case's number.
+            {.name = "case",
+             .defaultValue = "1",
+             .allowed = {"1", "2", "3", "4", "5", "6", "7"},
+             .help = "load case: 1 uniform q, 2 F at mid-span, 3 M and M, 4 M and M/2, 5 M at one "
+                     "end, 6 M and M/2 reversed, 7 M and M reversed",
+             .label = "弯矩作用平面内的荷载及支承情况",
+             .control = "loadCase"},
+            {.name = "bracing",
+             .defaultValue = kCFBeamBracingNames[0],
+             .allowed = TextsOf(kCFBeamBracingNames),
+             .help = "lateral bracing",
+             .label = "两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值",
+             .control = "bracing"},
+            {.name = "grade",
+             .defaultValue = kCFGradeNames[0],
+             .allowed = TextsOf(kCFGradeNames),
+             .help = "steel grade",
+             .label = "钢号",
+             .control = "grade"},
+            {.name = "l",
+             .defaultValue = span[0],
+             .help = "span, mm",
+             .label = "梁的跨度   l",
+             .unit = "mm",
+             .presets = span,
+             .control = "l"},
+            {.name = "ea",
+             .defaultValue = ea[0],
+             .help = "distance of the transverse load from the shear centre, mm",
+             .label = "横向荷载作用点到弯心的距离ea",
+             .unit = "mm",
+             .presets = ea,
+             .control = "ea"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

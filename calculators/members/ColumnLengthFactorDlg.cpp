@@ -1,6 +1,7 @@
 #include "calculators/members/ColumnLengthFactorDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -22,10 +23,10 @@ namespace {
 const char* const kUpperColumnItems[] = {"编号",   "翼缘宽", "翼缘厚", "腹板宽",
                                          "腹板厚", "EI",     "长度"};
 
-// The stiffness ratios of the tables D-1 and D-2.
-const std::vector<const char*> kRatioPresets = {"0.00", "0.05", "0.10", "0.20", "0.30",
-                                                "0.40", "0.50", "1.00", "2.00", "3.00",
-                                                "4.00", "5.00", "10.00"};
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* field) {
+    return Items(ColumnLengthFactorDescription().Field(field).presets);
+}
 
 // The column in its storey, buckling without and with sway of the frame.
 const char* const kFramePictures[] = {":/pictures/column_length_nosway.svg",
@@ -83,10 +84,11 @@ void CColumnLengthFactorDlg::BuildControls() {
     frame->setObjectName(QStringLiteral("lengthFactorFrame"));
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Plain);
-    k1Box_ = new ValueCombo(QStringLiteral("k1"), kRatioPresets, &k1_, frame);
-    k2Box_ = new ValueCombo(QStringLiteral("k2"), kRatioPresets, &k2_, frame);
+    k1Box_ = new ValueCombo(QStringLiteral("k1"), Presets("K1"), &k1_, frame);
+    k2Box_ = new ValueCombo(QStringLiteral("k2"), Presets("K2"), &k2_, frame);
     frameGroup_ = new RadioGroup(QStringLiteral("框架类型"), QStringLiteral("frame"),
-                                 FrameKindEntries(), &frame_, frame, Qt::Horizontal);
+                                 Items(ColumnLengthFactorDescription().Field("frame").allowed),
+                                 &frame_, frame, Qt::Horizontal);
     // The two buttons at their own width, side by side.
     static_cast<QBoxLayout*>(frameGroup_->layout())->addStretch(1);
     QPushButton* compute = MakeComputeButton(frame);

@@ -11,10 +11,29 @@ const Description& ColumnLengthFactorDescription() {
         Description entry;
         entry.id = "column-length-factor";
         entry.caption = kColumnLengthFactorCaption;
+        // The stiffness ratios of the tables D-1 and D-2.
+        const std::vector<std::string> ratios = {"0.00", "0.05", "0.10", "0.20", "0.30",
+                                                 "0.40", "0.50", "1.00", "2.00", "3.00",
+                                                 "4.00", "5.00", "10.00"};
         entry.fields = {
-            {"K1", "0.00", {}, "柱上端横梁与柱的线刚度比 (0: hinged; above 10 taken as 10)"},
-            {"K2", "0.00", {}, "柱下端横梁与柱的线刚度比 (0: hinged; above 10 taken as 10)"},
-            {"frame", kinds[0], {kinds.begin(), kinds.end()}, "框架类型"},
+            {.name = "K1",
+             .defaultValue = ratios[0],
+             .help = "柱上端横梁与柱的线刚度比 (0: hinged; above 10 taken as 10)",
+             .label = "柱上端线刚度比 K1",
+             .presets = ratios,
+             .control = "k1"},
+            {.name = "K2",
+             .defaultValue = ratios[0],
+             .help = "柱下端横梁与柱的线刚度比 (0: hinged; above 10 taken as 10)",
+             .label = "柱下端线刚度比 K2",
+             .presets = ratios,
+             .control = "k2"},
+            {.name = "frame",
+             .defaultValue = kinds[0],
+             .allowed = {kinds.begin(), kinds.end()},
+             .help = "框架类型",
+             .label = "框架类型",
+             .control = "frame"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

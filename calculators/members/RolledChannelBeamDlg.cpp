@@ -1,6 +1,7 @@
 #include "calculators/members/RolledChannelBeamDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -23,11 +24,13 @@ CRolledChannelBeamDlg::CRolledChannelBeamDlg(QWidget* parent) : QDialog(parent) 
 }
 
 void CRolledChannelBeamDlg::BuildControls() {
-    const NameList channels = ChannelNames();
-    channelList_ = new ChoiceList(QStringLiteral("channel"), {channels.begin(), channels.end()},
-                                  &channel_, this);
-    l1Box_ = new ValueCombo(QStringLiteral("l1"), FreeLengthPresets(), &l1_, this);
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), RolledBeamGradeEntries(), &grade_, this);
+    const Description& description = RolledChannelBeamDescription();
+    channelList_ = new ChoiceList(QStringLiteral("channel"),
+                                  Items(description.Field("name").allowed), &channel_, this);
+    l1Box_ =
+        new ValueCombo(QStringLiteral("l1"), Items(description.Field("l1").presets), &l1_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(description.Field("grade").allowed),
+                                &grade_, this);
     sectionText_ = new ReportBox(this, QStringLiteral("sectionText"));
     sectionText_->setMinimumSize(260, 130);
     picture_ = new CBitmapPreview(this);

@@ -16,9 +16,26 @@ const Description& RolledChannelBeamDescription() {
         const NameList channels = ChannelNames();
         const std::vector<const char*>& grades = RolledBeamGradeEntries();
         entry.fields = {
-            {"name", channels.front(), {channels.begin(), channels.end()}, "rolled channel"},
-            {"l1", "2", {}, "free length (m)"},
-            {"grade", grades.front(), {grades.begin(), grades.end()}, "steel grade"},
+            {.name = "name",
+             .defaultValue = channels.front(),
+             .allowed = {channels.begin(), channels.end()},
+             .help = "rolled channel",
+             .kind = FieldKind::Catalogue,
+             .label = "槽钢",
+             .control = "channel"},
+            {.name = "l1",
+             .defaultValue = "2",
+             .help = "free length (m)",
+             .label = "自由长度(m)",
+             .unit = "m",
+             .presets = TextsOf(FreeLengthPresets()),
+             .control = "l1"},
+            {.name = "grade",
+             .defaultValue = grades.front(),
+             .allowed = {grades.begin(), grades.end()},
+             .help = "steel grade",
+             .label = "钢号",
+             .control = "grade"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

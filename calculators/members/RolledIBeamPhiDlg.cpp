@@ -1,6 +1,7 @@
 #include "calculators/members/RolledIBeamPhiDlg.h"
 
 #include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -24,10 +25,13 @@ CRolledIBeamPhiDlg::CRolledIBeamPhiDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CRolledIBeamPhiDlg::BuildControls() {
-    const NameList beams = IBeamPhiNames();
-    beamList_ = new ChoiceList(QStringLiteral("beam"), {beams.begin(), beams.end()}, &beam_, this);
-    l1Box_ = new ValueCombo(QStringLiteral("l1"), FreeLengthPresets(), &l1_, this);
-    gradeList_ = new ChoiceList(QStringLiteral("grade"), RolledBeamGradeEntries(), &grade_, this);
+    const Description& description = RolledIBeamPhiDescription();
+    beamList_ = new ChoiceList(QStringLiteral("beam"), Items(description.Field("name").allowed),
+                               &beam_, this);
+    l1Box_ =
+        new ValueCombo(QStringLiteral("l1"), Items(description.Field("l1").presets), &l1_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), Items(description.Field("grade").allowed),
+                                &grade_, this);
     caseGroup_ = new RadioGroup(QStringLiteral("荷载情况"), QStringLiteral("loadCase"),
                                 IBeamLoadCaseCaptions(), &loadCase_, this);
     picture_ = new CBitmapPreview(this);

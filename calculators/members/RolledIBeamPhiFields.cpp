@@ -15,17 +15,33 @@ const Description& RolledIBeamPhiDescription() {
         const NameList beams = IBeamPhiNames();
         const std::vector<const char*>& grades = RolledBeamGradeEntries();
         entry.fields = {
-            {"case",
-             "0",
-             {"0", "1", "2", "3", "4"},
-             "0 集中荷载作用于上翼缘, 1 集中荷载作用于下翼缘, 2 均布荷载作用于上翼缘, "
-             "3 均布荷载作用于下翼缘, 4 跨中有侧向支承点"},
-            {"name",
-             beams.front(),
-             {beams.begin(), beams.end()},
-             "rolled I-beam (\"I10 \", \"I20A\")"},
-            {"l1", "2", {}, "free length (m), 2 to 10"},
-            {"grade", grades.front(), {grades.begin(), grades.end()}, "steel grade"},
+            // Five radio buttons that show the cases' captions; the runner takes the index.
+            {.name = "case",
+             .defaultValue = "0",
+             .allowed = {"0", "1", "2", "3", "4"},
+             .help = "0 集中荷载作用于上翼缘, 1 集中荷载作用于下翼缘, 2 均布荷载作用于上翼缘, "
+                     "3 均布荷载作用于下翼缘, 4 跨中有侧向支承点",
+             .label = "荷载情况"},
+            {.name = "name",
+             .defaultValue = beams.front(),
+             .allowed = {beams.begin(), beams.end()},
+             .help = "rolled I-beam (\"I10 \", \"I20A\")",
+             .kind = FieldKind::Catalogue,
+             .label = "工字钢",
+             .control = "beam"},
+            {.name = "l1",
+             .defaultValue = "2",
+             .help = "free length (m), 2 to 10",
+             .label = "自由长度(m)",
+             .unit = "m",
+             .presets = TextsOf(FreeLengthPresets()),
+             .control = "l1"},
+            {.name = "grade",
+             .defaultValue = grades.front(),
+             .allowed = {grades.begin(), grades.end()},
+             .help = "steel grade",
+             .label = "钢号",
+             .control = "grade"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

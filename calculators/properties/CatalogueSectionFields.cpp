@@ -209,12 +209,11 @@ const Description& SectionDescription() {
         Description entry;
         entry.id = "section";
         entry.caption = "型钢截面参数 (section catalogue)";
+        // A runner entry without a dialog: no label, unit, presets or control.
         entry.fields = {
-            {"name",
-             "",
-             {},
-             "catalogue name, exactly as listed, e.g. HW200x200 or 卷槽80x40x15x2.0",
-             FieldKind::Catalogue},
+            {.name = "name",
+             .help = "catalogue name, exactly as listed, e.g. HW200x200 or 卷槽80x40x15x2.0",
+             .kind = FieldKind::Catalogue},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
