@@ -43,6 +43,9 @@ struct FieldSpec {
     std::string unit = {};  // e.g. "mm", "kN"; empty where none
     std::vector<std::string> presets = {}; // a value box's list, in order
     std::string control = {};              // the objectName of the dialog's control; empty: none
+    // The dialog's texts for the allowed values, in their order, where they differ from the
+    // runner's (the list shows "GB50017-2017" for edition=2017); empty: the same texts.
+    std::vector<std::string> entries = {};
 };
 
 using FieldValues = std::map<std::string, std::string>;

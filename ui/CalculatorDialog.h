@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/ChoiceList.h"
+#include "ui/EditionList.h"
 #include "ui/MessageBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportBox.h"

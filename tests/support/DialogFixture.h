@@ -3,6 +3,7 @@
 // recorded, its named boxes and lists, its report and its "计算" button at hand.
 
 #include <QPushButton>
+#include <QSettings>
 #include <string>
 
 #include "tests/support/GuiHelpers.h"
@@ -21,6 +22,10 @@ protected:
     QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     void Compute() { Click(ComputeButton()); }
 
+    // Every dialog opens on a fresh installation's settings, whatever an earlier test chose.
+    struct FreshSettings {
+        FreshSettings() { QSettings().remove(QStringLiteral("Editions")); }
+    } fresh;
     // Recording before the dialog exists, so that nothing it shows slips past.
     NoticeRecorder notices;
     Dialog dlg;

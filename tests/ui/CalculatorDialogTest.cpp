@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+
+#include <memory>
 
 #include "tests/support/GuiHelpers.h"
 #include "ui/CalculatorDialog.h"
@@ -118,6 +121,40 @@ TEST(Buttons, ComputeAndCancel) {
     test::Click(cancel);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+} // namespace
+
+namespace {
+
+// The edition list opens on the edition last chosen in any dialog and remembers a new choice;
+// with nothing stored (a fresh installation) it opens on its first entry.
+TEST(EditionList, OpensOnTheLastChoiceAndRemembersANewOne) {
+    QSettings().remove(QStringLiteral("Editions"));
+    const std::vector<const char*> entries = {"GB50017-2003", "GB50017-2017"};
+    int first = -1;
+    auto* list = new ferrolab::EditionList(QStringLiteral("Editions/GB50017"), entries,
+                                           {"2003", "2017"}, &first);
+    const std::unique_ptr<QWidget> owner(list);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(list->Year(), 2003);
+    ferrolab::test::Choose(list, 1);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(QSettings().value(QStringLiteral("Editions/GB50017")).toString(), "2017");
+
+    int second = -1;
+    const ferrolab::EditionList again(QStringLiteral("Editions/GB50017"), entries, {"2003", "2017"},
+                                      &second);
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(again.Year(), 2017);
+    EXPECT_EQ(again.currentText(), "GB50017-2017");
+
+    // Another code's editions are kept apart.
+    int seismic = -1;
+    const ferrolab::EditionList other(QStringLiteral("Editions/GB50011"),
+                                      {"GB50011-2001", "GB50011-2010"}, {"2001", "2010"}, &seismic);
+    EXPECT_EQ(other.Year(), 2001);
+    QSettings().remove(QStringLiteral("Editions"));
 }
 
 } // namespace
