@@ -3,6 +3,7 @@
 // calculator of the calculator table and of the online help.
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <map>
 #include <vector>
@@ -22,6 +23,7 @@ class CMainFrame : public QMainWindow, public CommandTarget {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Command routing: this frame, then the further targets (the application).
     void SetRouting(std::vector<CommandTarget*> further);
@@ -34,6 +36,13 @@ public:
     bool OnCommand(int command) override;
 
     void OnOnlineHelp();
+    // "打开计算...": asks for a calculation file and opens its calculator's dialog with it.
+    void OnOpenCalculation();
+    // Opens the file in its calculator's dialog; a file that cannot be opened says why.
+    void OpenCalculation(const QString& path);
+    // The recent calculation files, newest first (at most four, kept in the user's settings).
+    QStringList RecentFiles() const;
+    void AddRecentFile(const QString& path);
     // The help file looked for beside the executable.
     static QString HelpFilePath();
     // The message shown when the help file is not at `path`: where it was looked for and where
@@ -45,9 +54,13 @@ private:
     bool AnyHandler(int command) const;
     void UpdateCommandStates();
     void CreateStatusBar();
+    void UpdateRecentFileActions();
+    void OnRecentFile(int index);
 
     std::vector<CommandTarget*> further_;
     std::map<int, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    std::vector<QAction*> recentActions_;
 };
 
 } // namespace ferrolab

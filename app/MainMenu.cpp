@@ -6,6 +6,11 @@ namespace ferrolab {
 
 const std::vector<MenuEntry>& MainMenu() {
     static const std::vector<MenuEntry> menu = {
+        {"文件",
+         0,
+         {
+             {"打开计算...", cmd::kOpenCalculation, {}},
+         }},
         {"计算工具",
          0,
          {

@@ -1,5 +1,6 @@
 #pragma once
-// The main menu as data: six top-level menus, every item in menu order with its command.
+// The main menu as data: seven top-level menus, every item in menu order with its command. The
+// file menu also lists the recent calculation files, which the main window adds as they come.
 
 #include <vector>
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "calculators/Commands.h"
+#include "calculators/DialogInputs.h"
 
 namespace ferrolab {
 namespace {
@@ -25,7 +26,12 @@ const std::map<int, Factory>& Factories() {
 
 QDialog* MakeCalculatorDialog(int command, QWidget* parent) {
     const auto it = Factories().find(command);
-    return it == Factories().end() ? nullptr : it->second(parent);
+    if (it == Factories().end()) {
+        return nullptr;
+    }
+    QDialog* dialog = it->second(parent);
+    AttachCalculationFileButtons(dialog, command);
+    return dialog;
 }
 
 bool HasCalculatorDialog(int command) {

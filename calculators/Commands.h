@@ -30,5 +30,9 @@ inline constexpr int kSecondaryBeam = 32805;
 inline constexpr int kTubeJoint = 32806;
 inline constexpr int kSeatedJoint = 32807;
 inline constexpr int kAbout = 57664;
+// The file menu: open a saved calculation, and the four most recent calculation files.
+inline constexpr int kOpenCalculation = 57601;
+inline constexpr int kRecentFile1 = 57616;
+inline constexpr int kRecentFileCount = 4;
 
 } // namespace ferrolab::cmd

@@ -24,13 +24,13 @@ QMessageBox::Icon ToQtIcon(NoticeIcon icon) {
 
 } // namespace
 
-NoticeRecorder::NoticeRecorder() {
+NoticeRecorder::NoticeRecorder() : previous_(activeRecorder) {
     activeRecorder = this;
 }
 
 NoticeRecorder::~NoticeRecorder() {
     if (activeRecorder == this) {
-        activeRecorder = nullptr;
+        activeRecorder = previous_;
     }
 }
 

@@ -15,7 +15,8 @@ namespace ferrolab {
 void ShowNotice(QWidget* parent, const Notice& notice);
 void ShowNotices(QWidget* parent, const std::vector<Notice>& notices);
 
-// While alive, every ShowNotice is recorded here instead of shown. Not nestable.
+// While alive, every ShowNotice is recorded here instead of shown. Recorders nest: the newest
+// records, and the one before takes over again when it ends.
 class NoticeRecorder {
 public:
     NoticeRecorder();
@@ -29,6 +30,7 @@ public:
 private:
     friend void ShowNotice(QWidget*, const Notice&);
     std::vector<Notice> notices_;
+    NoticeRecorder* previous_ = nullptr;
 };
 
 } // namespace ferrolab
