@@ -120,8 +120,8 @@ TEST_F(MainFrameTest, MenuTextsOrderAndCommands) {
 }
 
 TEST_F(MainFrameTest, ItemsWithoutHandlerShowDisabledAndDoNothing) {
-    for (int command : {cmd::kCantileverBeam, cmd::kApproxPhiB, cmd::kBeamSplice,
-                        cmd::kConvertIBeam, cmd::kConvertChannel}) {
+    for (int command :
+         {cmd::kCantileverBeam, cmd::kApproxPhiB, cmd::kConvertIBeam, cmd::kConvertChannel}) {
         QAction* action = app.mainFrame()->ActionFor(command);
         ASSERT_NE(action, nullptr) << command;
         EXPECT_FALSE(action->isEnabled()) << command;
@@ -150,6 +150,7 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kFilletWeldTorque,
         cmd::kBoltGroup,
         cmd::kSeatedJoint,
+        cmd::kBeamSplice,
         cmd::kSecondaryBeam,
         cmd::kColumnBase,
         cmd::kTubeJoint,
