@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
+#include "calculators/Commands.h"
+#include "calculators/joints/BeamSpliceDlg.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DialogFixture.h"
+#include "ui/BitmapPreview.h"
+
+using namespace ferrolab;
+using namespace ferrolab::test;
+
+namespace {
+
+// The runner's report for these fields, with the dialog's "\r\n" line ends.
+std::string RunnerReport(std::vector<std::string> args) {
+    args.insert(args.begin(), "beam-splice");
+    const CliRun run = Call(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string text = run.out;
+    if (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    std::string report;
+    for (char c : text) {
+        report += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return report;
+}
+
+using BeamSpliceDlgTest = DialogFixture<CBeamSpliceDlg>;
+
+TEST_F(BeamSpliceDlgTest, OpensOnTheWeldedBeamByForces) {
+    EXPECT_EQ(dlg.windowTitle(), "梁拼接");
+    EXPECT_EQ(List("beam")->SelectedText(), "焊接工字形");
+    EXPECT_FALSE(List("section")->isEnabled());
+    EXPECT_TRUE(Box("B")->isEnabled());
+    EXPECT_EQ(List("flange-plates")->SelectedText(), "外侧和内侧盖板");
+    EXPECT_EQ(List("lines")->SelectedText(), "4");
+    EXPECT_EQ(List("web-rows")->SelectedText(), "10");
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/beam_splice.svg");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({}));
+    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines().size(), 7);
+    EXPECT_TRUE(notices.notices().empty());
+}
+
+TEST_F(BeamSpliceDlgTest, ChoicesSwitchTheirInputs) {
+    Pick(List("method"), "按等强度设计");
+    EXPECT_FALSE(Box("M")->isEnabled());
+    EXPECT_FALSE(Box("V")->isEnabled());
+    Pick(List("flange-plates"), "仅外侧盖板");
+    EXPECT_FALSE(Box("bi")->isEnabled());
+    Pick(List("beam"), "轧制H型钢");
+    EXPECT_TRUE(List("section")->isEnabled());
+    EXPECT_FALSE(Box("tw")->isEnabled());
+    Pick(List("section"), "HN700x300");
+    Choose(Box("hp"), 1);
+    Pick(List("web-rows"), "5");
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_EQ(Report(),
+              RunnerReport({"method=按等强度设计", "flange-plates=仅外侧盖板", "beam=轧制H型钢",
+                            "section=HN700x300", "hp=500", "web-rows=5"}));
+    EXPECT_EQ(Report().rfind("-----截面（按等强度设计）-----\r\n轧制H型钢 HN700x300", 0), 0u);
+    test::SaveScreenshot(&dlg, "beam-splice-dialog");
+}
+
+TEST_F(BeamSpliceDlgTest, TypedValuesReachTheReport) {
+    Type(Box("M"), "1500");
+    Pick(List("d"), "M20");
+    Choose(Box("p"), 2);
+    Type(Box("ea"), "55");
+    Choose(Box("pv"), 1);
+    Choose(Box("ph"), 2);
+    Choose(Box("ew"), 2);
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_EQ(Report(),
+              RunnerReport({"M=1500", "d=M20", "p=90", "ea=55", "pv=80", "ph=90", "ew=60"}));
+    // M20 10.9: P 155, Nvb = 0.9·2·0.45·155 = 125.55 kN.
+    EXPECT_NE(Report().find("Nvb=0.9*nf*μ*P=125.55kN"), std::string::npos);
+}
+
+TEST_F(BeamSpliceDlgTest, RefusalKeepsThePreviousReport) {
+    Compute();
+    const std::string opening = Report();
+    ASSERT_FALSE(opening.empty());
+    const struct {
+        const char* box;
+        const char* text;
+        const char* start;
+    } refusals[] = {
+        {"tf", "", "焊接工字形截面的尺寸B、tf、hw、tw必须大于0"},
+        {"g", "60", "翼缘螺栓线距g=60.00mm小于3d0=72.00mm"},
+        {"ew", "30", "腹板螺栓端距ew=30.00mm小于2d0=48.00mm"},
+        {"hp", "1100", "腹板拼接板高度hp=1100.00mm大于腹板可用高度1000.00mm"},
+    };
+    std::size_t count = 0;
+    for (const auto& r : refusals) {
+        const QString before = Box(r.box)->currentText();
+        Type(Box(r.box), QString::fromUtf8(r.text));
+        Compute();
+        ASSERT_EQ(notices.notices().size(), ++count) << r.box;
+        EXPECT_EQ(notices.notices().back().caption, "输入错误") << r.box;
+        EXPECT_EQ(notices.notices().back().text.rfind(r.start, 0), 0u) << r.box;
+        EXPECT_EQ(Report(), opening) << r.box;
+        Type(Box(r.box), before);
+    }
+}
+
+// "节点设计" > "梁拼接" opens the dialog.
+TEST(BeamSpliceMenu, OpensFromTheMainMenu) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    const QString caption =
+        WhileModal([&] { app.mainFrame()->ActionFor(cmd::kBeamSplice)->trigger(); });
+    EXPECT_EQ(caption, "梁拼接");
+}
+
+} // namespace

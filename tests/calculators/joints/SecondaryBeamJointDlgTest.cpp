@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+
+#include "app/MainFrame.h"
+#include "app/TrabekApp.h"
+#include "calculators/Commands.h"
+#include "calculators/joints/SecondaryBeamJointDlg.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/DialogFixture.h"
+#include "ui/BitmapPreview.h"
+
+using namespace ferrolab;
+using namespace ferrolab::test;
+
+namespace {
+
+// The runner's report for these fields, with the dialog's "\r\n" line ends.
+std::string RunnerReport(std::vector<std::string> args) {
+    args.insert(args.begin(), "secondary-beam-joint");
+    const CliRun run = Call(args);
+    EXPECT_EQ(run.status, 0);
+    std::string text = run.out;
+    if (!text.empty() && text.back() == '\n') {
+        text.pop_back();
+    }
+    std::string report;
+    for (char c : text) {
+        report += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return report;
+}
+
+using SecondaryBeamJointDlgTest = DialogFixture<CSecondaryBeamJointDlg>;
+
+TEST_F(SecondaryBeamJointDlgTest, OpensOnTheDescribedValues) {
+    EXPECT_EQ(dlg.windowTitle(), "主次梁连接");
+    EXPECT_EQ(List("boltKind")->SelectedText(), "摩擦型高强螺栓");
+    EXPECT_EQ(Items(List("boltGrade")), (Texts{"8.8", "10.9"}));
+    EXPECT_EQ(List("boltGrade")->SelectedText(), "10.9");
+    EXPECT_EQ(List("diameter")->SelectedText(), "M20");
+    EXPECT_EQ(List("n")->SelectedText(), "3");
+    EXPECT_TRUE(List("surface")->isEnabled());
+    EXPECT_FALSE(Box("tw")->isEnabled());
+    EXPECT_FALSE(Box("ts")->isEnabled());
+    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(),
+              ":/pictures/secondary_beam_joint.svg");
+    EXPECT_TRUE(Report().empty());
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({}));
+    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines(),
+              (QStringList{"螺栓剪力 N/Nvb = 0.82  满足", "加劲肋焊缝应力 σfs/ffw = 0.42  满足"}));
+    EXPECT_TRUE(notices.notices().empty());
+}
+
+TEST_F(SecondaryBeamJointDlgTest, BoltKindSwapsTheGradesAndTheInputsItUses) {
+    Pick(List("boltKind"), "普通螺栓");
+    EXPECT_EQ(Items(List("boltGrade")), (Texts{"4.6", "4.8"}));
+    EXPECT_EQ(List("boltGrade")->SelectedText(), "4.6");
+    EXPECT_FALSE(List("surface")->isEnabled());
+    EXPECT_TRUE(Box("tw")->isEnabled());
+    EXPECT_TRUE(Box("ts")->isEnabled());
+    Compute();
+    // Nvb = 43.98 < 51.52: fails.
+    EXPECT_EQ(Report(), RunnerReport({"bolt-kind=普通螺栓", "bolt-grade=4.6"}));
+    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines().front(),
+              "螺栓剪力 N/Nb = 1.17  不满足");
+    Pick(List("boltKind"), "摩擦型高强螺栓");
+    EXPECT_EQ(Items(List("boltGrade")), (Texts{"8.8", "10.9"}));
+    EXPECT_FALSE(Box("tw")->isEnabled());
+}
+
+TEST_F(SecondaryBeamJointDlgTest, TypedAndChosenValuesReachTheReport) {
+    Pick(List("grade"), "Q345");
+    Pick(List("boltGrade"), "8.8");
+    Pick(List("diameter"), "M22");
+    Choose(List("surface"), 3);
+    Choose(Box("clearance"), 1);
+    Pick(List("n"), "4");
+    Choose(Box("p"), 1);
+    Type(Box("e"), "65");
+    Choose(Box("V"), 1);
+    Choose(Box("hf"), 1);
+    Type(Box("l"), "380");
+    Choose(Box("betaF"), 1);
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_EQ(Report(),
+              RunnerReport({"grade=Q345", "bolt-grade=8.8", "d=M22",
+                            "surface=钢丝刷清除浮锈或未经处理的干净轧制表面", "clearance=2.0",
+                            "n=4", "p=80", "e=65", "V=150.00", "hf=8", "l=380", "betaF=1.0"}));
+    // M22 8.8 (P 150), Q345 wire-brushed (μ 0.35): Nvb = 0.9·0.35·150 = 47.25.
+    EXPECT_NE(Report().find("Nvb=0.9*nf*μ*P=47.25kN"), std::string::npos);
+    test::SaveScreenshot(&dlg, "secondary-beam-joint-dialog");
+}
+
+TEST_F(SecondaryBeamJointDlgTest, RefusalKeepsThePreviousReport) {
+    Compute();
+    const std::string opening = Report();
+    ASSERT_FALSE(opening.empty());
+    const struct {
+        const char* box;
+        const char* text;
+        const char* message;
+    } refusals[] = {
+        {"V", "", "梁端剪力设计值V必须大于0"},
+        {"e", "-5", "偏心距e必须大于0"},
+        {"p", "60", "螺栓间距p=60.00mm小于3d0=64.50mm，不符合GB50017-2003表8.3.4的规定"},
+        {"hf", "", "焊脚尺寸hf和焊缝长度l必须大于0"},
+    };
+    std::size_t count = 0;
+    for (const auto& r : refusals) {
+        const QString before = Box(r.box)->currentText();
+        Type(Box(r.box), QString::fromUtf8(r.text));
+        Compute();
+        ASSERT_EQ(notices.notices().size(), ++count) << r.box;
+        EXPECT_EQ(notices.notices().back(), InputError(r.message)) << r.box;
+        EXPECT_EQ(Report(), opening) << r.box;
+        Type(Box(r.box), before);
+    }
+    Compute();
+    EXPECT_EQ(notices.notices().size(), count);
+    EXPECT_EQ(Report(), opening);
+}
+
+// "节点设计" > "主次梁连接" opens the dialog.
+TEST(SecondaryBeamJointMenu, OpensFromTheMainMenu) {
+    CTrabekApp app;
+    ASSERT_TRUE(app.InitInstance());
+    QString e;
+    const QString caption =
+        WhileModal([&] { app.mainFrame()->ActionFor(cmd::kSecondaryBeam)->trigger(); },
+                   [&](QWidget* modal) { e = modal->findChild<ValueCombo*>("e")->currentText(); });
+    EXPECT_EQ(caption, "主次梁连接");
+    EXPECT_EQ(e, "55");
+}
+
+} // namespace
