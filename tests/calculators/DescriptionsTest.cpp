@@ -76,7 +76,7 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
         }
     }
     // Every dialog of the table was opened.
-    EXPECT_EQ(opened.size(), 17u);
+    EXPECT_EQ(opened.size(), 18u);
     EXPECT_GT(controls, 0);
 }
 
