@@ -143,6 +143,7 @@ TEST_F(MainFrameTest, ExactlyTheBuiltCalculatorsAreEnabled) {
         cmd::kRolledIBeamStability,
         cmd::kChannelBeamStability,
         cmd::kCantileverBeam,
+        cmd::kApproxPhiB,
         cmd::kCFFlexural,
         cmd::kCFAxial,
         cmd::kCFSectionProps,

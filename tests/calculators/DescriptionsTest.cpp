@@ -76,7 +76,7 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
         }
     }
     // Every dialog of the table was opened.
-    EXPECT_EQ(opened.size(), 18u);
+    EXPECT_EQ(opened.size(), 19u);
     EXPECT_GT(controls, 0);
 }
 
