@@ -75,9 +75,12 @@ std::optional<std::string> SectionForLambda(const ApproxPhiBInput& in, ApproxSec
             // Split along the web at mid-depth: A and Iy halve, iy is that of the H. The stem
             // reaches from the flange's inner face to the cut.
             s.stemRatio = (record.h / 2 - record.tf) / record.tw;
-            s.text = "截面 由" + in.name + "剖分的T型钢: iy=" + Fmt2(s.iy) +
-                     "mm\r\n腹板宽厚比 b/t=(h/2-tf)/tw=(" + Fmt2(record.h / 2) + "-" +
-                     Fmt2(record.tf) + ")/" + Fmt2(record.tw) + "=" + Fmt2(s.stemRatio) + "\r\n";
+            s.text = "截面 由" + in.name + "剖分的T型钢: iy=" + Fmt2(s.iy) + "mm\r\n";
+            if (type == ApproxSection::TFlangeInTension) {
+                s.text += "腹板宽厚比 b/t=(h/2-tf)/tw=(" + Fmt2(record.h / 2) + "-" +
+                          Fmt2(record.tf) + ")/" + Fmt2(record.tw) + "=" + Fmt2(s.stemRatio) +
+                          "\r\n";
+            }
         } else {
             s.text = "截面 " + in.name + ": iy=" + Fmt2(s.iy) + "mm\r\n";
         }
@@ -110,7 +113,10 @@ std::optional<std::string> SectionForLambda(const ApproxPhiBInput& in, ApproxSec
     s.stemRatio = in.hw / in.tw;
     s.text = "两板组合T形截面 翼缘 B1*t1=" + Fmt2(in.b1) + "*" + Fmt2(in.t1) +
              "mm, 腹板 hw*tw=" + Fmt2(in.hw) + "*" + Fmt2(in.tw) + "mm: A=" + Fmt2(a) +
-             "mm2, iy=" + Fmt2(s.iy) + "mm\r\n腹板宽厚比 b/t=hw/tw=" + Fmt2(s.stemRatio) + "\r\n";
+             "mm2, iy=" + Fmt2(s.iy) + "mm\r\n";
+    if (type == ApproxSection::TFlangeInTension) {
+        s.text += "腹板宽厚比 b/t=hw/tw=" + Fmt2(s.stemRatio) + "\r\n";
+    }
     return std::nullopt;
 }
 
