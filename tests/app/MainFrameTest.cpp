@@ -120,8 +120,8 @@ TEST_F(MainFrameTest, MenuTextsOrderAndCommands) {
 }
 
 TEST_F(MainFrameTest, ItemsWithoutHandlerShowDisabledAndDoNothing) {
-    for (int command : {cmd::kApproxPhiB, cmd::kBeamSplice, cmd::kSecondaryBeam, cmd::kTubeJoint,
-                        cmd::kConvertIBeam, cmd::kConvertChannel}) {
+    for (int command : {cmd::kBeamSplice, cmd::kSecondaryBeam, cmd::kTubeJoint, cmd::kConvertIBeam,
+                        cmd::kConvertChannel}) {
         QAction* action = app.mainFrame()->ActionFor(command);
         ASSERT_NE(action, nullptr) << command;
         EXPECT_FALSE(action->isEnabled()) << command;
