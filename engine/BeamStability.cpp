@@ -1,7 +1,9 @@
 #include "engine/BeamStability.h"
 
 #include <array>
+#include <cmath>
 
+#include "engine/ISection.h"
 #include "engine/SectionRecord.h"
 
 namespace ferrolab {
@@ -83,6 +85,62 @@ double GetRolledIBeamPhiB(int loadCase, int beamNumber, double l1) {
     }
     const double ratio = (l1 - metres) / (metres + 1 - l1);
     return InterpolateRatio(Entry(row, metres), Entry(row, metres + 1), ratio);
+}
+
+double ElasticPhiB(double betaB, double lambdaY, double a, double h, double wx, double t1,
+                   double etaB, int fy) {
+    const double slender = lambdaY * t1 / (4.4 * h);
+    return betaB * 1015200 * a * h * (std::sqrt(1 + slender * slender) + etaB) /
+           (lambdaY * lambdaY * wx * fy);
+}
+
+CantileverBeta CantileverBetaB(int loadCase, double xi) {
+    // Table B.4, βb = a + b·ξ: one row per load case, one pair per ξ range.
+    static constexpr double kCoefficients[3][3][2] = {
+        {{0.21, 0.67}, {0.72, 0.26}, {1.17, 0.03}},    // point load at the free end, top flange
+        {{2.94, -0.65}, {2.64, -0.40}, {2.15, -0.15}}, // point load at the free end, bottom flange
+        {{0.62, 0.82}, {1.25, 0.31}, {1.66, 0.10}},    // uniform load on the top flange
+    };
+    constexpr double kTolerance = 1e-9;
+    CantileverBeta beta;
+    if (loadCase < 1 || loadCase > 3 || !(xi >= kCantileverXiMin - kTolerance) ||
+        !(xi <= kCantileverXiMax + kTolerance)) {
+        return beta;
+    }
+    beta.range = xi <= 1.24 + kTolerance ? 1 : xi <= 1.96 + kTolerance ? 2 : 3;
+    beta.a = kCoefficients[loadCase - 1][beta.range - 1][0];
+    beta.b = kCoefficients[loadCase - 1][beta.range - 1][1];
+    beta.betaB = beta.a + beta.b * xi;
+    return beta;
+}
+
+bool LoadDoublySymmetricI(std::string_view name, DoublySymmetricI& section) {
+    RolledHSection record;
+    if (!LoadSectionRecord(name, record)) {
+        return false;
+    }
+    section.h = record.h;
+    section.b1 = record.b;
+    section.t1 = record.tf;
+    section.tw = record.tw;
+    section.a = 100 * record.A;
+    section.iy = 10 * record.iy;
+    section.wx = 1000 * record.Wx;
+    return true;
+}
+
+DoublySymmetricI WeldedDoublySymmetricI(double b, double t, double hw, double tw) {
+    double ix = 0, iy = 0, yb = 0, firstMoment = 0;
+    CalcISectionProps(b, t, hw, tw, b, t, &ix, &iy, &yb, &firstMoment);
+    DoublySymmetricI section;
+    section.h = hw + 2 * t;
+    section.b1 = b;
+    section.t1 = t;
+    section.tw = tw;
+    section.a = 2 * b * t + hw * tw;
+    section.iy = std::sqrt(iy / section.a);
+    section.wx = ix / (section.h / 2);
+    return section;
 }
 
 } // namespace ferrolab

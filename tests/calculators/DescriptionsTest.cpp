@@ -89,7 +89,7 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
         }
     }
     // Every dialog of the table was opened.
-    EXPECT_EQ(opened.size(), 20u);
+    EXPECT_EQ(opened.size(), 22u);
     EXPECT_GT(controls, 0);
 }
 

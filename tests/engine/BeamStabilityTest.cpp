@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/BeamStability.h"
 
 namespace ferrolab {
@@ -69,6 +71,72 @@ TEST(RolledIBeamPhiB, FreeLengthRange) {
     EXPECT_EQ(GetRolledIBeamPhiB(0, 20, 10.5), 0);
     // Just above 10 m the last column holds; the last row has no column beyond it.
     EXPECT_NEAR(GetRolledIBeamPhiB(4, 63, 10.000005), 0.43, 1e-6);
+}
+
+TEST(CantileverBetaB, RangesMeetAtTheirBoundsAndEndAtTheTable) {
+    // Table B.4 by hand: the ranges [0.60, 1.24], (1.24, 1.96], (1.96, 3.10].
+    struct Case {
+        int loadCase;
+        double xi;
+        int range;
+        double betaB;
+    };
+    const Case cases[] = {
+        {1, 0.60, 1, 0.21 + 0.67 * 0.60},
+        {1, 1.24, 1, 0.21 + 0.67 * 1.24},
+        {1, 1.25, 2, 0.72 + 0.26 * 1.25},
+        {1, 3.10, 3, 1.17 + 0.03 * 3.10},
+        {2, 1.96, 2, 1.856},
+        {2, 1.97, 3, 2.15 - 0.15 * 1.97},
+        {2, 0.60, 1, 2.94 - 0.65 * 0.60},
+        {3, 1.00, 1, 0.62 + 0.82 * 1.00},
+        {3, 1.50, 2, 1.25 + 0.31 * 1.50},
+        {3, 2.50, 3, 1.66 + 0.10 * 2.50},
+        {3, 0.6 - 1e-12, 1, 0.62 + 0.82 * 0.6}, // a rounded 0.6 is on the bound
+        {1, 0.5999, 0, 0},
+        {3, 3.1001, 0, 0},
+        {0, 1.0, 0, 0},
+        {4, 1.0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const CantileverBeta beta = CantileverBetaB(c.loadCase, c.xi);
+        EXPECT_EQ(beta.range, c.range) << c.loadCase << " " << c.xi;
+        EXPECT_NEAR(beta.betaB, c.betaB, 1e-9) << c.loadCase << " " << c.xi;
+    }
+    EXPECT_EQ(CantileverBetaB(1, std::nan("")).range, 0);
+}
+
+TEST(ElasticPhiB, FormulaB11ByHand) {
+    // βb 0.746, λy 83.683, A 9344, h 400, Wx 1346450.77, t1 16, ηb 0, Q235:
+    // 0.746·4320/83.683²·9344·400/1346450.77·sqrt(1 + (83.683·16/1760)²) = 1.6051; Q345 scales
+    // it by 235/345; ηb = 0.2 adds 0.746·4320/83.683²·2.7759·0.2·... = 1.6051·0.2/1.2561.
+    const double q235 = ElasticPhiB(0.746, 83.683, 9344, 400, 1346450.77, 16, 0, 235);
+    EXPECT_NEAR(q235, 1.6051, 5e-5);
+    EXPECT_NEAR(ElasticPhiB(0.746, 83.683, 9344, 400, 1346450.77, 16, 0, 345), q235 * 235 / 345,
+                1e-12);
+    const double root = std::sqrt(1 + std::pow(83.683 * 16 / 1760, 2));
+    EXPECT_NEAR(ElasticPhiB(0.746, 83.683, 9344, 400, 1346450.77, 16, 0.2, 235),
+                q235 * (root + 0.2) / root, 1e-12);
+}
+
+TEST(DoublySymmetricI, WeldedAndCatalogueValues) {
+    // 200 x 16 flanges, 368 x 8 web: A 9344, h 400, Wx = 269290154.7/200, iy =
+    // sqrt(21349034.7/9344).
+    const DoublySymmetricI welded = WeldedDoublySymmetricI(200, 16, 368, 8);
+    EXPECT_EQ(welded.a, 9344);
+    EXPECT_EQ(welded.h, 400);
+    EXPECT_NEAR(welded.wx, 1346450.77, 0.005);
+    EXPECT_NEAR(welded.iy, 47.7994, 5e-5);
+    DoublySymmetricI rolled;
+    ASSERT_TRUE(LoadDoublySymmetricI("HN400x200", rolled));
+    EXPECT_EQ(rolled.h, 400);
+    EXPECT_EQ(rolled.b1, 200);
+    EXPECT_EQ(rolled.t1, 13);
+    EXPECT_EQ(rolled.tw, 8);
+    EXPECT_NEAR(rolled.a, 8412, 1e-3);
+    EXPECT_NEAR(rolled.iy, 45.4, 1e-5);
+    EXPECT_NEAR(rolled.wx, 1190000, 1e-2);
+    EXPECT_FALSE(LoadDoublySymmetricI("HN401x200", rolled));
 }
 
 } // namespace

@@ -1,0 +1,156 @@
+#include <algorithm>
+#include <sstream>
+
+#include "calculators/Calculators.h"
+#include "calculators/materials/DesignValues.h"
+#include "calculators/members/ApproxPhiB.h"
+#include "calculators/members/BeamStability.h"
+#include "engine/TextToNumber.h"
+
+namespace ferrolab {
+
+const Description& ApproxPhiBDescription() {
+    static const Description description = [] {
+        Description entry;
+        entry.id = "approx-phib";
+        entry.caption = kApproxPhiBCaption;
+        const std::vector<std::string> lambda = {"70.30", "40.00",  "60.00",
+                                                 "80.00", "100.00", "120.00"};
+        const std::vector<std::string> stem = {"15.00", "12.00", "18.00"};
+        const std::vector<std::string> l1 = {"6.00", "3.00", "4.00", "5.00", "7.00", "8.00"};
+        const std::vector<std::string> b1 = {"300.00", "200.00", "250.00", "400.00"};
+        const std::vector<std::string> t1 = {"14.00", "12.00", "16.00", "20.00"};
+        const std::vector<std::string> hw = {"574.00", "400.00", "500.00", "800.00"};
+        const std::vector<std::string> tw = {"8.00", "10.00", "12.00"};
+        const std::vector<std::string> b2 = {"200.00", "250.00", "300.00", "400.00"};
+        const std::vector<std::string> t2 = {"12.00", "14.00", "16.00", "20.00"};
+        std::vector<std::string> types;
+        for (int i = 0; i < 5; ++i) {
+            types.push_back(std::to_string(i + 1));
+        }
+        entry.fields = {
+            {.name = "type",
+             .defaultValue = "1",
+             .allowed = types,
+             .help = "section type: 1 doubly symmetric I/H (B.5-1), 2 singly symmetric I (B.5-2), "
+                     "3 double-angle T, flange compressed (B.5-3), 4 split or two-plate T, flange "
+                     "compressed (B.5-4), 5 T with the flange in tension (B.5-5)"},
+            {.name = "lambda-from",
+             .defaultValue = "typed",
+             .allowed = {"typed", "section"},
+             .help = "λy typed, or formed from l1 and the section"},
+            {.name = "lambda",
+             .defaultValue = lambda[0],
+             .help = "λy, typed",
+             .label = "λy",
+             .presets = lambda,
+             .control = "lambda"},
+            {.name = "stem-ratio",
+             .defaultValue = stem[0],
+             .help = "b/t of the T's stem (type 5 with λy typed)",
+             .label = "T形腹板宽厚比 b/t",
+             .presets = stem,
+             .control = "stemRatio"},
+            {.name = "l1",
+             .defaultValue = l1[0],
+             .help = "spacing of the compression flange's lateral supports (m)",
+             .label = "受压翼缘侧向支承点的距离 l1",
+             .unit = "m",
+             .presets = l1,
+             .control = "l1"},
+            {.name = "series",
+             .defaultValue = ApproxSeriesEntries().front(),
+             .allowed = ApproxSeriesEntries(),
+             .help = "a rolled H series (types 4 and 5: the T split from it) or the welded plates",
+             .label = "截面",
+             .control = "series"},
+            {.name = "name",
+             .defaultValue = "HW100x100",
+             .help = "a section name of the chosen H series (e.g. HN400x200)",
+             .kind = FieldKind::Catalogue,
+             .label = "截面",
+             .control = "section"},
+            {.name = "B1",
+             .defaultValue = b1[0],
+             .help = "welded: compression flange width of an I, flange width of a T (mm)",
+             .label = "翼缘1宽度 B1",
+             .unit = "mm",
+             .presets = b1,
+             .control = "b1"},
+            {.name = "t1",
+             .defaultValue = t1[0],
+             .help = "welded: its thickness (mm)",
+             .label = "翼缘1厚度 t1",
+             .unit = "mm",
+             .presets = t1,
+             .control = "t1"},
+            {.name = "hw",
+             .defaultValue = hw[0],
+             .help = "welded: web (stem) height clear of the flanges (mm)",
+             .label = "腹板高度 hw",
+             .unit = "mm",
+             .presets = hw,
+             .control = "hw"},
+            {.name = "tw",
+             .defaultValue = tw[0],
+             .help = "welded: web (stem) thickness (mm)",
+             .label = "腹板厚度 tw",
+             .unit = "mm",
+             .presets = tw,
+             .control = "tw"},
+            {.name = "B2",
+             .defaultValue = b2[0],
+             .help = "welded I: tension flange width (mm)",
+             .label = "翼缘2宽度 B2",
+             .unit = "mm",
+             .presets = b2,
+             .control = "b2"},
+            {.name = "t2",
+             .defaultValue = t2[0],
+             .help = "welded I: tension flange thickness (mm)",
+             .label = "翼缘2厚度 t2",
+             .unit = "mm",
+             .presets = t2,
+             .control = "t2"},
+            {.name = "grade",
+             .defaultValue = "Q235",
+             .allowed = {"Q235", "Q345", "Q390", "Q420"},
+             .help = "steel grade",
+             .label = "钢号",
+             .control = "grade"},
+        };
+        return Describe(entry.id, entry.caption, entry.fields);
+    }();
+    return description;
+}
+
+Outcome RunApproxPhiB(const FieldValues& v) {
+    ApproxPhiBInput in;
+    in.section = static_cast<int>(TextToDouble(v.at("type"))) - 1;
+    in.lambdaTyped = v.at("lambda-from") != "section";
+    in.lambdaY = TextToDouble(v.at("lambda"));
+    in.stemRatio = TextToDouble(v.at("stem-ratio"));
+    in.l1 = TextToDouble(v.at("l1"));
+    in.series = v.at("series");
+    in.name = v.at("name");
+    if (IsRolledHSeries(in.series)) {
+        // The dialog offers only the names of the chosen series.
+        const NameList names = BeamSeriesNames(in.series);
+        if (std::find(names.begin(), names.end(), in.name) == names.end()) {
+            std::ostringstream usage;
+            usage << "ferrolab-calc: '" << in.name << "' is not a section of " << in.series << '\n';
+            return UsageError(usage.str());
+        }
+    }
+    in.b1 = TextToDouble(v.at("B1"));
+    in.t1 = TextToDouble(v.at("t1"));
+    in.hw = TextToDouble(v.at("hw"));
+    in.tw = TextToDouble(v.at("tw"));
+    in.b2 = TextToDouble(v.at("B2"));
+    in.t2 = TextToDouble(v.at("t2"));
+    in.fy = GradeOfEntry(v.at("grade"));
+    const ApproxPhiBResult result = ComputeApproxPhiB(in);
+    return Outcome{result.report, result.notices};
+}
+
+} // namespace ferrolab

@@ -1,0 +1,151 @@
+#include "calculators/members/CantileverBeamDlg.h"
+
+#include "calculators/CalculatorDialogs.h"
+#include "calculators/Calculators.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "calculators/materials/DesignValues.h"
+#include "calculators/members/BeamStability.h"
+#include "calculators/members/CantileverBeam.h"
+#include "engine/TextToNumber.h"
+#include "ui/BitmapPreview.h"
+#include "ui/CalculatorDialog.h"
+
+namespace ferrolab {
+namespace {
+
+const FieldSpec& Field(const char* name) {
+    return CantileverBeamDescription().Field(name);
+}
+
+// The presets of a value box, as the description lists them.
+std::vector<const char*> Presets(const char* name) {
+    return Items(Field(name).presets);
+}
+
+} // namespace
+
+CCantileverBeamDlg::CCantileverBeamDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("cantileverBeamDlg"));
+    setWindowTitle(QString::fromUtf8(kCantileverBeamCaption));
+    BuildControls();
+    OnInitDialog();
+}
+
+void CCantileverBeamDlg::BuildControls() {
+    // 截面: series and section, or the welded plates.
+    auto* sectionGroup = new QGroupBox(QStringLiteral("截面"), this);
+    seriesList_ = new ChoiceList(QStringLiteral("series"), Items(Field("series").allowed), &series_,
+                                 sectionGroup);
+    sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, sectionGroup);
+    weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), sectionGroup);
+    weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
+    bBox_ = new ValueCombo(QStringLiteral("b"), Presets("B"), &b_, weldedGroup_);
+    tBox_ = new ValueCombo(QStringLiteral("t"), Presets("t"), &t_, weldedGroup_);
+    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("hw"), &hw_, weldedGroup_);
+    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("tw"), &tw_, weldedGroup_);
+    auto* weldedGrid = new QGridLayout(weldedGroup_);
+    int row = 0;
+    for (const auto& [name, box] :
+         {std::pair{"B", bBox_}, {"t", tBox_}, {"hw", hwBox_}, {"tw", twBox_}}) {
+        AddGridRow(weldedGrid, row++, (Field(name).label + ":").c_str(), box);
+    }
+    auto* sectionLayout = new QVBoxLayout(sectionGroup);
+    sectionLayout->addWidget(seriesList_);
+    sectionLayout->addWidget(sectionList_);
+    sectionLayout->addWidget(weldedGroup_);
+
+    // 构件参数: overhang, grade, moment.
+    auto* member = new QGroupBox(QStringLiteral("构件参数"), this);
+    l1Box_ = new ValueCombo(QStringLiteral("l1"), Presets("l1"), &l1_, member);
+    gradeList_ =
+        new ChoiceList(QStringLiteral("grade"), Items(Field("grade").allowed), &grade_, member);
+    mxBox_ = new ValueCombo(QStringLiteral("mx"), Presets("Mx"), &mx_, member);
+    auto* memberGrid = new QGridLayout(member);
+    AddGridRow(memberGrid, 0, (Field("l1").label + ":").c_str(), l1Box_, "m");
+    AddGridRow(memberGrid, 1, (Field("grade").label + ":").c_str(), gradeList_);
+    AddGridRow(memberGrid, 2, (Field("Mx").label + ":").c_str(), mxBox_, "kN*m");
+
+    caseGroup_ = new RadioGroup(QStringLiteral("荷载情况(表B.4)"), QStringLiteral("loadCase"),
+                                CantileverLoadCaseCaptions(), &caseIndex_, this);
+
+    picture_ = new CBitmapPreview(this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setMinimumSize(260, 220);
+
+    QPushButton* compute = MakeComputeButton(this);
+    QPushButton* cancel = MakeCancelButton(this);
+    report_ = new ReportBox(this);
+    report_->setMinimumSize(680, 200);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(sectionGroup);
+    left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(member);
+    middle->addWidget(caseGroup_);
+    middle->addStretch(1);
+    middle->addLayout(MakeButtonRow(compute, cancel));
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(left);
+    upper->addLayout(middle);
+    upper->addWidget(picture_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper);
+    layout->addWidget(MakeLabel("验算结果:", this));
+    layout->addWidget(report_, 1);
+
+    connect(seriesList_, &ChoiceList::chosen, this, &CCantileverBeamDlg::OnSeriesChanged);
+    connect(compute, &QPushButton::clicked, this, &CCantileverBeamDlg::OnCompute);
+}
+
+void CCantileverBeamDlg::OnInitDialog() {
+    seriesList_->Select(0);
+    sectionList_->SetItems(Items(BeamSeriesNames(seriesList_->SelectedText())));
+    for (ValueCombo* box : {bBox_, tBox_, hwBox_, twBox_, l1Box_, mxBox_}) {
+        box->SelectFirst();
+    }
+    gradeList_->Select(0);
+    caseIndex_ = 0;
+    caseGroup_->CheckFromMember();
+    weldedGroup_->setEnabled(false);
+    sectionList_->setEnabled(true);
+    picture_->SetPicture(QStringLiteral(":/pictures/cantilever_beam.svg"));
+}
+
+void CCantileverBeamDlg::OnSeriesChanged() {
+    const std::string series = seriesList_->SelectedText();
+    const bool rolled = IsRolledHSeries(series);
+    weldedGroup_->setEnabled(!rolled);
+    sectionList_->setEnabled(rolled);
+    if (rolled) {
+        sectionList_->SetItems(Items(BeamSeriesNames(series)));
+    }
+}
+
+void CCantileverBeamDlg::OnCompute() {
+    CantileverBeamInput in;
+    in.series = seriesList_->SelectedText();
+    in.name = sectionList_->SelectedText();
+    in.b = b_;
+    in.t = t_;
+    in.hw = hw_;
+    in.tw = tw_;
+    in.l1 = l1_;
+    in.loadCase = caseIndex_ + 1;
+    in.fy = GradeOfEntry(gradeList_->SelectedText());
+    in.mx = mx_;
+    const CantileverBeamResult result = ComputeCantileverBeam(in);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
+}
+
+QDialog* MakeCantileverBeamDialog(QWidget* parent) {
+    return new CCantileverBeamDlg(parent);
+}
+
+} // namespace ferrolab
