@@ -6,6 +6,8 @@
 
 #include "engine/AxialStability.h"
 #include "engine/Format.h"
+#include "engine/Materials2017.h"
+#include "engine/Members2017.h"
 #include "engine/SectionRecord.h"
 
 namespace ferrolab {
@@ -33,6 +35,108 @@ std::string CataloguePropertyText(double tw, double t, double A, double Ix, doub
 
 bool Positive(double value) {
     return std::isfinite(value) && value > 0;
+}
+
+// The buckling block of one axis to GB50017-2017: the class of table 7.2.1-1 or 7.2.1-2 (a* and
+// b* resolved by the grade), λ, λ/εk, φ of appendix D and N/(φA) of formula 7.2.1.
+std::string BucklingBlock2017(char axis, const AxialClass2017& c, double lambda, double epsK,
+                              double phi, double sigma, double f) {
+    const std::string a(1, axis);
+    std::string block = " -----对" + a + "轴，按表" + (c.thick ? "7.2.1-2" : "7.2.1-1") +
+                        "截面属于" + c.printed + "类";
+    if (c.printed.size() > 1) {
+        block += "，取" + std::string(1, c.curve) + "类";
+    }
+    block += "-----\r\n λ" + a + ":" + Fmt2(lambda) + "\r\n λ" + a + "/εk:" + Fmt2(lambda / epsK) +
+             "\r\n φ" + a + ":" + FormatNumber("%.4f", phi) + "（附录D）" + "\r\n N/(φ" + a +
+             "*A) =" + FormatNumber("%.4f", sigma) + " N/mm2（式7.2.1，f=" + Fmt2(f) + "N/mm2）";
+    return block;
+}
+
+// The check to GB50017-2017 of a section already found usable.
+void ComputeAxialMember2017(const AxialMemberInput& in, const AxialSection& s,
+                            AxialMemberResult& r) {
+    // f and fu of table 4.4.1 by the thickest plate.
+    const double thickest = std::max(s.t, s.tw);
+    const std::string gradeName = "Q" + std::to_string(in.grade);
+    const std::optional<Steel2017> steel = GetSteelStrength2017(gradeName, thickest);
+    if (!steel) {
+        r.notices.push_back(InputError("板件厚度" + Fmt2(thickest) +
+                                       "mm超出GB50017-2017表4.4.1的范围（不大于100mm）"));
+        return;
+    }
+    if ((in.N < 0 && in.xOn && !Positive(s.ix)) || (in.N < 0 && in.yOn && !Positive(s.iy))) {
+        r.notices.push_back(InputError(kSectionMessage));
+        return;
+    }
+    if ((in.N < 0 && in.xOn && !Positive(in.lx)) || (in.N < 0 && in.yOn && !Positive(in.ly))) {
+        r.notices.push_back(InputError(kLengthMessage));
+        return;
+    }
+    r.f = steel->f;
+    r.fu = steel->fu;
+    r.fy = in.grade; // εk and φ take the number in the grade's name
+    r.epsK = EpsilonK(r.fy);
+    r.An = s.A * in.netFactor;
+    r.sigmaN = in.N * 10 / r.An;
+    r.sigmaGross = in.N * 10 / s.A;
+    const double fracture = 0.7 * r.fu;
+    std::string report = " -----按GB50017-2017计算-----\r\n钢号" + gradeName +
+                         "，εk=sqrt(235/fy)=" + FormatNumber("%.3f", r.epsK) +
+                         "\r\n最厚板件t=" + Fmt2(thickest) + "mm，按表4.4.1 f=" + Fmt2(r.f) +
+                         "N/mm2，fu=" + Fmt2(r.fu) +
+                         "N/mm2\r\n毛截面面积:" + FormatNumber("%.4f", s.A) +
+                         "cm2\r\n净截面面积:" + FormatNumber("%.4f", r.An) + "cm2\r\n";
+    // 7.1.1 for tension; 7.1.2 takes a compression member to the same two formulas (the net
+    // section where the member has holes).
+    report += in.N >= 0 ? " -----截面强度（7.1.1条）-----\r\n"
+                        : " -----截面强度（7.1.2条，按式7.1.1-1、7.1.1-2）-----\r\n";
+    report += " 毛截面屈服 N/A =" + Fmt2(r.sigmaGross) + "N/mm2（式7.1.1-1，f=" + Fmt2(r.f) +
+              "N/mm2）\r\n 净截面断裂 N/An =" + Fmt2(r.sigmaN) +
+              "N/mm2（式7.1.1-2，0.7fu=" + Fmt2(fracture) + "N/mm2）\r\n";
+    std::vector<double> shown = {r.An, r.sigmaN, r.sigmaGross};
+
+    if (in.N < 0) {
+        r.buckling = true;
+        const AxialClass2017 cx =
+            GetSectionClass2017(s.sectionType, s.b, s.h, s.t, 'x', s.welded, in.flameCut, r.fy);
+        const AxialClass2017 cy =
+            GetSectionClass2017(s.sectionType, s.b, s.h, s.t, 'y', s.welded, in.flameCut, r.fy);
+        r.cx = cx.curve;
+        r.cy = cy.curve;
+        r.classX = cx.printed;
+        r.classY = cy.printed;
+        if (in.xOn) {
+            r.lambdaX = in.lx * 100 / s.ix;
+            r.phiX = GetAxialPhi(r.lambdaX, r.cx, r.fy);
+            r.sigmaX = in.N * 10 / (r.phiX * s.A);
+            report += BucklingBlock2017('x', cx, r.lambdaX, r.epsK, r.phiX, r.sigmaX, r.f);
+            shown.insert(shown.end(), {r.lambdaX, r.phiX, r.sigmaX});
+        }
+        if (in.yOn) {
+            r.lambdaY = in.ly * 100 / s.iy;
+            r.phiY = GetAxialPhi(r.lambdaY, r.cy, r.fy);
+            r.sigmaY = in.N * 10 / (r.phiY * s.A);
+            report += std::string(in.xOn ? "\r\n" : "") +
+                      BucklingBlock2017('y', cy, r.lambdaY, r.epsK, r.phiY, r.sigmaY, r.f);
+            shown.insert(shown.end(), {r.lambdaY, r.phiY, r.sigmaY});
+        }
+    }
+    const bool finite =
+        std::all_of(shown.begin(), shown.end(), [](double v) { return std::isfinite(v); });
+    if (!finite || (r.buckling && ((in.xOn && !(r.phiX > 0)) || (in.yOn && !(r.phiY > 0))))) {
+        r.notices.push_back(InputError(kOverflowMessage));
+        return;
+    }
+    r.checks.push_back({"毛截面屈服 N/A/f", std::abs(r.sigmaGross), r.f});
+    r.checks.push_back({"净截面断裂 N/An/(0.7fu)", std::abs(r.sigmaN), fracture});
+    if (r.buckling && in.xOn) {
+        r.checks.push_back({"x轴整体稳定 N/(φx*A)/f", std::abs(r.sigmaX), r.f});
+    }
+    if (r.buckling && in.yOn) {
+        r.checks.push_back({"y轴整体稳定 N/(φy*A)/f", std::abs(r.sigmaY), r.f});
+    }
+    r.report = std::move(report);
 }
 
 } // namespace
@@ -161,6 +265,10 @@ AxialMemberResult ComputeAxialMember(const AxialMemberInput& in) {
     const AxialSection& s = *in.section;
     if ((s.welded && !IsUsableWeldedSection(s)) || !Positive(s.A)) {
         r.notices.push_back(InputError(kSectionMessage));
+        return r;
+    }
+    if (in.edition == kSteel2017) {
+        ComputeAxialMember2017(in, s, r);
         return r;
     }
 

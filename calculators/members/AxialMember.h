@@ -12,12 +12,19 @@
 //
 // Units: plates in mm, A in cm2, radii of gyration in cm, effective lengths in m, N in kN,
 // stresses in N/mm2 (λ = l·100 / i; N·10 / A).
+//
+// To GB50017-2017 the report states the numbers with their limits: the gross-section stress N/A
+// against f and the net-section stress N/An against 0.7·fu (7.1.1 for a tension member; 7.1.2
+// sends a compression member to the same two formulas), f and fu of table 4.4.1 by the thickest
+// plate; the section classes of tables 7.2.1-1 and 7.2.1-2 (with a* and b*, which depend on the
+// grade), and φ of appendix D with λ/εk, εk = sqrt(235/fy) and fy the number in the grade's name.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
@@ -90,6 +97,7 @@ struct AxialMemberInput {
     double lx = 2; // m
     bool yOn = false;
     double ly = 2; // m
+    int edition = kSteel2003;
 };
 
 struct AxialMemberResult {
@@ -99,6 +107,10 @@ struct AxialMemberResult {
     double lambdaX = 0, phiX = 0, sigmaX = 0;
     double lambdaY = 0, phiY = 0, sigmaY = 0;
     bool buckling = false; // N < 0: the class and fy were worked out
+    // 2017 only: εk, f and fu of the thickest plate, the gross-section stress N/A, and the
+    // classes as table 7.2.1 prints them ("a*", "b*", ...).
+    double epsK = 0, f = 0, fu = 0, sigmaGross = 0;
+    std::string classX, classY;
     std::optional<std::string> report;
     // With a report: the net-section stress, then the buckling stress about x and about y as far
     // as they are written, each against f. None when the plate is thicker than the table of f.

@@ -20,7 +20,6 @@ namespace ferrolab {
 namespace {
 
 // The lists of inputs the runner has no field for; the others come from the description.
-const std::vector<const char*> kCodes = {"GB50017-2003"};
 const std::vector<const char*> kAllowablePresets = {"250.00"};
 const std::vector<const char*> kDepthPresets = {"250.00", "500.00", "600.00", "700.00", "800.00"};
 
@@ -61,11 +60,13 @@ void CAxialMemberDlg::BuildControls() {
         return new QLabel(QString::fromUtf8(text), parent);
     };
 
-    // Code and section.
-    codeList_ = new ChoiceList(QStringLiteral("code"), kCodes, &code_, this);
+    // Code edition and section.
+    const FieldSpec& edition = AxialMemberDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(label("采用规范：", this));
-    codeRow->addWidget(codeList_, 1);
+    codeRow->addWidget(editionList_, 1);
 
     auto* params = new QGroupBox(QStringLiteral("相关参数"), this);
     kindList_ = new ChoiceList(QStringLiteral("kind"), Choices("kind"), &kind_, params);
@@ -239,7 +240,7 @@ void CAxialMemberDlg::BuildControls() {
 }
 
 void CAxialMemberDlg::OnInitDialog() {
-    codeList_->Select(0);
+    // The edition list opens on the edition last chosen (EditionList).
     kindList_->Select(0);
     nameList_->SetItems(std::vector<const char*>(HWNames().begin(), HWNames().end()));
     gradeList_->Select(0);
@@ -360,6 +361,7 @@ void CAxialMemberDlg::OnCompute() {
     in.lx = lx_;
     in.yOn = yOn_;
     in.ly = ly_;
+    in.edition = editionList_->Year();
     const AxialMemberResult result = ComputeAxialMember(in);
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }

@@ -17,6 +17,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -54,7 +55,7 @@ private:
     // Inputs.
     double netFactor_ = 0, allowable_ = 0, n_ = 0, lx_ = 0, ly_ = 0;
     double b1_ = 0, t1_ = 0, hw_ = 0, h_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
-    int code_ = 0, kind_ = 0, name_ = 0, gradeIndex_ = 0, forceTypeIndex_ = 0, flange_ = 0;
+    int edition_ = 0, kind_ = 0, name_ = 0, gradeIndex_ = 0, forceTypeIndex_ = 0, flange_ = 0;
     int grade_ = kQ235;
     int flameCut_ = 1;
     bool xOn_ = true, yOn_ = false;
@@ -62,7 +63,7 @@ private:
     // The section: absent before the first load and after a name that loads nothing.
     std::optional<AxialSection> section_;
 
-    ChoiceList* codeList_ = nullptr;
+    EditionList* editionList_ = nullptr;
     ChoiceList* kindList_ = nullptr;
     ChoiceList* nameList_ = nullptr;
     ReportBox* properties_ = nullptr;

@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/members/AxialMember.h"
 #include "engine/TextToNumber.h"
 
@@ -31,7 +32,11 @@ const Description& AxialMemberDescription() {
         const std::vector<std::string> length = {"2.00", "3.00", "4.00", "5.00", "6.00", "7.00"};
         // The welded boxes open blank and disabled; picking 焊接工字形 fills each with its first
         // preset, the default here. So they name no control, and neither does the flange list.
+        // The dialog's code list "采用规范：" at the top is the edition list.
+        FieldSpec edition = SteelEditionField();
+        edition.label = "采用规范";
         entry.fields = {
+            edition,
             {.name = "kind",
              .defaultValue = kinds.front(),
              .allowed = kinds,
@@ -157,6 +162,7 @@ Outcome RunAxialMember(const FieldValues& v) {
     in.lx = TextToDouble(v.at("lx"));
     in.yOn = v.at("y-check") == "1";
     in.ly = TextToDouble(v.at("ly"));
+    in.edition = SteelEditionOf(v);
     const AxialMemberResult result = ComputeAxialMember(in);
     // The two boxes of the dialog: the section's properties, then the check.
     std::optional<std::string> text;

@@ -7,6 +7,8 @@
 #include "engine/Format.h"
 #include "engine/ISection.h"
 #include "engine/Materials.h"
+#include "engine/Materials2017.h"
+#include "engine/Members2017.h"
 #include "engine/SectionRecord.h"
 
 namespace ferrolab {
@@ -54,6 +56,9 @@ struct Section {
     double h = 0, b1 = 0, t1 = 0, a = 0, iy = 0, wx = 0, wy = 0, etaB = 0;
     double wxMin = 0;    // the smaller fibre modulus, for the strength stress
     double alphaB = 0.5; // I1/(I1 + I2); 0.5 for a doubly symmetric section
+    // The plates of the width-thickness classes: web thickness, clear web depth and the
+    // compressed flange's outstand, mm.
+    double tw = 0, h0 = 0, outstand = 0;
 };
 
 std::optional<Notice> RolledSection(const std::string& name, Section& s) {
@@ -71,6 +76,10 @@ std::optional<Notice> RolledSection(const std::string& name, Section& s) {
     s.wy = 1000 * record.Wy;
     s.wxMin = s.wx;
     s.etaB = 0; // doubly symmetric
+    // The web's clear depth of a rolled section stops where the root radii begin.
+    s.tw = record.tw;
+    s.h0 = record.h - 2 * record.tf - 2 * record.r;
+    s.outstand = (record.b - record.tw) / 2;
     return std::nullopt;
 }
 
@@ -93,6 +102,9 @@ std::optional<Notice> WeldedSection(const BeamStabilityInput& in, Section& s) {
     s.a = in.tw * in.hw + in.t1 * in.b1 + in.b2 * in.t2;
     s.iy = std::sqrt(iy / s.a);
     s.wy = 2 * iy / in.b1;
+    s.tw = in.tw;
+    s.h0 = in.hw;
+    s.outstand = (s.b1 - in.tw) / 2;
     if (in.b1 == in.b2 && in.t1 == in.t2) {
         // Doubly symmetric: the neutral axis is at mid-depth, both fibres have Ix/yb and ηb = 0.
         s.wx = ix / yb;
@@ -131,7 +143,69 @@ std::optional<Notice> CheckLoads(const BeamStabilityInput& in) {
     return std::nullopt;
 }
 
+BeamClasses2017 ClassesOf(const Section& s, int fy) {
+    BeamClasses2017 c;
+    c.epsK = EpsilonK(fy);
+    c.flangeRatio = s.outstand / s.t1;
+    c.webRatio = s.h0 / s.tw;
+    c.flange = BeamFlangeClass2017(c.flangeRatio, c.epsK);
+    c.web = BeamWebClass2017(c.webRatio, c.epsK);
+    c.section = std::max(c.flange, c.web);
+    return c;
+}
+
+// 6.1.2: the class bounds the plastic adaptation factors; S5 needs the effective section, which
+// this check does not form, and a plate beyond the S5 limit is outside table 3.5.1.
+std::optional<Notice> CheckClasses2017(const BeamClasses2017& c, const BeamStabilityInput& in) {
+    if (c.section > 5) {
+        return InputError(
+            c.flange > 5
+                ? "受压翼缘宽厚比b/t=" + Fmt2(c.flangeRatio) + "超过GB50017-2017表3.5.1的S5级限值20"
+                : "腹板高厚比h0/tw=" + Fmt2(c.webRatio) + "超过GB50017-2017表3.5.1的S5级限值250");
+    }
+    if (c.section == 5) {
+        return InputError("截面等级为S5，应按有效截面计算");
+    }
+    const std::string name = SectionClassName(c.section);
+    // A factor typed as the allowed value ("1.05") reads back as exactly that double.
+    if (in.gammaX > AllowedGammaX2017(c.section)) {
+        return InputError("截面等级为" + name + "，按GB50017-2017第6.1.2条γx不应大于" +
+                          Fmt2(AllowedGammaX2017(c.section)));
+    }
+    if (in.gammaY > AllowedGammaY2017(c.section)) {
+        return InputError("截面等级为" + name + "，按GB50017-2017第6.1.2条γy不应大于" +
+                          Fmt2(AllowedGammaY2017(c.section)));
+    }
+    return std::nullopt;
+}
+
+std::optional<Notice> FormSection(const BeamStabilityInput& in, Section& s) {
+    return IsRolledHSeries(in.series) ? RolledSection(in.name, s) : WeldedSection(in, s);
+}
+
+// The 2017 report's opening lines: εk and f, the plates' classes and the factors they allow.
+std::string ClassLines2017(const BeamStabilityInput& in, const BeamClasses2017& c, double flange,
+                           double f) {
+    const std::string name = SectionClassName(c.section);
+    return "钢号Q" + std::to_string(in.fy) + "，εk=sqrt(235/fy)=" + FormatNumber("%.3f", c.epsK) +
+           "，按表4.4.1(翼缘厚" + Fmt2(flange) + "mm) f=" + Fmt2(f) + "N/mm2\r\n" +
+           "截面板件宽厚比等级(表3.5.1): 受压翼缘 b/t=" + Fmt2(c.flangeRatio) + "，" +
+           SectionClassName(c.flange) + "级；腹板 h0/tw=" + Fmt2(c.webRatio) + "，" +
+           SectionClassName(c.web) + "级；截面等级" + name + "\r\n" + "按6.1.2条，" + name +
+           "级截面γx不大于" + Fmt2(AllowedGammaX2017(c.section)) + "、γy不大于" +
+           Fmt2(AllowedGammaY2017(c.section)) + "，取γx=" + Fmt2(in.gammaX) +
+           "、γy=" + Fmt2(in.gammaY) + "\r\n";
+}
+
 } // namespace
+
+std::optional<BeamClasses2017> ClassifyBeam2017(const BeamStabilityInput& in) {
+    Section s;
+    if (FormSection(in, s)) {
+        return std::nullopt;
+    }
+    return ClassesOf(s, in.fy);
+}
 
 std::vector<std::string> BeamSeriesEntries() {
     return {std::string(kSeriesCaptionHW), std::string(kSeriesCaptionHM),
@@ -222,10 +296,23 @@ double EnlargedFlangeBetaFactor(int loadCase, double xi, double alphaB) {
 BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     BeamStabilityResult r;
     Section s;
-    std::optional<Notice> refusal =
-        IsRolledHSeries(in.series) ? RolledSection(in.name, s) : WeldedSection(in, s);
+    std::optional<Notice> refusal = FormSection(in, s);
     if (!refusal) {
         refusal = CheckLoads(in);
+    }
+    const bool edition2017 = in.edition == kSteel2017;
+    // Both stresses are worked at a flange's outer fibre; the thicker flange has the lower f.
+    const double flange = IsRolledHSeries(in.series) ? s.t1 : std::max(in.t1, in.t2);
+    if (!refusal && edition2017) {
+        r.classes = ClassesOf(s, in.fy);
+        refusal = CheckClasses2017(*r.classes, in);
+        const std::optional<Steel2017> steel =
+            GetSteelStrength2017("Q" + std::to_string(in.fy), flange);
+        if (!refusal && !steel) {
+            refusal = InputError("翼缘厚度" + Fmt2(flange) +
+                                 "mm超出GB50017-2017表4.4.1的范围（不大于100mm）");
+        }
+        r.f = steel ? steel->f : 0;
     }
     if (refusal) {
         r.notices.push_back(*refusal);
@@ -248,7 +335,7 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     r.betaFactor = EnlargedFlangeBetaFactor(in.loadCase, r.xi, s.alphaB);
     r.betaB = tableBetaB * r.betaFactor;
     r.lambdaY = span / s.iy;
-    // Formula B.1 with 4320·235 = 1015200.
+    // Formula B.1 with 4320·235 = 1015200 (2017: C.0.1-1, 4320·εk² = 1015200/fy alike).
     const double slender = r.lambdaY * s.t1 / (4.4 * s.h);
     r.phiB = r.betaB * 1015200 * s.a * s.h * (std::sqrt(1 + slender * slender) + s.etaB) /
              (r.lambdaY * r.lambdaY * s.wx * in.fy);
@@ -272,10 +359,14 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     const LoadCase& lc = kLoadCases[in.loadCase - 1];
     const bool below2 = r.xi < 2.0;
     std::string text;
+    if (edition2017) {
+        text += ClassLines2017(in, *r.classes, flange, r.f);
+    }
     if (DependsOnXi(in.loadCase)) {
-        text += "   -------根据GB50017-2003附录 表B-1------\r\n ξ=l1*t1/(b1*h)=" + Fmt2(span) +
-                "*" + Fmt2(s.t1) + "/(" + Fmt2(s.b1) + "*" + Fmt2(s.h) + ") =" + Fmt2(r.xi) +
-                "\r\n";
+        text += std::string(edition2017 ? "   -------根据GB50017-2017附录C 表C.0.1------"
+                                        : "   -------根据GB50017-2003附录 表B-1------") +
+                "\r\n ξ=l1*t1/(b1*h)=" + Fmt2(span) + "*" + Fmt2(s.t1) + "/(" + Fmt2(s.b1) + "*" +
+                Fmt2(s.h) + ") =" + Fmt2(r.xi) + "\r\n";
         text += below2 ? lc.lineBelow2 : lc.lineFrom2;
     } else {
         text += lc.lineBelow2;
@@ -292,6 +383,23 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
             "\r\n截面面积 A=" + Fmt2(s.a) + "mm2 \t 截面总高 h=" + Fmt2(s.h) + "mm" +
             "\r\nWx=" + Fmt2(s.wx) + "mm3 \t 受压翼缘厚度 t1=" + Fmt2(s.t1) + "mm" +
             "\r\n截面不对称影响系数 ηb=" + Fmt2(s.etaB);
+    if (edition2017) {
+        text +=
+            "\r\n 按式C.0.1-1，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*εk^2/(Wx*λy^2) =" +
+            FormatNumber("%.3f", r.phiB);
+        if (r.inelastic) {
+            text += ",\r\n φb>0.6,按式C.0.1-7 得φb`=" + FormatNumber("%.3f", r.phiBPrime);
+        }
+        text += "\r\n -------根据GB50017-2017之6.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=" +
+                Fmt2(r.sigma) + "N/mm2";
+        text += "\r\n -------根据GB50017-2017之6.2.3，该构件整体稳定性验算 Mx/(φb*Wx) "
+                "+My/(γy*Wy)=" +
+                Fmt2(r.sigmaS) + "N/mm2";
+        r.checks.push_back({"抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f", std::abs(r.sigma), r.f});
+        r.checks.push_back({"整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f", std::abs(r.sigmaS), r.f});
+        r.report = std::move(text);
+        return r;
+    }
     text += "\r\n 按附B.1式，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*235/(fy*Wx*λy^2) =" +
             FormatNumber("%.3f", r.phiB);
     if (r.inelastic) {
@@ -301,8 +409,6 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
             Fmt2(r.sigma) + "N/mm2";
     text += "\r\n -------根据GB50017-2003之4.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=" +
             Fmt2(r.sigmaS) + "N/mm2";
-    // Both stresses are worked at a flange's outer fibre; the thicker flange has the lower f.
-    const double flange = IsRolledHSeries(in.series) ? s.t1 : std::max(in.t1, in.t2);
     double f = 0, fv = 0, fce = 0;
     if (GetSteelStrength(in.fy, flange, f, fv, fce)) {
         r.checks.push_back({"抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f", std::abs(r.sigma), f});

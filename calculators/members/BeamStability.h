@@ -6,11 +6,18 @@
 // report states the values and formulas and leaves the verdict to the engineer; beside it the
 // result holds both stresses as code checks against f of the grade (table 3.4.1-1, by the
 // thicker flange, where the bending stresses are worked).
+//
+// To GB50017-2017 the same formulas are appendix C (table C.0.1, formulas C.0.1-1 and C.0.1-7,
+// with εk² = 235/fy) and clauses 6.1.1 and 6.2.3; the report also states the width-thickness
+// classes of table 3.5.1 of the compressed flange and of the web, and f of table 4.4.1. The class
+// bounds γx and γy (6.1.2): a typed factor above what the class allows is refused, and an S5
+// section, whose strength and stability need the effective section, is refused as well.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Notice.h"
 #include "sections/SectionLists.h"
@@ -66,7 +73,20 @@ struct BeamStabilityInput {
     int compressedFlange = 0;
     int loadCase = 1; // 1 to 10, table B-1
     double r = 0.1;   // M2/M1, load case 10
+    int edition = kSteel2003;
 };
+
+// The width-thickness classes of table 3.5.1 (GB50017-2017) of a beam: the compressed flange's
+// outstand b/t (b = (flange width − tw)/2) and the web's h0/tw (h0 the clear web depth; for a
+// rolled section without the root radii), each class 1 to 5 for S1 to S5 and 6 beyond S5; the
+// section's class is the higher of the two.
+struct BeamClasses2017 {
+    double epsK = 0;
+    double flangeRatio = 0, webRatio = 0;
+    int flange = 0, web = 0, section = 0;
+};
+// Nothing when the section cannot be formed (a catalogue name not found, plates not positive).
+std::optional<BeamClasses2017> ClassifyBeam2017(const BeamStabilityInput& input);
 
 struct BeamStabilityResult {
     // Section values as the formulas use them (mm, mm2, mm3): depth h, compression flange b1 x t1,
@@ -80,7 +100,9 @@ struct BeamStabilityResult {
     bool inelastic = false;       // φb > 0.6: φ'b of B.2 replaces φb in the stability stress
     double phiBPrime = 0;         // φ'b when inelastic, else φb: the φ of the stability stress
     double sigma = 0, sigmaS = 0; // N/mm2: strength (4.1.1) and stability (4.2.3) stresses
-    std::optional<std::string> report; // absent when the input was refused
+    std::optional<BeamClasses2017> classes; // 2017 only
+    double f = 0;                           // 2017 only: f of table 4.4.1, thicker flange
+    std::optional<std::string> report;      // absent when the input was refused
     std::vector<Notice> notices;
     // With a report: the strength stress, then the stability stress, each by its size against f.
     // None when fy is not a grade's number or a flange is thicker than the table of f.

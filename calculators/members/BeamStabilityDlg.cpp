@@ -11,6 +11,7 @@
 
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
+#include "engine/Members2017.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
@@ -38,6 +39,15 @@ CBeamStabilityDlg::CBeamStabilityDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CBeamStabilityDlg::BuildControls() {
+    // 规范版本 at the top.
+    const FieldSpec& edition = BeamStabilityDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
+
     // 构件参数: series, section, span, grade.
     auto* member = new QGroupBox(QStringLiteral("构件参数"), this);
     seriesList_ = new ChoiceList(QStringLiteral("series"), Choices("series"), &series_, member);
@@ -133,6 +143,7 @@ void CBeamStabilityDlg::BuildControls() {
     upper->addLayout(middle);
     upper->addLayout(right);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addWidget(MakeLabel("验算结果:", this));
     layout->addWidget(report_, 1);
@@ -145,6 +156,16 @@ void CBeamStabilityDlg::BuildControls() {
     connect(b2Box_, &ValueCombo::chosen, this, [this] { MirrorInto(b2Box_, b1Box_, true); });
     connect(t1Box_, &ValueCombo::typed, this, [this] { MirrorInto(t1Box_, t2Box_, false); });
     connect(t1Box_, &ValueCombo::chosen, this, [this] { MirrorInto(t1Box_, t2Box_, true); });
+    // After the mirroring above, so that both flanges hold their new values.
+    connect(editionList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    connect(seriesList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    connect(sectionList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    connect(gradeList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    connect(flangeList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+        connect(box, &ValueCombo::typed, this, &CBeamStabilityDlg::OnSectionChanged);
+        connect(box, &ValueCombo::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
+    }
     connect(compute, &QPushButton::clicked, this, &CBeamStabilityDlg::OnCompute);
 }
 
@@ -170,6 +191,21 @@ void CBeamStabilityDlg::OnInitDialog() {
     weldedGroup_->setEnabled(false);
     sectionList_->setEnabled(true);
     picture_->SetPicture(QStringLiteral(":/pictures/beam_stability.svg"));
+    // Opening on 2017 (the edition last chosen): the factors the opening section allows.
+    OnSectionChanged();
+}
+
+void CBeamStabilityDlg::OnSectionChanged() {
+    if (editionList_->Year() != kSteel2017) {
+        return;
+    }
+    const std::optional<BeamClasses2017> classes = ClassifyBeam2017(Input());
+    if (!classes) {
+        return; // no section yet: the boxes keep what they show
+    }
+    const bool plastic = AllowedGammaX2017(classes->section) > 1.0;
+    gammaXBox_->SetValueText(QString::fromLatin1(plastic ? "1.05" : "1.0"));
+    gammaYBox_->SetValueText(QString::fromLatin1(plastic ? "1.2" : "1.0"));
 }
 
 void CBeamStabilityDlg::OnSeriesChanged() {
@@ -203,7 +239,7 @@ void CBeamStabilityDlg::MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen
     to->SetValueText(chosen ? from->itemText(from->currentIndex()) : from->currentText());
 }
 
-void CBeamStabilityDlg::OnCompute() {
+BeamStabilityInput CBeamStabilityDlg::Input() const {
     BeamStabilityInput in;
     in.series = seriesList_->SelectedText();
     in.name = sectionList_->SelectedText();
@@ -223,7 +259,12 @@ void CBeamStabilityDlg::OnCompute() {
     in.compressedFlange = flange_;
     in.loadCase = caseIndex_ + 1;
     in.r = r_;
-    const BeamStabilityResult result = ComputeBeamStability(in);
+    in.edition = editionList_->Year();
+    return in;
+}
+
+void CBeamStabilityDlg::OnCompute() {
+    const BeamStabilityResult result = ComputeBeamStability(Input());
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 

@@ -11,9 +11,11 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class RadioGroup;
 class ReportBox;
 class CBitmapPreview;
+struct BeamStabilityInput;
 
 class CBeamStabilityDlg : public QDialog {
     Q_OBJECT
@@ -42,13 +44,20 @@ private:
     void OnLoadCaseChanged();
     // Flange mirroring: a new width of one flange is written into the other flange's box.
     void MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen);
+    // 2017: the γx, γy boxes take what the section's class allows (6.1.2) whenever the section
+    // changes; the 2003 edition leaves them as they are.
+    void OnSectionChanged();
+    // The inputs as they stand, for "计算" and for the section's class.
+    BeamStabilityInput Input() const;
 
+    int edition_ = 0;
     int series_ = 0, section_ = 0, grade_ = 0, flange_ = 0;
     int caseIndex_ = 0; // radio index: load case 1 is index 0
     double l1_ = 0, mx_ = 0, my_ = 0, vy_ = 0, gammaX_ = 0, gammaY_ = 0;
     double b1_ = 0, t1_ = 0, hw_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
     double r_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* seriesList_ = nullptr;
     ChoiceList* sectionList_ = nullptr;
     QLabel* spanLabel_ = nullptr;

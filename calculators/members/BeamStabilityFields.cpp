@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
 #include "engine/TextToNumber.h"
@@ -23,6 +24,7 @@ const Description& BeamStabilityDescription() {
         // The flange thicknesses share one list.
         const std::vector<std::string> thickness = {"16.00", "17.00", "18.00", "19.00"};
         entry.fields = {
+            SteelEditionField(),
             {.name = "series",
              .defaultValue = BeamSeriesEntries().front(),
              .allowed = BeamSeriesEntries(),
@@ -173,6 +175,7 @@ Outcome RunBeamStability(const FieldValues& v) {
     in.compressedFlange = v.at("compressed-flange") == "下" ? 1 : 0;
     in.loadCase = static_cast<int>(TextToDouble(v.at("case")));
     in.r = TextToDouble(v.at("r"));
+    in.edition = SteelEditionOf(v);
     const BeamStabilityResult result = ComputeBeamStability(in);
     return Outcome{result.report, result.notices, result.checks};
 }

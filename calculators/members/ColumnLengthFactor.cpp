@@ -107,8 +107,14 @@ ColumnLengthFactorResult ComputeColumnLengthFactor(const ColumnLengthFactorInput
     r.mu = EffectiveLengthFactor(r.k1, r.k2, input.kind);
 
     const bool sway = input.kind == FrameKind::Sway;
-    std::string report = "框架柱的计算长度系数 μ（GB50017-2003 附录D）\r\n";
-    report += sway ? "框架类型: 有侧移（表D-2）\r\n" : "框架类型: 无侧移（表D-1）\r\n";
+    std::string report;
+    if (input.edition == kSteel2017) {
+        report = "框架柱的计算长度系数 μ（GB50017-2017 附录E）\r\n";
+        report += sway ? "框架类型: 有侧移（表E.0.2）\r\n" : "框架类型: 无侧移（表E.0.1）\r\n";
+    } else {
+        report = "框架柱的计算长度系数 μ（GB50017-2003 附录D）\r\n";
+        report += sway ? "框架类型: 有侧移（表D-2）\r\n" : "框架类型: 无侧移（表D-1）\r\n";
+    }
     report += "K1、K2: 相交于柱上端、柱下端的横梁线刚度之和与柱线刚度之和的比值\r\n";
     // How the ratios are formed: far ends of the beams, beams hinged to the column, the base.
     report += sway ? "注: 横梁远端铰接时横梁线刚度乘以0.5，远端嵌固时乘以2/3；"

@@ -9,11 +9,14 @@
 //   frame with sway (table D-2), the smallest root in 0 < x <= π (μ >= 1):
 //     [36K1K2 - x²] sin x + 6(K1+K2) x cos x = 0
 // K = 0 is a hinged end. A sway column hinged at both ends has no root: μ is infinite.
+// GB50017-2017 keeps the equations, the notes and the tables as appendix E (tables E.0.1 for the
+// frame without sway, E.0.2 with sway); its report cites them.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -36,6 +39,7 @@ struct ColumnLengthFactorInput {
     double k1 = 0;
     double k2 = 0;
     FrameKind kind = FrameKind::NoSway;
+    int edition = kSteel2003;
 };
 
 struct ColumnLengthFactorResult {

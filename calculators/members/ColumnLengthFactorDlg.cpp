@@ -94,10 +94,14 @@ void CColumnLengthFactorDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(frame);
     report_ = new ReportBox(frame);
     report_->setMinimumHeight(130);
+    const FieldSpec& edition = ColumnLengthFactorDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, frame);
     auto* ratios = new QGridLayout;
-    AddGridRow(ratios, 0, "柱上端线刚度比 K1:", k1Box_);
-    AddGridRow(ratios, 1, "柱下端线刚度比 K2:", k2Box_);
-    ratios->addWidget(compute, 0, 2, 2, 1);
+    AddGridRow(ratios, 0, "规范版本:", editionList_);
+    AddGridRow(ratios, 1, "柱上端线刚度比 K1:", k1Box_);
+    AddGridRow(ratios, 2, "柱下端线刚度比 K2:", k2Box_);
+    ratios->addWidget(compute, 1, 2, 2, 1);
     picture_ = new CBitmapPreview(frame);
     picture_->setObjectName(QStringLiteral("picture"));
     picture_->setFixedSize(110, 132);
@@ -168,6 +172,7 @@ void CColumnLengthFactorDlg::OnCompute() {
     in.k1 = k1_;
     in.k2 = k2_;
     in.kind = static_cast<FrameKind>(frame_);
+    in.edition = editionList_->Year();
     const ColumnLengthFactorResult result = ComputeColumnLengthFactor(in);
     ShowOutcome(this, report_, result.report, result.notices);
 }

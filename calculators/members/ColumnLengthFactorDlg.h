@@ -13,6 +13,7 @@ class ValueCombo;
 class RadioGroup;
 class ReportBox;
 class CBitmapPreview;
+class EditionList;
 
 class CColumnLengthFactorDlg : public QDialog {
     Q_OBJECT
@@ -31,6 +32,8 @@ private:
 
     double k1_ = 0, k2_ = 0;
     int frame_ = 0; // FrameKind
+    int edition_ = 0;
+    EditionList* editionList_ = nullptr;
     QListWidget* upperList_ = nullptr;
     ValueCombo* k1Box_ = nullptr;
     ValueCombo* k2Box_ = nullptr;

@@ -1,4 +1,5 @@
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/members/ColumnLengthFactor.h"
 #include "engine/TextToNumber.h"
 #include <sstream>
@@ -16,6 +17,7 @@ const Description& ColumnLengthFactorDescription() {
                                                  "0.40", "0.50", "1.00", "2.00", "3.00",
                                                  "4.00", "5.00", "10.00"};
         entry.fields = {
+            SteelEditionField(),
             {.name = "K1",
              .defaultValue = ratios[0],
              .help = "柱上端横梁与柱的线刚度比 (0: hinged; above 10 taken as 10)",
@@ -47,6 +49,7 @@ Outcome RunColumnLengthFactor(const FieldValues& v) {
     in.k1 = TextToDouble(v.at("K1"));
     in.k2 = TextToDouble(v.at("K2"));
     in.kind = v.at("frame") == kinds[1] ? FrameKind::Sway : FrameKind::NoSway;
+    in.edition = SteelEditionOf(v);
     const ColumnLengthFactorResult result = ComputeColumnLengthFactor(in);
     return Outcome{result.report, result.notices};
 }

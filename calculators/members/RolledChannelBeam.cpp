@@ -8,7 +8,7 @@
 
 namespace ferrolab {
 
-ChannelSelection SelectRolledChannel(const std::string& name) {
+ChannelSelection SelectRolledChannel(const std::string& name, int edition) {
     ChannelSelection selection;
     RolledChannelSection record;
     if (name.rfind("槽", 0) != 0 || !LoadSectionRecord(name, record)) {
@@ -20,6 +20,16 @@ ChannelSelection SelectRolledChannel(const std::string& name) {
     s.b = record.b;
     s.tw = record.tw;
     s.tf = record.t;
+    selection.section = s;
+    if (edition == kSteel2017) {
+        // C.0.3: t is the flange's mean thickness, as the catalogue gives it.
+        s.t = s.tf;
+        selection.section = s;
+        selection.text = "槽钢的参数:" + std::string("\r\n h\t\t    ：") + Fmt2(s.h) + "mm" +
+                         "\r\n b\t\t    ：" + Fmt2(s.b) + "mm" + "\r\n 腹板厚度\t    ：" +
+                         Fmt2(s.tw) + "mm" + "\r\n 翼缘平均厚度t\t    ：" + Fmt2(s.tf) + "mm";
+        return selection;
+    }
     // Web and flange thickness differ; the formula takes their mean.
     s.t = (s.tw + s.tf) * 0.5;
     selection.section = s;
@@ -47,6 +57,18 @@ RolledChannelBeamResult ComputeRolledChannelBeam(const RolledChannelBeamInput& i
     r.phiBPrime = r.inelastic ? InelasticPhiB(r.phiB) : r.phiB;
     if (!std::isfinite(r.phiB) || !std::isfinite(r.phiBPrime)) {
         r.notices.push_back(InputError("输入的数值过大"));
+        return r;
+    }
+    if (in.edition == kSteel2017) {
+        std::string text = "轧制槽钢简支梁的整体稳定系数，无论荷载的形式和荷载作用点在截面高度上的"
+                           "位置，均按GB50017-2017式C.0.3";
+        text += "\r\n φb = 570*b*t/(l1*1000*h)*εk^2 = " + Fmt2(r.phiB) +
+                "（εk^2=235/fy=" + FormatNumber("%.3f", 235.0 / in.fy) + "）";
+        if (r.inelastic) {
+            text += "\r\n φb>0.6，按式C.0.1-7，φb' = 1.07-0.282/φb 且不大于1.0，φb'=" +
+                    Fmt2(r.phiBPrime);
+        }
+        r.report = std::move(text);
         return r;
     }
     std::string text =

@@ -25,6 +25,9 @@ CRolledChannelBeamDlg::CRolledChannelBeamDlg(QWidget* parent) : QDialog(parent) 
 
 void CRolledChannelBeamDlg::BuildControls() {
     const Description& description = RolledChannelBeamDescription();
+    const FieldSpec& edition = description.Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
     channelList_ = new ChoiceList(QStringLiteral("channel"),
                                   Items(description.Field("name").allowed), &channel_, this);
     l1Box_ =
@@ -43,9 +46,10 @@ void CRolledChannelBeamDlg::BuildControls() {
     report_->setMinimumSize(560, 110);
 
     auto* inputs = new QGridLayout;
-    AddGridRow(inputs, 0, "槽钢:", channelList_);
-    AddGridRow(inputs, 1, "自由长度(m):", l1Box_);
-    AddGridRow(inputs, 2, "钢号:", gradeList_);
+    AddGridRow(inputs, 0, "规范版本:", editionList_);
+    AddGridRow(inputs, 1, "槽钢:", channelList_);
+    AddGridRow(inputs, 2, "自由长度(m):", l1Box_);
+    AddGridRow(inputs, 3, "钢号:", gradeList_);
     QHBoxLayout* buttons = MakeButtonRow(compute_, cancel);
     auto* right = new QVBoxLayout;
     right->addLayout(inputs);
@@ -60,6 +64,12 @@ void CRolledChannelBeamDlg::BuildControls() {
 
     connect(channelList_, &ChoiceList::chosen, this, &CRolledChannelBeamDlg::OnChannelChanged);
     connect(gradeList_, &ChoiceList::chosen, this, &CRolledChannelBeamDlg::OnGradeChanged);
+    // The section's t depends on the edition: a channel already chosen is loaded again.
+    connect(editionList_, &ChoiceList::chosen, this, [this] {
+        if (compute_->isEnabled()) {
+            OnChannelChanged();
+        }
+    });
     connect(compute_, &QPushButton::clicked, this, &CRolledChannelBeamDlg::OnCompute);
 }
 
@@ -75,7 +85,8 @@ void CRolledChannelBeamDlg::OnInitDialog() {
 
 void CRolledChannelBeamDlg::OnChannelChanged() {
     compute_->setEnabled(true);
-    const ChannelSelection selection = SelectRolledChannel(channelList_->SelectedText());
+    const ChannelSelection selection =
+        SelectRolledChannel(channelList_->SelectedText(), editionList_->Year());
     ShowNotices(this, selection.notices);
     if (selection.section) {
         section_ = *selection.section;
@@ -92,6 +103,7 @@ void CRolledChannelBeamDlg::OnCompute() {
     in.section = section_;
     in.l1 = l1_;
     in.fy = static_cast<int>(fy_);
+    in.edition = editionList_->Year();
     const RolledChannelBeamResult result = ComputeRolledChannelBeam(in);
     ShowOutcome(this, report_, result.report, result.notices);
 }

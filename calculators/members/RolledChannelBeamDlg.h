@@ -12,6 +12,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -32,11 +33,12 @@ private:
     void OnChannelChanged();
     void OnGradeChanged();
 
-    int channel_ = 0, grade_ = 0;
+    int edition_ = 0, channel_ = 0, grade_ = 0;
     double l1_ = 0;
     double fy_ = 235;
     ChannelBeamSection section_;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* channelList_ = nullptr;
     ValueCombo* l1Box_ = nullptr;
     ChoiceList* gradeList_ = nullptr;

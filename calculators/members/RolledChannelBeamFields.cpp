@@ -1,4 +1,5 @@
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/RolledChannelBeam.h"
 #include "calculators/members/RolledIBeamPhi.h"
@@ -16,6 +17,7 @@ const Description& RolledChannelBeamDescription() {
         const NameList channels = ChannelNames();
         const std::vector<const char*>& grades = RolledBeamGradeEntries();
         entry.fields = {
+            SteelEditionField(),
             {.name = "name",
              .defaultValue = channels.front(),
              .allowed = {channels.begin(), channels.end()},
@@ -45,7 +47,8 @@ const Description& RolledChannelBeamDescription() {
 Outcome RunRolledChannelBeam(const FieldValues& v) {
     std::ostringstream usage;
     // The channel's section box first, then the report.
-    const ChannelSelection selection = SelectRolledChannel(v.at("name"));
+    const int edition = SteelEditionOf(v);
+    const ChannelSelection selection = SelectRolledChannel(v.at("name"), edition);
     if (!selection.section) {
         return Outcome{std::nullopt, selection.notices};
     }
@@ -53,6 +56,7 @@ Outcome RunRolledChannelBeam(const FieldValues& v) {
     in.section = *selection.section;
     in.l1 = TextToDouble(v.at("l1"));
     in.fy = GradeOfEntry(v.at("grade"));
+    in.edition = edition;
     const RolledChannelBeamResult result = ComputeRolledChannelBeam(in);
     std::optional<std::string> text;
     if (result.report) {

@@ -39,12 +39,17 @@ int BeamNumberOfEntry(const std::string& entry) {
 
 RolledIBeamPhiResult ComputeRolledIBeamPhi(const RolledIBeamPhiInput& in) {
     RolledIBeamPhiResult r;
+    const bool edition2017 = in.edition == kSteel2017;
     if (!IsTabulatedFreeLength(in.l1)) {
         r.notices.push_back(
             Notice{kOutsideTableMessage, kApplicationCaption, NoticeIcon::Information});
+        if (edition2017) {
+            return r; // no table value: nothing to show
+        }
     }
     r.tabulated = GetRolledIBeamPhiB(in.loadCase, BeamNumberOfEntry(in.beam), in.l1);
-    // The table holds Q235 beams; φb scales with 235/fy.
+    // The table holds Q235 beams; φb scales with 235/fy (εk² in the 2017 edition). Table C.0.2
+    // of 2017 prints the values of table B.2.
     r.phiB = in.fy > 0 ? r.tabulated * 235 / in.fy : 0;
     r.inelastic = r.phiB > 0.6;
     if (r.inelastic) {
@@ -53,6 +58,9 @@ RolledIBeamPhiResult ComputeRolledIBeamPhi(const RolledIBeamPhiInput& in) {
     } else {
         r.phiBPrime = r.phiB;
         r.shown = Fmt2(r.phiB);
+    }
+    if (edition2017) {
+        *r.shown += r.inelastic ? "（表C.0.2，式C.0.1-7）" : "（表C.0.2）";
     }
     return r;
 }

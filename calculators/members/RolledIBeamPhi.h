@@ -1,12 +1,15 @@
 #pragma once
 // "轧制普通工字钢简支梁的φb": the overall stability coefficient φb of a simply supported rolled
 // I-beam from GB50017-2003 table B.2 (tabulated for Q235, scaled by 235/fy for other grades),
-// with the inelastic correction of formula B.1-2 above 0.6.
+// with the inelastic correction of formula B.1-2 above 0.6. GB50017-2017 prints the same values
+// as table C.0.2 (scaled by εk² = 235/fy) with the correction C.0.1-7; its result names them, and
+// a free length outside the table gives no value.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -30,6 +33,7 @@ struct RolledIBeamPhiInput {
     std::string beam = "I10 "; // entry of the beam list ("I10 ", "I20A", ...)
     double l1 = 2;             // free length, m
     int fy = 235;              // the grade's number
+    int edition = kSteel2003;
 };
 
 struct RolledIBeamPhiResult {

@@ -26,6 +26,9 @@ CRolledIBeamPhiDlg::CRolledIBeamPhiDlg(QWidget* parent) : QDialog(parent) {
 
 void CRolledIBeamPhiDlg::BuildControls() {
     const Description& description = RolledIBeamPhiDescription();
+    const FieldSpec& edition = description.Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
     beamList_ = new ChoiceList(QStringLiteral("beam"), Items(description.Field("name").allowed),
                                &beam_, this);
     l1Box_ =
@@ -56,7 +59,12 @@ void CRolledIBeamPhiDlg::BuildControls() {
     resultRow->addWidget(new QLabel(QStringLiteral("轧制普通工字钢简支梁的φb:"), this));
     resultRow->addWidget(result_, 1);
     QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addWidget(caseGroup_);
     layout->addLayout(resultRow);
@@ -81,6 +89,7 @@ void CRolledIBeamPhiDlg::OnCompute() {
     in.beam = beamList_->SelectedText();
     in.l1 = l1_;
     in.fy = GradeOfEntry(gradeList_->SelectedText());
+    in.edition = editionList_->Year();
     const RolledIBeamPhiResult result = ComputeRolledIBeamPhi(in);
     ShowNotices(this, result.notices);
     if (result.shown) {

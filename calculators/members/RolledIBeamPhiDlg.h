@@ -10,6 +10,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class RadioGroup;
 class CBitmapPreview;
 
@@ -26,9 +27,10 @@ private:
     void BuildControls();
     void OnInitDialog();
 
-    int beam_ = 0, grade_ = 0, loadCase_ = 0;
+    int edition_ = 0, beam_ = 0, grade_ = 0, loadCase_ = 0;
     double l1_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* beamList_ = nullptr;
     ValueCombo* l1Box_ = nullptr;
     ChoiceList* gradeList_ = nullptr;

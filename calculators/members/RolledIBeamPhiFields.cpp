@@ -1,4 +1,5 @@
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/RolledIBeamPhi.h"
 #include "engine/TextToNumber.h"
@@ -15,6 +16,7 @@ const Description& RolledIBeamPhiDescription() {
         const NameList beams = IBeamPhiNames();
         const std::vector<const char*>& grades = RolledBeamGradeEntries();
         entry.fields = {
+            SteelEditionField(),
             // Five radio buttons that show the cases' captions; the runner takes the index.
             {.name = "case",
              .defaultValue = "0",
@@ -55,6 +57,7 @@ Outcome RunRolledIBeamPhi(const FieldValues& v) {
     in.beam = v.at("name");
     in.l1 = TextToDouble(v.at("l1"));
     in.fy = GradeOfEntry(v.at("grade"));
+    in.edition = SteelEditionOf(v);
     const RolledIBeamPhiResult result = ComputeRolledIBeamPhi(in);
     return Outcome{result.shown, result.notices};
 }

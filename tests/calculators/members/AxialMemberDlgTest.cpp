@@ -183,6 +183,45 @@ TEST_F(AxialMemberDlgTest, CheckBoxesAndForceSignAreReadAtComputeTime) {
     EXPECT_EQ(Report(), "净截面面积:21.9000cm2\r\n净截面强度;68.49N/mm2\r\n");
 }
 
+TEST_F(AxialMemberDlgTest, EditionListSwitchesTo2017AndIsRemembered) {
+    // The code list at the top is the edition list; a fresh installation opens on 2003.
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    Choose(List("sectionName"), 0);
+    Pick(Box("netFactor"), "0.9");
+    Click(Check("yCheck"));
+    Compute();
+    EXPECT_NE(Report().find("截面属于b类曲线"), std::string::npos);
+    Pick(List("edition"), "GB50017-2017");
+    Compute();
+    // HW100x100 in Q235: a* is curve b about x, b* curve c about y; An = 0.9·21.9 = 19.71 cm2,
+    // N/An = -1000/19.71 = -50.74, N/A = -45.66.
+    const std::string report = Report();
+    for (const char* piece :
+         {" -----按GB50017-2017计算-----\r\n", "净截面面积:19.7100cm2\r\n",
+          " 毛截面屈服 N/A =-45.66N/mm2（式7.1.1-1，f=215.00N/mm2）\r\n",
+          " 净截面断裂 N/An =-50.74N/mm2（式7.1.1-2，0.7fu=259.00N/mm2）\r\n",
+          " -----对x轴，按表7.2.1-1截面属于a*类，取b类-----\r\n λx:47.85\r\n λx/εk:47.85\r\n "
+          "φx:0.8660（附录D）",
+          " -----对y轴，按表7.2.1-1截面属于b*类，取c类-----\r\n λy:80.97\r\n λy/εk:80.97\r\n "
+          "φy:0.5720（附录D）"}) {
+        EXPECT_NE(report.find(piece), std::string::npos) << piece << "\n" << report;
+    }
+    EXPECT_EQ(report.find("2003"), std::string::npos);
+    ExpectRunnerPrintsTheBoxes({"axial-member", "edition=2017", "net-factor=0.9", "y-check=1"});
+    // A dialog opened later opens on 2017, and computes to it.
+    CAxialMemberDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    Choose(Child<ChoiceList>(&again, "sectionName"), 0);
+    Click(Child<QPushButton>(&again, "computeButton"));
+    EXPECT_EQ(Child<ReportBox>(&again, "report")->Report().rfind(" -----按GB50017-2017计算", 0),
+              0u);
+    // And back: the 2003 report as before.
+    Pick(List("edition"), "GB50017-2003");
+    Compute();
+    EXPECT_EQ(Report().rfind("净截面面积:19.7100cm2\r\n净截面强度;-50.74N/mm2\r\n", 0), 0u);
+}
+
 TEST_F(AxialMemberDlgTest, FourAngleKindShowsTheMessageAndComputesNothing) {
     Choose(List("sectionName"), 0);
     Compute();

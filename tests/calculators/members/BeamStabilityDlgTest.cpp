@@ -246,6 +246,65 @@ TEST_F(BeamStabilityDlgTest, RefusalsKeepThePreviousReport) {
     EXPECT_EQ(Report(), first);
 }
 
+TEST_F(BeamStabilityDlgTest, Edition2017FillsTheFactorsTheClassAllowsAndRefusesLarger) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    Type(Box("mx"), "50");
+    Type(Box("my"), "0");
+    // HW100x100 is S1: the boxes open on 1.05 and 1.2 as soon as 2017 is chosen.
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(Text("gammaX"), "1.05");
+    EXPECT_EQ(Text("gammaY"), "1.2");
+    Compute();
+    EXPECT_EQ(Report().rfind("钢号Q235，εk=sqrt(235/fy)=1.000", 0), 0u) << Report();
+    EXPECT_NE(Report().find("截面等级S1\r\n"), std::string::npos);
+    EXPECT_NE(Report().find("根据GB50017-2017附录C 表C.0.1"), std::string::npos);
+    EXPECT_EQ(Report().find("2003"), std::string::npos);
+    // The welded plates of the opening (web 1100/10 = 110): S4, 1.0 both.
+    Pick(List("series"), "焊接工字钢");
+    EXPECT_EQ(Text("gammaX"), "1.0");
+    EXPECT_EQ(Text("gammaY"), "1.0");
+    Type(Box("l1"), "6");
+    Type(Box("mx"), "500");
+    Compute();
+    const CliRun run = Call({"beam-stability", "edition=2017", "series=焊接工字钢", "l1=6",
+                             "Mx=500", "My=0", "gamma-x=1.0", "gamma-y=1.0"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()) + "\n");
+    EXPECT_NE(Report().find("截面等级S4\r\n按6.1.2条，S4级截面γx不大于1.00、γy不大于1.00"),
+              std::string::npos);
+    const std::string s4 = Report();
+    // A larger factor typed by hand is refused, naming the class; the report stays.
+    Type(Box("gammaX"), "1.05");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 1u);
+    EXPECT_EQ(notices.notices()[0],
+              InputError("截面等级为S4，按GB50017-2017第6.1.2条γx不应大于1.00"));
+    EXPECT_EQ(Report(), s4);
+    // A thicker web (1100/12 = 91.67 <= 93) makes it S3; Q345 (93εk = 76.76) S4 again; the
+    // 10 mm web in Q345 (110 > 124εk = 102.34) S5, which is refused.
+    Type(Box("tw"), "12");
+    EXPECT_EQ(Text("gammaX"), "1.05");
+    EXPECT_EQ(Text("gammaY"), "1.2");
+    Pick(List("grade"), "Q345");
+    EXPECT_EQ(Text("gammaX"), "1.0");
+    Choose(Box("tw"), 0);
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 2u);
+    EXPECT_EQ(notices.notices()[1], InputError("截面等级为S5，应按有效截面计算"));
+    EXPECT_EQ(Report(), s4);
+    // A dialog opened later opens on 2017 with the factors of its opening section.
+    CBeamStabilityDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    EXPECT_EQ(Child<ValueCombo>(&again, "gammaX")->currentText(), "1.05");
+    EXPECT_EQ(Child<ValueCombo>(&again, "gammaY")->currentText(), "1.2");
+    EXPECT_EQ(again.gammaX(), 1.05);
+    // Back to 2003: the boxes keep what they show and the report cites 2003.
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(Text("gammaX"), "1.0");
+    Compute();
+    EXPECT_EQ(Report().rfind("   -------根据GB50017-2003附录 表B-1------", 0), 0u);
+}
+
 TEST(BeamMenuCommands, OpenTheirDialogs) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());

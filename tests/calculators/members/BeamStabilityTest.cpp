@@ -404,6 +404,184 @@ TEST(BeamStability, RolledSeriesIgnoreThePlates) {
     EXPECT_EQ(*r.report, kRolledReport);
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+BeamStabilityInput In2017(BeamStabilityInput in) {
+    in.edition = kSteel2017;
+    return in;
+}
+
+// The rolled case to 2017: the same φb (C.0.1-1 with εk² = 235/345 is B.1), and the classes of
+// table 3.5.1: flange (300 - 14)/2/26 = 5.50 <= 9εk = 7.43, S1; web (800 - 2·26 - 2·28)/14 =
+// 49.43 <= 65εk = 53.65, S1. f of the 26 mm flange, Q345 band 16-40: 295.
+const char* const kRolledReport2017 =
+    "钢号Q345，εk=sqrt(235/fy)=0.825，按表4.4.1(翼缘厚26.00mm) f=295.00N/mm2\r\n"
+    "截面板件宽厚比等级(表3.5.1): 受压翼缘 b/t=5.50，S1级；腹板 h0/tw=49.43，S1级；截面等级S1\r\n"
+    "按6.1.2条，S1级截面γx不大于1.05、γy不大于1.20，取γx=1.05、γy=1.20\r\n"
+    "   -------根据GB50017-2017附录C 表C.0.1------\r\n"
+    " ξ=l1*t1/(b1*h)=6000.00*26.00/(300.00*800.00) =0.65\r\n"
+    "   ξ<2.0,  跨中无侧向支承，集中荷载作用在上翼缘\r\n"
+    "βb=   0.73+0.18*ξ = 0.73+0.18*0.65= 0.847\r\n"
+    "iy=66.20mm\t长细比 λy=90.63\r\n"
+    "截面面积 A=26740.00mm2 \t 截面总高 h=800.00mm\r\n"
+    "Wx=7290000.00mm3 \t 受压翼缘厚度 t1=26.00mm\r\n"
+    "截面不对称影响系数 ηb=0.00\r\n"
+    " 按式C.0.1-1，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*εk^2/(Wx*λy^2) =1.071,\r\n"
+    " φb>0.6,按式C.0.1-7 得φb`=0.807\r\n"
+    " -------根据GB50017-2017之6.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=217.28N/mm2\r\n"
+    " -------根据GB50017-2017之6.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=276.35N/mm2";
+
+// The dialog's welded plates (B1 200 x 16 on top, compressed; web 1100 x 10; B2 350 x 16), Q235,
+// l1 = 6 m, case 1, Mx = 500: flange (200 - 10)/2/16 = 5.94, S1; web 1100/10 = 110, above 93,
+// not above 124: S4, so γx = γy = 1.0. A = 19800, h = 1132, yb = 510.76 from the bottom face,
+// Ix = 3.75878e9, Wx (top fibre) = Ix/621.24 = 5932075.87, iy = 58.57, λy = 102.44; ξ = 6000·16/
+// (200·1132) = 0.42, βb = 0.745; αb = 200³/(200³ + 350³) = 0.157, ηb = 2αb - 1 = -0.69; φb =
+// 0.426; σ = 500e6/(1.0·Ix/621.24) = 84.29, σs = 500e6/(0.426·Wx) = 198.03.
+const char* const kWeldedS4Report2017 =
+    "钢号Q235，εk=sqrt(235/fy)=1.000，按表4.4.1(翼缘厚16.00mm) f=215.00N/mm2\r\n"
+    "截面板件宽厚比等级(表3.5.1): 受压翼缘 b/t=5.94，S1级；腹板 h0/tw=110.00，S4级；截面等级S4\r\n"
+    "按6.1.2条，S4级截面γx不大于1.00、γy不大于1.00，取γx=1.00、γy=1.00\r\n"
+    "   -------根据GB50017-2017附录C 表C.0.1------\r\n"
+    " ξ=l1*t1/(b1*h)=6000.00*16.00/(200.00*1132.00) =0.42\r\n"
+    "   ξ<2.0,  跨中无侧向支承，均布荷载作用在上翼缘\r\n"
+    "βb=0.69+0.13*ξ = 0.69+0.13*0.42= 0.745\r\n"
+    "iy=58.57mm\t长细比 λy=102.44\r\n"
+    "截面面积 A=19800.00mm2 \t 截面总高 h=1132.00mm\r\n"
+    "Wx=5932075.87mm3 \t 受压翼缘厚度 t1=16.00mm\r\n"
+    "截面不对称影响系数 ηb=-0.69\r\n"
+    " 按式C.0.1-1，φb=βb*4320*A*h*[(1+(λy*t1/(4.4*h))^2)^0.5 + ηb]*εk^2/(Wx*λy^2) =0.426\r\n"
+    " -------根据GB50017-2017之6.1.1，该构件抗弯强度为 Mx/(γx*Wnx) +My/(γy*Wny)=84.29N/mm2\r\n"
+    " -------根据GB50017-2017之6.2.3，该构件整体稳定性验算 Mx/(φb*Wx) +My/(γy*Wy)=198.03N/mm2";
+
+BeamStabilityInput WeldedS4Case() {
+    BeamStabilityInput in = In2017(Welded(200, 16, 1100, 10, 350, 16));
+    in.l1 = 6;
+    in.mx = 500;
+    in.gammaX = 1.0;
+    in.gammaY = 1.0;
+    return in;
+}
+
+TEST(BeamStability2017, HandWorkedReports) {
+    const BeamStabilityResult rolled = ComputeBeamStability(In2017(RolledCase()));
+    EXPECT_EQ(rolled.report.value_or("refused"), kRolledReport2017);
+    ASSERT_EQ(rolled.checks.size(), 2u);
+    EXPECT_EQ(rolled.checks[1].capacity, 295);
+    const BeamStabilityResult welded = ComputeBeamStability(WeldedS4Case());
+    EXPECT_EQ(welded.report.value_or("refused"), kWeldedS4Report2017);
+    ASSERT_TRUE(welded.classes);
+    EXPECT_EQ(welded.classes->section, 4);
+    // The 2003 edition of the same beams is as it was.
+    EXPECT_EQ(ComputeBeamStability(RolledCase()).report.value_or(""), kRolledReport);
+}
+
+TEST(BeamStability2017, ClassesOfFlangeAndWeb) {
+    struct Case {
+        const char* what;
+        BeamStabilityInput in;
+        int flange, web;
+    };
+    BeamStabilityInput hw100;
+    BeamStabilityInput hw100Q460 = hw100;
+    hw100Q460.fy = 460;
+    BeamStabilityInput welded = Welded(200, 16, 1100, 10, 350, 16);
+    BeamStabilityInput q345 = welded;
+    q345.fy = 345;
+    BeamStabilityInput thickWeb = q345;
+    thickWeb.tw = 13;
+    BeamStabilityInput wideTop = Welded(400, 12, 1100, 10, 350, 16);
+    BeamStabilityInput bottomCompressed = wideTop;
+    bottomCompressed.compressedFlange = 1;
+    const Case cases[] = {
+        // HW100x100: (100 - 6)/2/8 = 5.88; (100 - 16 - 20)/6 = 10.67.
+        {"HW100x100", hw100, 1, 1},
+        // Q460, εk = 0.715: 9εk = 6.43 still holds 5.88.
+        {"HW100x100 Q460", hw100Q460, 1, 1},
+        // The web of 110 is S4 in Q235 and beyond 124εk = 102.34 in Q345: S5.
+        {"welded Q235", welded, 1, 4},
+        {"welded Q345", q345, 1, 5},
+        // 1100/13 = 84.62 lies between 93εk = 76.76 and 124εk = 102.34: S4.
+        {"welded Q345 13 mm web", thickWeb, 1, 4},
+        // The compressed flange counts: (400 - 10)/2/12 = 16.25 is S5 (above 15, up to 20); the
+        // bottom flange (350 - 10)/2/16 = 10.63 is S2.
+        {"wide top flange", wideTop, 5, 4},
+        {"bottom flange compressed", bottomCompressed, 2, 4},
+    };
+    for (const Case& c : cases) {
+        const std::optional<BeamClasses2017> classes = ClassifyBeam2017(c.in);
+        ASSERT_TRUE(classes) << c.what;
+        EXPECT_EQ(classes->flange, c.flange) << c.what;
+        EXPECT_EQ(classes->web, c.web) << c.what;
+        EXPECT_EQ(classes->section, std::max(c.flange, c.web)) << c.what;
+    }
+    BeamStabilityInput unknown;
+    unknown.name = "HW1x1";
+    EXPECT_FALSE(ClassifyBeam2017(unknown));
+    EXPECT_FALSE(ClassifyBeam2017(Welded(200, 16, 1100, 0, 350, 16)));
+}
+
+TEST(BeamStability2017, ClassRefusals) {
+    BeamStabilityInput s5 = WeldedS4Case();
+    s5.fy = 345; // the 110 web is beyond 124εk
+    BeamStabilityInput s4TypedPlastic = WeldedS4Case();
+    s4TypedPlastic.gammaX = 1.05;
+    BeamStabilityInput s4TypedGammaY = WeldedS4Case();
+    s4TypedGammaY.gammaY = 1.2;
+    BeamStabilityInput s1TooLarge = In2017(RolledCase());
+    s1TooLarge.gammaX = 1.06;
+    BeamStabilityInput s1GammaY = In2017(RolledCase());
+    s1GammaY.gammaY = 1.25;
+    BeamStabilityInput thinWeb = WeldedS4Case();
+    thinWeb.tw = 4; // 1100/4 = 275
+    BeamStabilityInput wideFlange = WeldedS4Case();
+    wideFlange.b1 = wideFlange.b2 = 500;
+    wideFlange.t1 = 10; // (500 - 10)/2/10 = 24.5
+    BeamStabilityInput thickFlange = WeldedS4Case();
+    thickFlange.t2 = 101;
+    const RefusalCase cases[] = {
+        {"S5", s5, "截面等级为S5，应按有效截面计算"},
+        {"S4 with 1.05", s4TypedPlastic, "截面等级为S4，按GB50017-2017第6.1.2条γx不应大于1.00"},
+        {"S4 with γy 1.2", s4TypedGammaY, "截面等级为S4，按GB50017-2017第6.1.2条γy不应大于1.00"},
+        {"S1 with 1.06", s1TooLarge, "截面等级为S1，按GB50017-2017第6.1.2条γx不应大于1.05"},
+        {"S1 with γy 1.25", s1GammaY, "截面等级为S1，按GB50017-2017第6.1.2条γy不应大于1.20"},
+        {"web beyond S5", thinWeb, "腹板高厚比h0/tw=275.00超过GB50017-2017表3.5.1的S5级限值250"},
+        {"flange beyond S5", wideFlange,
+         "受压翼缘宽厚比b/t=24.50超过GB50017-2017表3.5.1的S5级限值20"},
+        {"flange above 100 mm", thickFlange,
+         "翼缘厚度101.00mm超出GB50017-2017表4.4.1的范围（不大于100mm）"},
+    };
+    for (const RefusalCase& c : cases) {
+        const BeamStabilityResult r = ComputeBeamStability(c.input);
+        EXPECT_FALSE(r.report) << c.what;
+        ASSERT_EQ(r.notices.size(), 1u) << c.what;
+        EXPECT_EQ(r.notices[0], InputError(c.message)) << c.what;
+    }
+    // The 2003 edition knows no classes: the S5 beam computes.
+    BeamStabilityInput old = s5;
+    old.edition = kSteel2003;
+    EXPECT_TRUE(ComputeBeamStability(old).report);
+    // A factor below what the class allows is the engineer's choice.
+    BeamStabilityInput lower = In2017(RolledCase());
+    lower.gammaX = 1.0;
+    EXPECT_TRUE(ComputeBeamStability(lower).report);
+}
+
+TEST(BeamStabilityEntry, Edition2017) {
+    const CliRun rolled = Call({"beam-stability", "edition=2017", "series=马钢窄翼缘HN系列",
+                                "name=HN800x300", "l1=6", "grade=Q345", "Mx=1500", "My=20",
+                                "gamma-x=1.05", "gamma-y=1.2", "case=3", "--verdict"});
+    EXPECT_EQ(rolled.status, 0);
+    EXPECT_EQ(rolled.out, cli::ToUnixLines(kRolledReport2017) +
+                              "\n抗弯强度 [Mx/(γx*Wnx)+My/(γy*Wny)]/f = 0.74  满足\n"
+                              "整体稳定 [Mx/(φb*Wx)+My/(γy*Wy)]/f = 0.94  满足\n");
+    const CliRun s5 = Call({"beam-stability", "edition=2017", "series=焊接工字钢", "grade=Q345",
+                            "Mx=500", "gamma-x=1.0", "gamma-y=1.0"});
+    EXPECT_EQ(s5.status, cli::kExitRefused);
+    EXPECT_EQ(s5.err, "输入错误: 截面等级为S5，应按有效截面计算\n");
+    const CliRun fields = Call({"beam-stability", "--fields"});
+    EXPECT_NE(fields.out.find("  edition=2003  (2003|2017)"), std::string::npos);
+}
+
 // --- Runner ----------------------------------------------------------------------------------
 
 TEST(BeamStabilityEntry, PrintsTheReport) {

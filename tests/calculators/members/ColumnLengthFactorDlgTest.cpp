@@ -148,6 +148,28 @@ TEST_F(ColumnLengthFactorDlgTest, OkAndCancelClose) {
 
 // "构件验算" > "柱计算长度系数": every opening shows the seven labels as they were first
 // inserted, whatever was edited in the last one.
+TEST_F(ColumnLengthFactorDlgTest, Edition2017CitesAppendixEAndIsRemembered) {
+    auto* frame = Child<QFrame>(&dlg, "lengthFactorFrame");
+    auto* edition = Child<ChoiceList>(frame, "edition");
+    EXPECT_EQ(Items(edition), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(edition->currentText(), "GB50017-2003");
+    Choose(Box("k1"), 7); // 1.00
+    Click(Child<QRadioButton>(&dlg, "frame_1"));
+    Pick(edition, "GB50017-2017");
+    Compute();
+    // Table E.0.2, K1 = 1, K2 = 0: 2.33.
+    EXPECT_EQ(Report().rfind("框架柱的计算长度系数 μ（GB50017-2017 附录E）\r\n"
+                             "框架类型: 有侧移（表E.0.2）\r\n",
+                             0),
+              0u);
+    EXPECT_TRUE(Report().ends_with("\r\n计算长度系数 μ = 2.328\r\n"));
+    CColumnLengthFactorDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    Pick(edition, "GB50017-2003");
+    Compute();
+    EXPECT_NE(Report().find("框架类型: 有侧移（表D-2）\r\n"), std::string::npos);
+}
+
 TEST(ColumnLengthFactorMenu, EveryOpeningIsFresh) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());

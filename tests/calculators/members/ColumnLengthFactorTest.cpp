@@ -5,6 +5,7 @@
 
 #include "calculators/members/ColumnLengthFactor.h"
 #include "cli/Registry.h"
+#include "engine/Format.h"
 #include "tests/support/CliRun.h"
 
 using namespace ferrolab;
@@ -119,6 +120,38 @@ TEST(ColumnLengthFactor, NegativeRatiosAreRefused) {
 }
 
 // ---- runner entry ----
+
+TEST(ColumnLengthFactor, Edition2017CitesAppendixEWithTheSameRoots) {
+    // Table E.0.2 (K1 = 1, K2 = 0.5): 1.45; table E.0.1 (K1 = 1, K2 = 0.5): 0.813 — the cells of
+    // the 2003 tables D-2 and D-1, from the same equations.
+    const ColumnLengthFactorResult sway = ComputeColumnLengthFactor({1, 0.5, kSway, kSteel2017});
+    ASSERT_TRUE(sway.report);
+    EXPECT_NEAR(sway.mu, 1.45, 0.005);
+    EXPECT_EQ(*sway.report, "框架柱的计算长度系数 μ（GB50017-2017 附录E）\r\n"
+                            "框架类型: 有侧移（表E.0.2）\r\n"
+                            "K1、K2: 相交于柱上端、柱下端的横梁线刚度之和与柱线刚度之和的比值\r\n"
+                            "注: 横梁远端铰接时横梁线刚度乘以0.5，远端嵌固时乘以2/3；"
+                            "横梁与柱铰接时取横梁线刚度为零；"
+                            "柱与基础铰接时取K2=0（平板支座可取0.1），刚接时取K2=10\r\n"
+                            "K1 = 1.000\r\n"
+                            "K2 = 0.500\r\n"
+                            "稳定方程: [36K1K2-(π/μ)^2]sin(π/μ)+6(K1+K2)(π/μ)cos(π/μ)=0\r\n"
+                            "计算长度系数 μ = " +
+                                FormatNumber("%.3f", sway.mu) + "\r\n");
+    const ColumnLengthFactorResult braced =
+        ComputeColumnLengthFactor({1, 0.5, kNoSway, kSteel2017});
+    EXPECT_EQ(braced.mu, ComputeColumnLengthFactor({1, 0.5, kNoSway}).mu);
+    EXPECT_NEAR(braced.mu, 0.813, 0.0005);
+    EXPECT_EQ(braced.report->rfind("框架柱的计算长度系数 μ（GB50017-2017 附录E）\r\n"
+                                   "框架类型: 无侧移（表E.0.1）\r\n",
+                                   0),
+              0u);
+    EXPECT_EQ(braced.report->find("D-"), std::string::npos);
+    const test::CliRun run =
+        test::Call({"column-length-factor", "edition=2017", "K1=1", "K2=0.5", "frame=有侧移"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, cli::ToUnixLines(*sway.report));
+}
 
 TEST(ColumnLengthFactorRunner, PrintsTheFrameKindAndMu) {
     const test::CliRun run = test::Call({"column-length-factor", "K1=1", "K2=0"});

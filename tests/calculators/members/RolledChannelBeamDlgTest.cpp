@@ -71,4 +71,30 @@ TEST_F(RolledChannelBeamDlgTest, AnotherChannelAndTheRunner) {
     test::SaveScreenshot(&dlg, "rolled_channel_beam");
 }
 
+TEST_F(RolledChannelBeamDlgTest, Edition2017ReloadsTheChosenChannel) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    // Before a channel is chosen the edition changes nothing.
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_FALSE(ComputeButton()->isEnabled());
+    EXPECT_TRUE(SectionText().empty());
+    Pick(List("channel"), "槽10");
+    EXPECT_EQ(dlg.section().t, 8.5);
+    EXPECT_NE(SectionText().find("翼缘平均厚度t\t    ：8.50mm"), std::string::npos);
+    Compute();
+    EXPECT_NE(Report().find("式C.0.3\r\n φb = 570*b*t/(l1*1000*h)*εk^2 = 1.16"), std::string::npos)
+        << Report();
+    EXPECT_NE(Report().find("按式C.0.1-7"), std::string::npos);
+    // Back to 2003: the chosen channel is loaded again with the mean of web and flange.
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_NEAR(dlg.section().t, 6.9, 1e-6);
+    EXPECT_NE(SectionText().find("翼缘和腹板的平均厚度t：6.90mm"), std::string::npos);
+    Compute();
+    EXPECT_NE(Report().find("= 0.94"), std::string::npos);
+    // A dialog opened after a 2017 choice opens on 2017.
+    Pick(List("edition"), "GB50017-2017");
+    CRolledChannelBeamDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    EXPECT_TRUE(notices.notices().empty());
+}
+
 } // namespace

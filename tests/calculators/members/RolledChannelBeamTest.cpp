@@ -87,6 +87,40 @@ TEST(RolledChannelBeam, Refusals) {
     }
 }
 
+// --- GB50017-2017: t is the flange's mean thickness of the catalogue (formula C.0.3) ---
+
+TEST(RolledChannelBeam, Edition2017TakesTheFlangeThickness) {
+    // 槽10: h 100, b 48, tw 5.3, t 8.5. l1 = 2 m, Q235: φb = 570·48·8.5/(2000·100) = 1.1628,
+    // φ'b = 1.07 - 0.282/1.1628 = 0.8275 (2003, with t = 6.9: 0.94 and 0.77).
+    const ChannelSelection c10 = SelectRolledChannel("槽10", kSteel2017);
+    ASSERT_TRUE(c10.section);
+    EXPECT_EQ(c10.section->t, 8.5);
+    EXPECT_EQ(c10.text, "槽钢的参数:\r\n h\t\t    ：100.00mm\r\n b\t\t    ：48.00mm"
+                        "\r\n 腹板厚度\t    ：5.30mm\r\n 翼缘平均厚度t\t    ：8.50mm");
+    EXPECT_NEAR(SelectRolledChannel("槽10").section->t, 6.9, 1e-6);
+    const RolledChannelBeamResult r = ComputeRolledChannelBeam({*c10.section, 2, 235, kSteel2017});
+    EXPECT_EQ(r.report.value_or("refused"),
+              "轧制槽钢简支梁的整体稳定系数，无论荷载的形式和荷载作用点在截面高度上的位置，均按"
+              "GB50017-2017式C.0.3\r\n φb = 570*b*t/(l1*1000*h)*εk^2 = 1.16（εk^2=235/fy=1.000）"
+              "\r\n φb>0.6，按式C.0.1-7，φb' = 1.07-0.282/φb 且不大于1.0，φb'=0.83");
+    // 槽20a (h 200, b 73, t 11), l1 = 4 m, Q345: 570·73·11/(4000·200)·235/345 = 0.5721·0.6812 =
+    // 0.3897, no correction.
+    const ChannelSelection c20 = SelectRolledChannel("槽20a", kSteel2017);
+    ASSERT_TRUE(c20.section);
+    const RolledChannelBeamResult q345 =
+        ComputeRolledChannelBeam({*c20.section, 4, 345, kSteel2017});
+    EXPECT_NEAR(q345.phiB, 0.3897, 0.00005);
+    EXPECT_FALSE(q345.inelastic);
+    EXPECT_EQ(q345.report.value_or("refused"),
+              "轧制槽钢简支梁的整体稳定系数，无论荷载的形式和荷载作用点在截面高度上的位置，均按"
+              "GB50017-2017式C.0.3\r\n φb = 570*b*t/(l1*1000*h)*εk^2 = 0.39（εk^2=235/fy=0.681）");
+    // The refusals are the edition's too.
+    EXPECT_FALSE(ComputeRolledChannelBeam({*c20.section, 0, 345, kSteel2017}).report);
+    const CliRun run = Call({"rolled-channel-phi", "edition=2017", "name=槽10"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, cli::ToUnixLines(c10.text + "\r\n" + *r.report) + "\n");
+}
+
 TEST(RolledChannelBeamEntry, SectionTextThenReport) {
     const CliRun run = Call({"rolled-channel-phi"});
     EXPECT_EQ(run.status, 0);

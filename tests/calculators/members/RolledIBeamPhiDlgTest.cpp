@@ -75,4 +75,23 @@ TEST_F(RolledIBeamPhiDlgTest, FreeLengthOutsideTheTable) {
     }
 }
 
+TEST_F(RolledIBeamPhiDlgTest, Edition2017NamesTheTableAndIsRemembered) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    Pick(List("edition"), "GB50017-2017");
+    Compute();
+    EXPECT_EQ(Result(), "0.929（表C.0.2，式C.0.1-7）");
+    // Outside the table: the message, and the box keeps its value.
+    Type(Box("l1"), "10.5");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 1u);
+    EXPECT_EQ(Result(), "0.929（表C.0.2，式C.0.1-7）");
+    CRolledIBeamPhiDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    Pick(List("edition"), "GB50017-2003");
+    Type(Box("l1"), "2");
+    Compute();
+    EXPECT_EQ(Result(), "0.929");
+}
+
 } // namespace

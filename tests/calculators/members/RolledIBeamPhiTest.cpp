@@ -67,6 +67,44 @@ TEST(RolledIBeamPhi, FreeLengthOutsideTheTable) {
     }
 }
 
+TEST(RolledIBeamPhi, Edition2017NamesTableC02AndRefusesLengthsOutsideIt) {
+    struct Case {
+        int loadCase;
+        const char* beam;
+        double l1;
+        int fy;
+        const char* shown;
+    };
+    const Case cases[] = {
+        // 2.00 of the table, φb > 0.6: φ'b = 1.07 - 0.282/2.00 = 0.929 (C.0.1-7).
+        {0, "I20A", 2, 235, "0.929（表C.0.2，式C.0.1-7）"},
+        // 0.40 at 10 m stays φb.
+        {0, "I45A", 10, 235, "0.40（表C.0.2）"},
+        // εk² = 235/345: 0.60·0.6812 = 0.4087.
+        {1, "I45A", 10, 345, "0.41（表C.0.2）"},
+        // l1 = 2.5, I10, case 2: (1.70 + 1.12)/2 = 1.41, times 235/390 = 0.8496 > 0.6:
+        // 1.07 - 0.282/0.8496 = 0.738.
+        {2, "I10 ", 2.5, 390, "0.738（表C.0.2，式C.0.1-7）"},
+    };
+    for (const Case& c : cases) {
+        const RolledIBeamPhiResult r =
+            ComputeRolledIBeamPhi({c.loadCase, c.beam, c.l1, c.fy, kSteel2017});
+        EXPECT_EQ(r.shown.value_or("none"), c.shown) << c.beam << " " << c.l1;
+        EXPECT_TRUE(r.notices.empty());
+    }
+    for (double l1 : {1.9, 10.5, 0.0}) {
+        const RolledIBeamPhiResult r = ComputeRolledIBeamPhi({0, "I20A", l1, 235, kSteel2017});
+        EXPECT_FALSE(r.shown) << l1;
+        EXPECT_EQ(r.notices,
+                  (std::vector<Notice>{{"超出规范规定", "Ferrolab", NoticeIcon::Information}}));
+    }
+    const CliRun run =
+        Call({"rolled-ibeam-phi", "edition=2017", "name=I45A", "l1=10", "case=1", "grade=Q345"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "0.41（表C.0.2）\n");
+    EXPECT_EQ(Call({"rolled-ibeam-phi", "edition=2017", "l1=11"}).status, 2);
+}
+
 TEST(RolledIBeamPhiEntry, PrintsTheResultBox) {
     const CliRun run = Call({"rolled-ibeam-phi", "case=1", "name=I45A", "l1=10"});
     EXPECT_EQ(run.status, 0);
