@@ -6,6 +6,7 @@
 
 #include "engine/Bolts.h"
 #include "engine/Format.h"
+#include "engine/Materials2017.h"
 #include "engine/SectionRecord.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
@@ -18,6 +19,7 @@ constexpr std::array kBetaAngles = {"0", "90"};
 constexpr std::array kSeries = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列", "马钢窄翼缘HN系列",
                                 "热轧普通工字钢", "焊接工字形"};
 constexpr std::array kCodes = {"GB50017-2003", "GB50018-2002"};
+constexpr std::array kCodes2017 = {"GB50017-2017", "GB50018-2002"};
 constexpr std::array kGrades17 = {"Q235", "Q345", "Q390", "Q420"};
 constexpr std::array kGrades18 = {"Q235", "Q345"};
 constexpr std::array kDiameters17 = {"M16", "M20", "M22", "M24", "M27", "M30"};
@@ -47,6 +49,36 @@ constexpr const char* kPlateTooThin = "连接板不宜太薄";
 constexpr const char* kImplausible = "老大，没搞错吧";
 constexpr const char* kBadClearance = "别乱填";
 constexpr const char* kColumnPitchTooSmall = "螺栓列距小于3倍螺栓孔径，请参见表8.3.4规定";
+// The same rules in table 11.5.2 of the 2017 edition.
+constexpr const char* kRowPitchTooLarge2017 = "螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓"
+                                              "行距，参见GB50017-2017表11.5.2规定";
+constexpr const char* kRowPitchTooLargeAfterPick2017 =
+    "螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓间距，参见GB50017-2017表11.5.2规定";
+constexpr const char* kRowPitchTooSmall2017 =
+    "螺栓行距太小，小于3倍的螺栓孔径，参见GB50017-2017表11.5.2规定";
+constexpr const char* kColumnPitchTooSmall2017 =
+    "螺栓列距小于3倍螺栓孔径，请参见GB50017-2017表11.5.2规定";
+
+// GB50017-2017 table 11.5.1: hole diameters of high-strength bolts M16 ... M30, standard and
+// oversize (大圆孔).
+struct HoleSizes {
+    int d;
+    double standard;
+    double oversize;
+};
+constexpr HoleSizes kHoleSizes2017[] = {{16, 17.5, 20}, {20, 22, 24}, {22, 24, 28},
+                                        {24, 26, 30},   {27, 30, 35}, {30, 33, 38}};
+
+// ffw of table 4.4.5 depends on the grade and the electrode only; any band of the table serves.
+constexpr double kAnyWeldThickness = 10;
+
+std::string GradeName(SteelGrade grade) {
+    return "Q" + std::to_string(static_cast<int>(grade));
+}
+
+const char* Message(bool edition2017, const char* text2003, const char* text2017) {
+    return edition2017 ? text2017 : text2003;
+}
 
 // A plain box with an OK button, as every layout message of this joint is shown.
 Notice Plain(const char* text) {
@@ -82,6 +114,28 @@ std::span<const char* const> PinnedSeriesSections(int series) {
 }
 std::span<const char* const> PinnedCodeNames() {
     return kCodes;
+}
+std::span<const char* const> PinnedCodeNames2017() {
+    return kCodes2017;
+}
+std::span<const char* const> PinnedSurfaceNames(int code, int edition) {
+    if (edition == kSteel2017 && code == kCodeGB50017) {
+        return FayingSurfaces2017();
+    }
+    return FayingSurfaceNames(code);
+}
+int PinnedSurface2017Of(std::string_view surface2003) {
+    const auto names = FayingSurfaceNames(kCodeGB50017);
+    if (surface2003 == names[0]) {
+        return 1; // 喷砂(丸): 抛丸(喷砂)
+    }
+    if (surface2003 == names[3]) {
+        return 2; // the wire brush
+    }
+    return -1;
+}
+std::span<const char* const> PinnedElectrodeNames(std::string_view gradeName) {
+    return Electrodes2017(gradeName);
 }
 std::span<const char* const> PinnedGradeNames(int code) {
     if (code == kCodeGB50018) {
@@ -148,6 +202,7 @@ bool PinnedAngleLegs(std::string_view angleName, double& b, double& t) {
 
 std::optional<PinnedFieldCheck> CheckPinnedField(PinnedField field, const PinnedJointInput& in) {
     const double d0 = in.d0();
+    const bool e2017 = in.edition == kSteel2017;
     const bool rowsTooLong = (in.rows - 1) * in.sRow + 4 * d0 > in.hp;
     switch (field) {
     case PinnedField::D2:
@@ -191,18 +246,18 @@ std::optional<PinnedFieldCheck> CheckPinnedField(PinnedField field, const Pinned
         break;
     case PinnedField::RowPitch:
         if (rowsTooLong) {
-            return Kept(kRowPitchTooLarge);
+            return Kept(Message(e2017, kRowPitchTooLarge, kRowPitchTooLarge2017));
         }
         if (in.sRow < 3 * d0) {
-            return Kept(kRowPitchTooSmall);
+            return Kept(Message(e2017, kRowPitchTooSmall, kRowPitchTooSmall2017));
         }
         break;
     case PinnedField::Diameter:
         if (rowsTooLong) {
-            return Kept(kRowPitchTooLargeAfterPick);
+            return Kept(Message(e2017, kRowPitchTooLargeAfterPick, kRowPitchTooLargeAfterPick2017));
         }
         if (in.sRow < 3 * d0) {
-            return Kept(kRowPitchTooSmall);
+            return Kept(Message(e2017, kRowPitchTooSmall, kRowPitchTooSmall2017));
         }
         break;
     case PinnedField::ColumnPitch:
@@ -210,7 +265,7 @@ std::optional<PinnedFieldCheck> CheckPinnedField(PinnedField field, const Pinned
             return Kept(kPlateTooNarrowForColumns);
         }
         if (in.sCol < 3 * d0) {
-            return Kept(kColumnPitchTooSmall);
+            return Kept(Message(e2017, kColumnPitchTooSmall, kColumnPitchTooSmall2017));
         }
         break;
     }
@@ -228,17 +283,24 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
     PinnedJointResult r;
     const double d0 = in.d0();
 
-    // Bolt layout, GB50017-2003 table 8.3.4; a value exactly at a limit passes.
+    const bool e2017 = in.edition == kSteel2017;
+    // The bolts to 2017 where their code is GB50017.
+    const bool bolts2017 = e2017 && in.code == kCodeGB50017;
+
+    // Bolt layout, GB50017-2003 table 8.3.4 (2017: table 11.5.2); a value exactly at a limit
+    // passes.
     auto stop = [&r](const char* text, PinnedFocus focus) {
         r.notices.push_back(Plain(text));
         r.focus = focus;
         return r;
     };
     if ((in.rows - 1) * in.sRow + 4 * d0 > in.hp) {
-        return stop(kRowPitchTooLarge, PinnedFocus::RowPitch);
+        return stop(Message(e2017, kRowPitchTooLarge, kRowPitchTooLarge2017),
+                    PinnedFocus::RowPitch);
     }
     if (in.sRow < 3 * d0) {
-        return stop(kRowPitchTooSmall, PinnedFocus::RowPitch);
+        return stop(Message(e2017, kRowPitchTooSmall, kRowPitchTooSmall2017),
+                    PinnedFocus::RowPitch);
     }
     if (in.hp > in.webDepth) {
         return stop(kBeamTooShallow, PinnedFocus::PlateHeight);
@@ -274,6 +336,48 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
         }
     }
 
+    // The 2017 values the joint needs: μ (none where table 11.4.2-1 forbids the surface), the hole
+    // factor k (table 11.5.1 sizes), ffw of the plate's welds.
+    if (bolts2017) {
+        const std::optional<double> mu = GetSlipFactor2017(in.surface, GradeName(in.steelGrade));
+        if (!mu) {
+            const auto surfaces = FayingSurfaces2017();
+            const std::string surface =
+                in.surface >= 0 && in.surface < static_cast<int>(surfaces.size())
+                    ? surfaces[static_cast<std::size_t>(in.surface)]
+                    : "";
+            return Refused(r, "GB50017-2017表11.4.2-1不允许" + GradeName(in.steelGrade) +
+                                  "钢采用“" + surface + "”的摩擦面处理方法，请另选摩擦面");
+        }
+        r.mu = *mu;
+        const HoleSizes* hole = nullptr;
+        for (const HoleSizes& sizes : kHoleSizes2017) {
+            if (sizes.d == in.d) {
+                hole = &sizes;
+            }
+        }
+        if (!hole || !(d0 <= hole->oversize)) {
+            return Refused(r, "螺栓孔径d0=" + Fmt2(d0) +
+                                  "mm大于GB50017-2017表11.5.1的大圆孔孔径，请减小螺栓孔径与螺栓"
+                                  "直径的差");
+        }
+        r.k = d0 <= hole->standard ? 1.0 : 0.85;
+    }
+    std::string electrode = in.electrode;
+    if (e2017 && plate) {
+        const auto electrodes = Electrodes2017(GradeName(in.steelGrade));
+        if (electrode.empty() && !electrodes.empty()) {
+            electrode = electrodes[0];
+        }
+        const std::optional<Weld2017> weld =
+            GetWeldStrength2017(GradeName(in.steelGrade), electrode, kAnyWeldThickness);
+        if (!weld) {
+            return Refused(r, GradeName(in.steelGrade) + "钢不采用" + electrode +
+                                  "型焊条，请按GB50017-2017表4.4.5选择焊条");
+        }
+        r.ffw = weld->ffw;
+    }
+
     // Eccentricity of the bolt group's centroid from the column face.
     r.e = in.d1 + in.d2 + (in.cols - 1) * in.sCol * 0.5;
     r.m = in.v * r.e * 0.001;
@@ -284,13 +388,27 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
         return Refused(r, "螺栓行距必须大于0");
     }
     r.nMax = group.nMax;
-    r.p = GetBoltPretension(in.code, in.d, in.boltClass);
-    r.mu = GetSlipFactor(in.code, in.steelGrade, in.surface);
+    if (bolts2017) {
+        r.p = GetBoltPretension2017(in.boltClass == 109 ? "10.9" : "8.8", in.d);
+    } else {
+        r.p = GetBoltPretension(in.code, in.d, in.boltClass);
+        r.mu = GetSlipFactor(in.code, in.steelGrade, in.surface);
+    }
 
     std::string report = "--偏心弯矩 M=V*e =" + Fmt2(r.m) + "kN*m--\r\n";
     report += "\r\n-----与梁腹板相连的螺栓验算----\r\n" + group.text + "\r\n";
 
-    if (plate) {
+    if (bolts2017) {
+        // 11.4.2: Nvb = 0.9·k·nf·μ·P; one friction plane for the plate, two for the angles.
+        const int nf = plate ? 1 : 2;
+        r.nvb = 0.9 * r.k * nf * r.mu * r.p;
+        report += std::string("\r\n 一个高强螺栓的") + (plate ? "单面" : "双面") +
+                  "抗剪承载力 Nvb=0.9*k*nf*μ*P=0.9*" + Fmt2(r.k) + "*" + std::to_string(nf) + "*" +
+                  Fmt2(r.mu) + "*" + std::to_string(r.p) + "=" + Fmt2(r.nvb) + "kN \r\n" +
+                  " 按GB50017-2017第11.4.2条：" + (r.k == 1.0 ? "标准孔" : "大圆孔") +
+                  "k=" + Fmt2(r.k) + "（孔径d0=" + Fmt2(d0) +
+                  "mm，表11.5.1），μ按表11.4.2-1，P按表" + "11.4.2-2\r\n";
+    } else if (plate) {
         // One friction plane: the plate on one side of the web.
         r.nvb = GetFrictionCapacity(1, r.p, r.mu);
         report += "\r\n 一个高强螺栓的单面抗剪承载力 Nvb:" + Fmt2(r.nvb) + "kN \r\n";
@@ -310,13 +428,19 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
         r.lw = in.hp - 2 * in.hf;
         FilletWeldPairStress(in.n, in.v, r.m, r.he, r.lw, in.betaF, &r.weldSigmaN, &r.weldSigmaM,
                              &r.weldTauV, &r.weldTauCom);
-        report += "\r\n------焊缝验算-------\r\n 按规范7.1.3条，取 lw = hp-2*hf,\r\n σ_N "
+        report += std::string("\r\n------焊缝验算-------\r\n ") +
+                  (e2017 ? "按GB50017-2017第11.2.2条" : "按规范7.1.3条") +
+                  "，取 lw = hp-2*hf,\r\n σ_N "
                   "=N/(2*he*lw) =" +
                   Fmt2(r.weldSigmaN) +
                   "N/mm2\r\n σ_M =6*M*1.e6/(2*he*lw^2) =" + Fmt2(r.weldSigmaM) +
                   "N/mm2\r\n τ_V =Vy*1000./(2*he*lw) =" + Fmt2(r.weldTauV) +
                   "N/mm2\r\n 折算应力τ_Com =sqrt(((σ_N +σ_M)/β)^2 +τ_V^2) =" + Fmt2(r.weldTauCom) +
                   "N/mm2  \r\n";
+        if (e2017) {
+            report += " 角焊缝强度设计值ffw=" + Fmt2(r.ffw) + "N/mm2（GB50017-2017表4.4.5，" +
+                      GradeName(in.steelGrade) + "钢，" + electrode + "型焊条）\r\n";
+        }
 
         // Gross section of the plate, tp x hp.
         const double area = in.tp * in.hp;
@@ -354,6 +478,9 @@ PinnedJointResult ComputePinnedJoint(const PinnedJointInput& in) {
     r.checks.push_back({"腹板螺栓剪力 Nmax/Nvb", r.nMax, r.nvb});
     if (!plate) {
         r.checks.push_back({"柱翼缘螺栓拉力 Tmax/0.8P", r.tMax, 0.8 * r.p});
+    }
+    if (plate && e2017) {
+        r.checks.push_back({"焊缝折算应力 τCom/ffw", r.weldTauCom, r.ffw});
     }
     return r;
 }

@@ -10,6 +10,13 @@
 // the moment M = V·e. The plate's welds and gross section are reported under N, V and M; the
 // angles' bolts in the column legs are checked in tension against 0.8·P.
 //
+// To GB50017-2017 (the bolts' code GB50017) the layout rules are those of table 11.5.2, the
+// slip coefficient μ that of table 11.4.2-1 (three treatments; the wire brush is not permitted on
+// Q420), P that of table 11.4.2-2, and Nvb = 0.9·k·nf·μ·P (11.4.2) with the hole factor k of the
+// hole: 1.0 up to the standard hole of table 11.5.1, 0.85 up to the oversize hole. The plate's
+// welds are also compared with ffw of table 4.4.5 for the grade and the electrode (11.2.2). With
+// the bolts' code GB50018-2002 the bolts stay as they are.
+//
 // Units: mm, kN, kN·m, N/mm2.
 
 #include <optional>
@@ -18,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
@@ -40,6 +48,18 @@ std::span<const char* const> PinnedSeriesSections(int series);
 inline constexpr int kPinnedDefaultBeamSeries = 1;   // HM
 inline constexpr int kPinnedDefaultColumnSeries = 0; // HW
 std::span<const char* const> PinnedCodeNames();      // "GB50017-2003", "GB50018-2002"
+// The 2017 edition's list: "GB50017-2017", "GB50018-2002".
+std::span<const char* const> PinnedCodeNames2017();
+// The faying surfaces of the bolts' code: GB50017-2017 table 11.4.2-1 with the 2017 edition and
+// code GB50017, else the code's list of Bolts.h.
+std::span<const char* const> PinnedSurfaceNames(int code, int edition);
+// The 2017 surface a GB50017-2003 surface stands for: 喷砂(丸) is the shot blasting 抛丸(喷砂),
+// the wire brush stays the wire brush; -1 for the painted and rusted surfaces, which table
+// 11.4.2-1 no longer lists.
+int PinnedSurface2017Of(std::string_view surface2003);
+// The electrodes of table 4.4.5 matched to a grade ("Q235": "E43"; "Q345", "Q390": "E50",
+// "E55"; "Q420": "E55", "E60"), the first the usual one.
+std::span<const char* const> PinnedElectrodeNames(std::string_view gradeName);
 // Steel grades by code: Q235 ... Q420 (GB50017-2003), Q235, Q345 (GB50018-2002).
 std::span<const char* const> PinnedGradeNames(int code);
 // Bolt diameters by code: M16 ... M30 (GB50017-2003), M12, M14, M16 (GB50018-2002).
@@ -77,6 +97,8 @@ struct PinnedJointInput {
     double clearance = 1.0;
     int rows = 2, cols = 1;
     double sRow = 52, sCol = 0;
+    int edition = kSteel2003;
+    std::string electrode = {}; // 2017: the fillet welds' electrode; empty: the grade's first
 
     double d0() const { return d + clearance; }
 };
@@ -91,6 +113,8 @@ struct PinnedJointResult {
     int p = 0;       // pretension (kN)
     double mu = 0;
     double nvb = 0; // slip capacity of one bolt (kN)
+    double k = 1;   // hole factor (2017)
+    double ffw = 0; // fillet weld strength (2017, single plate)
     // Single plate: welds and gross section of the plate.
     double he = 0, lw = 0;
     double weldSigmaN = 0, weldSigmaM = 0, weldTauV = 0, weldTauCom = 0;

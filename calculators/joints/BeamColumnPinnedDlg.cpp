@@ -13,7 +13,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "engine/Bolts.h"
+#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
 #include "ui/BitmapPreview.h"
@@ -117,7 +120,7 @@ void CBeamColumnPinnedDlg::BuildControls() {
 
     // 摩擦型高强螺栓.
     auto* bolts = new QGroupBox(QStringLiteral("摩擦型高强螺栓"), this);
-    codeList_ = new ChoiceList(QStringLiteral("code"), Choices("code"), &code_, this);
+    codeList_ = new ChoiceList(QStringLiteral("code"), Items(PinnedCodeNames()), &code_, this);
     surfaceList_ =
         new ChoiceList(QStringLiteral("surface"), Items(FayingSurfaceNames(0)), &surface_, this);
     boltGradeList_ =
@@ -156,6 +159,17 @@ void CBeamColumnPinnedDlg::BuildControls() {
     AddGridRow(weldGrid, 0, "焊接方式:", weldKindList_);
     AddGridRow(weldGrid, 1, "焊脚尺寸(mm):", hfList_);
     AddGridRow(weldGrid, 2, "强度增大系数β:", betaFBox_);
+    electrodeList_ = new ChoiceList(QStringLiteral("electrode"),
+                                    Items(PinnedElectrodeNames("Q235")), &electrodeIndex_, this);
+    AddGridRow(weldGrid, 3, "焊条:", electrodeList_);
+
+    const FieldSpec& edition = BeamColumnPinnedDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
 
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
@@ -183,13 +197,17 @@ void CBeamColumnPinnedDlg::BuildControls() {
     lower->addWidget(picture_);
     lower->addWidget(report_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addLayout(lower, 1);
 
     // Choices.
     connect(styleList_, &ChoiceList::chosen, this, &CBeamColumnPinnedDlg::OnStyle);
-    connect(gradeList_, &ChoiceList::chosen, this,
-            [this] { steelGrade_ = PinnedGradeOf(gradeList_->SelectedText()); });
+    connect(gradeList_, &ChoiceList::chosen, this, [this] {
+        steelGrade_ = PinnedGradeOf(gradeList_->SelectedText());
+        FillElectrodes();
+    });
+    connect(editionList_, &ChoiceList::chosen, this, &CBeamColumnPinnedDlg::OnEditionChosen);
     connect(beamSeriesList_, &ChoiceList::chosen, this,
             [this] { OnSeries(beamSeriesList_, beamList_, true); });
     connect(beamList_, &ChoiceList::chosen, this, &CBeamColumnPinnedDlg::OnBeam);
@@ -257,6 +275,46 @@ void CBeamColumnPinnedDlg::OnInitDialog() {
     angleList_->setEnabled(false);
     sColBox_->setEnabled(false);
     ShowPicture();
+    // A dialog opening on the 2017 edition takes its lists.
+    OnEditionChosen();
+}
+
+int CBeamColumnPinnedDlg::edition() const {
+    return editionList_->Year();
+}
+
+void CBeamColumnPinnedDlg::OnEditionChosen() {
+    const int year = edition();
+    if (year != filledEdition_) {
+        const int code = code_;
+        codeList_->SetItems(Items(year == kSteel2017 ? PinnedCodeNames2017() : PinnedCodeNames()));
+        codeList_->Select(code);
+        if (code_ == kCodeGB50017) {
+            // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003
+            // painted and rusted surfaces and the 2017 quartz sand go to the first entry.
+            const std::string kept = surfaceList_->SelectedText();
+            const auto names2003 = FayingSurfaceNames(kCodeGB50017);
+            const auto names2017 = FayingSurfaces2017();
+            int index = 0;
+            if (year == kSteel2017) {
+                index = std::max(PinnedSurface2017Of(kept), 0);
+            } else if (kept == names2017[2]) {
+                index = 3;
+            }
+            surfaceList_->SetItems(Items(year == kSteel2017 ? names2017 : names2003));
+            surfaceList_->Select(index);
+        }
+        filledEdition_ = year;
+    }
+    FillElectrodes();
+}
+
+void CBeamColumnPinnedDlg::FillElectrodes() {
+    const std::string kept = electrodeList_->SelectedText();
+    const auto electrodes = PinnedElectrodeNames(gradeList_->SelectedText());
+    electrodeList_->SetItems(Items(electrodes));
+    electrodeList_->Select(std::max(IndexOf(electrodes, kept), 0));
+    electrodeList_->setEnabled(edition() == kSteel2017 && style_ == 0);
 }
 
 PinnedJointInput CBeamColumnPinnedDlg::Input() const {
@@ -282,6 +340,10 @@ PinnedJointInput CBeamColumnPinnedDlg::Input() const {
     in.cols = cols_;
     in.sRow = sRow_;
     in.sCol = sCol_;
+    in.edition = edition();
+    if (in.edition == kSteel2017) {
+        in.electrode = electrodeList_->SelectedText();
+    }
     return in;
 }
 
@@ -293,6 +355,7 @@ void CBeamColumnPinnedDlg::OnStyle() {
     }
     angleKindList_->setEnabled(!plate);
     angleList_->setEnabled(!plate);
+    electrodeList_->setEnabled(plate && edition() == kSteel2017);
     if (!plate) {
         report_->SetReport("");
         double b = 0, t = 0;
@@ -340,8 +403,9 @@ void CBeamColumnPinnedDlg::ShowPicture() {
 void CBeamColumnPinnedDlg::OnCode() {
     gradeList_->SetItems(Items(PinnedGradeNames(code_)));
     diameterList_->SetItems(Items(PinnedDiameterNames(code_)));
-    surfaceList_->SetItems(Items(FayingSurfaceNames(code_)));
+    surfaceList_->SetItems(Items(PinnedSurfaceNames(code_, edition())));
     steelGrade_ = kQ235;
+    FillElectrodes();
     surface_ = 0;
     d_ = PinnedDiameterOf(diameterList_->SelectedText());
 }

@@ -10,6 +10,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -20,6 +21,7 @@ public:
 
     // What "计算" works from.
     PinnedJointInput Input() const;
+    int edition() const;
     double webDepth() const { return webDepth_; }
 
     void OnCompute();
@@ -43,6 +45,10 @@ private:
     void ShowPicture();
     void OnLeave(QObject* box);
     void CheckField(PinnedField field, ValueCombo* box);
+    // The edition's code names and faying surfaces (the pick kept where both editions have it),
+    // and the electrodes of the grade, enabled for the 2017 edition's welds.
+    void OnEditionChosen();
+    void FillElectrodes();
 
     // Values of the inputs.
     int style_ = 0;
@@ -53,6 +59,8 @@ private:
     int code_ = 0, surface_ = 0, boltGradeIndex_ = 0, diameterIndex_ = 0;
     int rowsIndex_ = 0, colsIndex_ = 0;
     int weldKind_ = 0, hfIndex_ = 0;
+    int editionIndex_ = 0, electrodeIndex_ = 0;
+    int filledEdition_ = kSteel2003; // the edition the code and surface lists show
     double webDepth_ = 0;
     double bp_ = 0, hp_ = 0, tp_ = 0, d1_ = 0, d2_ = 0, v_ = 0, n_ = 0;
     double clearance_ = 0, sRow_ = 0, sCol_ = 0, betaF_ = 0;
@@ -79,6 +87,8 @@ private:
     ChoiceList* colsList_ = nullptr;
     ChoiceList* weldKindList_ = nullptr;
     ChoiceList* hfList_ = nullptr;
+    EditionList* editionList_ = nullptr;
+    ChoiceList* electrodeList_ = nullptr;
     ValueCombo* d1Box_ = nullptr;
     ValueCombo* d2Box_ = nullptr;
     ValueCombo* vBox_ = nullptr;

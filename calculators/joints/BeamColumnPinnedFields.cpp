@@ -4,6 +4,7 @@
 #include "calculators/Calculators.h"
 #include "calculators/joints/BeamColumnPinned.h"
 #include "engine/Bolts.h"
+#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
 
@@ -13,6 +14,15 @@ namespace {
 // Every name of both codes' lists, each once, in list order.
 std::vector<std::string> Union(std::span<const char* const> a, std::span<const char* const> b) {
     std::vector<std::string> names = TextsOf(a);
+    for (const char* name : b) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> Union(std::vector<std::string> names, std::span<const char* const> b) {
     for (const char* name : b) {
         if (std::find(names.begin(), names.end(), name) == names.end()) {
             names.emplace_back(name);
@@ -54,6 +64,7 @@ const Description& BeamColumnPinnedDescription() {
         // The grade, diameter and faying-surface lists, and the beam and column lists, are
         // refilled by other picks (the bolts' code, the series): they name no control.
         entry.fields = {
+            SteelEditionField(),
             {.name = "style",
              .defaultValue = "单板铰接",
              .allowed = TextsOf(PinnedStyleNames()),
@@ -170,9 +181,16 @@ const Description& BeamColumnPinnedDescription() {
              .label = "强度增大系数β",
              .presets = {"1.0", "1.2"},
              .control = "betaF"},
+            // Only the 2017 edition reads it; the list follows the grade.
+            {.name = "electrode",
+             .help = "焊条 of the fillet welds, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), "
+                     "E55|E60 (Q420); left out: the first",
+             .kind = FieldKind::Choice,
+             .label = "焊条",
+             .control = "electrode"},
             {.name = "code",
              .defaultValue = "GB50017-2003",
-             .allowed = TextsOf(PinnedCodeNames()),
+             .allowed = Union(PinnedCodeNames(), PinnedCodeNames2017()),
              .help = "规范 of the bolts",
              .label = "规范",
              .control = "code"},
@@ -196,7 +214,9 @@ const Description& BeamColumnPinnedDescription() {
              .control = "clearance"},
             {.name = "surface",
              .defaultValue = FayingSurfaceNames(0)[0],
-             .allowed = Union(FayingSurfaceNames(kCodeGB50017), FayingSurfaceNames(kCodeGB50018)),
+             .allowed =
+                 Union(Union(FayingSurfaceNames(kCodeGB50017), FayingSurfaceNames(kCodeGB50018)),
+                       FayingSurfaces2017()),
              .help = "faying surface of the chosen code",
              .label = "摩擦型高强螺栓"},
             {.name = "rows",
@@ -236,13 +256,35 @@ Outcome RunBeamColumnPinned(const FieldValues& v) {
     std::ostringstream usage;
     PinnedJointInput in;
     in.style = static_cast<PinnedStyle>(IndexOf(PinnedStyleNames(), v.at("style")));
-    in.code = IndexOf(PinnedCodeNames(), v.at("code"));
+    in.edition = SteelEditionOf(v);
+    // GB50017-2003 names the steel code of either edition (it is the default); GB50017-2017
+    // needs that edition.
+    in.code = v.at("code") == PinnedCodeNames2017()[0] ? kCodeGB50017
+                                                       : IndexOf(PinnedCodeNames(), v.at("code"));
+    if (v.at("code") == PinnedCodeNames2017()[0] && in.edition != kSteel2017) {
+        return UsageError("ferrolab-calc: code=GB50017-2017 needs edition=2017\n");
+    }
+    // The 2017 surfaces of table 11.4.2-1; a 2003 surface that one stands for is read as it.
+    const bool surfaces2017 = in.edition == kSteel2017 && in.code == kCodeGB50017;
+    int surface = IndexOf(PinnedSurfaceNames(in.code, in.edition), v.at("surface"));
+    if (surface < 0 && surfaces2017) {
+        surface = PinnedSurface2017Of(v.at("surface"));
+    }
     if (IndexOf(PinnedGradeNames(in.code), v.at("grade")) < 0 ||
-        IndexOf(PinnedDiameterNames(in.code), v.at("d")) < 0 ||
-        IndexOf(FayingSurfaceNames(in.code), v.at("surface")) < 0) {
+        IndexOf(PinnedDiameterNames(in.code), v.at("d")) < 0 || surface < 0) {
         usage << "ferrolab-calc: grade, d and surface must be entries of the " << v.at("code")
               << " lists\n";
         return UsageError(usage.str());
+    }
+    in.electrode = v.at("electrode");
+    if (!in.electrode.empty()) {
+        if (in.edition != kSteel2017) {
+            return UsageError("ferrolab-calc: electrode needs edition=2017\n");
+        }
+        if (IndexOf(PinnedElectrodeNames(v.at("grade")), in.electrode) < 0) {
+            return UsageError("ferrolab-calc: " + v.at("grade") + " takes electrode " +
+                              Joined(TextsOf(PinnedElectrodeNames(v.at("grade")))) + "\n");
+        }
     }
     if (!SectionFits(v.at("beam-series"), v.at("beam"), usage, "beam") ||
         !SectionFits(v.at("column-series"), v.at("column"), usage, "column")) {
@@ -250,7 +292,7 @@ Outcome RunBeamColumnPinned(const FieldValues& v) {
     }
     in.steelGrade = PinnedGradeOf(v.at("grade"));
     in.d = PinnedDiameterOf(v.at("d"));
-    in.surface = IndexOf(FayingSurfaceNames(in.code), v.at("surface"));
+    in.surface = surface;
     in.boltClass = PinnedBoltClassOf(v.at("bolt-grade"));
     PinnedWebDepth(v.at("beam"), in.webDepth);
     in.bp = TextToDouble(v.at("bp"));

@@ -9,6 +9,7 @@
 #include "engine/Bolts.h"
 #include "engine/Format.h"
 #include "engine/Materials.h"
+#include "engine/Materials2017.h"
 #include "engine/SectionRecord.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
@@ -25,6 +26,14 @@ constexpr double kPlateStrength = 200;
 constexpr double kCantileverPanelRatio = 0.3;
 // σmin above this counts as compression over the whole plate.
 constexpr double kCompressionTolerance = 0.00001;
+
+// The thickest band a plate takes from table 4.4.1 is found within this many tries (no grade has
+// more bands).
+constexpr int kMaxBandTries = 8;
+
+std::string ConcreteLine(const ColumnBaseInput& in, double fc) {
+    return "混凝土" + in.concrete + "：fc=" + Fmt2(fc) + "N/mm2（GB50010-2010表4.1.4）";
+}
 
 // Characters [pos, pos + n) of a list entry, empty past its end.
 std::string Chars(const std::string& text, std::size_t pos, std::size_t n) {
@@ -83,6 +92,9 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
         r.report = "需要的底板面积为" + FormatNumber("%.3f", r.areq) + "mm2，而目前底板净面积为" +
                    Fmt2(r.anet) +
                    "mm2，请采取加大柱截面尺寸、加大靴梁厚度、提高柱底混凝土标号等措施";
+        if (in.edition == kSteel2017) {
+            *r.report += "\r\n " + ConcreteLine(in, r.fc);
+        }
         r.checks = {AreaCheck(r)};
         return r;
     }
@@ -103,7 +115,36 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
     // Panel 3, the outstand c beyond the shoe plates.
     r.m3 = 0.5 * r.q * in.c * in.c;
     r.mmax = std::max({r.m1, r.m2, r.m3});
-    r.t = std::sqrt(6 * r.mmax / kPlateStrength);
+    const bool edition2017 = in.edition == kSteel2017;
+    r.plateF = kPlateStrength;
+    if (edition2017) {
+        // The thinnest band's f first, then the f of the band tp falls in, until they agree.
+        const std::optional<Steel2017> thinnest = GetSteelStrength2017(in.plateGrade, 1);
+        if (!thinnest) {
+            return Refused(r, "钢材" + in.plateGrade + "没有强度设计值");
+        }
+        r.plateF = thinnest->f;
+        for (int tries = 0;; ++tries) {
+            r.t = std::sqrt(6 * r.mmax / r.plateF);
+            if (!AllFinite({r.t})) {
+                break; // refused below
+            }
+            const double tp = std::trunc(r.t + 1);
+            const std::optional<Steel2017> band = GetSteelStrength2017(in.plateGrade, tp);
+            if (!band) {
+                return Refused(r, "需要的底板厚度为" + PlateThicknessText(r.t) + "mm，超过" +
+                                      in.plateGrade +
+                                      "钢在GB50017-2017表4.4.1中的最大厚度100mm，"
+                                      "请减小底板区格尺寸或加大柱截面尺寸");
+            }
+            if (band->f == r.plateF || tries == kMaxBandTries) {
+                break;
+            }
+            r.plateF = band->f;
+        }
+    } else {
+        r.t = std::sqrt(6 * r.mmax / kPlateStrength);
+    }
     if (!AllFinite({r.q, r.r1, r.m1, r.r2, r.m2, r.m3, r.t})) {
         return Refused(r, "输入的数值过大，计算结果超出范围");
     }
@@ -113,6 +154,10 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
     s += "\r\n L=" + in.lText + "mm";
     s += "\r\n 底板净面积为：" + in.bText + "*" + in.lText + "-" + holesText + "=" + Fmt2(r.anet) +
          "mm2";
+    if (edition2017) {
+        s += "\r\n " + ConcreteLine(in, r.fc) + "，需要的底板面积N/fc=" + Fmt2(in.n) + "*10^3/" +
+             Fmt2(r.fc) + "=" + FormatNumber("%.3f", r.areq) + "mm2";
+    }
     s += "\r\n 底板均布反力q=" + Fmt2(in.n) + "*10^3/" + Fmt2(r.anet) + "=" +
          FormatNumber("%.3f", r.q) + "N/mm2";
     s += "                  \r\n         ";
@@ -142,10 +187,17 @@ ColumnBaseResult ComputePinned(const ColumnBaseInput& in, const ColumnSection& s
          "\r\n M=0.5*q*c^2=" + "0.5*" + FormatNumber("%.3f", r.q) + "*" + Fmt2(in.c) + "^2" + "=" +
          FormatNumber("%.3f", r.m3);
     s += " \r\n          " + std::string("-------最大弯矩------") + "\r\n Mmax=" + Fmt2(r.mmax);
-    s += "\r\n         -------底板最小厚度------" + std::string("\r\n t=sqr(6*Mmax/f)=sqr(6*") +
-         Fmt2(r.mmax) + "/200) =" + Fmt2(r.t) + "mm";
-    r.report = s;
     r.thickness = PlateThicknessText(r.t);
+    if (edition2017) {
+        s += "\r\n         -------底板最小厚度------" + std::string("\r\n t=sqr(6*Mmax/f)=sqr(6*") +
+             Fmt2(r.mmax) + "/" + FormatNumber("%.0f", r.plateF) + ") =" + Fmt2(r.t) + "mm" +
+             "\r\n f为" + in.plateGrade + "钢板厚" + FormatNumber("%.0f", std::trunc(r.t + 1)) +
+             "mm时的强度设计值" + FormatNumber("%.0f", r.plateF) + "N/mm2（GB50017-2017表4.4.1）";
+    } else {
+        s += "\r\n         -------底板最小厚度------" + std::string("\r\n t=sqr(6*Mmax/f)=sqr(6*") +
+             Fmt2(r.mmax) + "/200) =" + Fmt2(r.t) + "mm";
+    }
+    r.report = s;
     r.checks = {AreaCheck(r)};
     return r;
 }
@@ -178,6 +230,9 @@ ColumnBaseResult ComputeFixed(const ColumnBaseInput& in, ColumnBaseResult r) {
             r.report = "-----底板与基础间全部受压-----，最大压应力σmax为: " + formula + "<" +
                        Fmt2(r.fc) + "N/mm2,\r\n  小于混凝土抗压强度";
         }
+        if (in.edition == kSteel2017) {
+            *r.report += "\r\n  " + ConcreteLine(in, r.fc);
+        }
         r.checks = {{"底板压应力 σmax/fc", r.sigmaMax, r.fc}};
         return r;
     }
@@ -189,8 +244,12 @@ ColumnBaseResult ComputeFixed(const ColumnBaseInput& in, ColumnBaseResult r) {
     }
     r.lc = r.sigmaMax * l / spread; // length of the compressed zone
     r.x = l - in.a0;                // anchor bolts to the far (compressed) edge
-    r.ftb =
-        GetAnchorBoltStrength(static_cast<SteelGrade>(TextToDouble(Chars(in.anchorGrade, 1, 3))));
+    r.ftb = in.edition == kSteel2017 ? GetAnchorBoltStrength2017(in.anchorGrade)
+                                     : GetAnchorBoltStrength(static_cast<SteelGrade>(
+                                           TextToDouble(Chars(in.anchorGrade, 1, 3))));
+    if (in.edition == kSteel2017 && !(r.ftb > 0)) {
+        return Refused(r, "锚拴钢号" + in.anchorGrade + "没有抗拉强度设计值");
+    }
     // Moments about the resultant of the compressed zone, Lc/3 from the compressed edge.
     const double lever = r.x - r.lc / 3;
     if (!(lever > 0)) {
@@ -214,6 +273,10 @@ ColumnBaseResult ComputeFixed(const ColumnBaseInput& in, ColumnBaseResult r) {
     if (!(r.ae > 0)) {
         // The axial force holds the moment: a negative area is no answer to give.
         s += "\r\n    需要的面积不大于0：轴力足以平衡弯矩，锚拴不受拉，按构造设置锚拴即可";
+    }
+    if (in.edition == kSteel2017) {
+        s += "\r\n    锚拴" + in.anchorGrade +
+             "的抗拉强度设计值fta=" + FormatNumber("%.0f", r.ftb) + "N/mm2（GB50017-2017表4.4.6）";
     }
     r.report = s;
     return r;
@@ -251,6 +314,20 @@ std::vector<std::string> ColumnFormSections(const std::string& form) {
 
 std::vector<std::string> WebDistanceEntries() {
     return {"290.00", "408.00", "500.00", "550.00", "600.00", "700.00", "800.00", "900.00"};
+}
+
+std::vector<std::string> ConcreteEntries(int edition) {
+    if (edition == kSteel2017) {
+        return {"C15", "C20", "C25", "C30", "C35", "C40", "C45", "C50", "C55", "C60"};
+    }
+    return {"C15", "C20", "C25", "C30", "C35"};
+}
+
+std::vector<std::string> AnchorGradeEntries(int edition) {
+    if (edition == kSteel2017) {
+        return {"Q235", "Q345", "Q390"};
+    }
+    return {"Q235", "Q345"};
 }
 
 std::vector<std::string> AnchorDiameterEntries() {
@@ -334,7 +411,11 @@ ColumnBaseResult ComputeColumnBase(const ColumnBaseInput& in) {
     if (!section) {
         return r; // a section the catalogue does not hold: nothing to compute
     }
-    r.fc = GetConcreteFc(static_cast<int>(TextToDouble(Chars(in.concrete, 1, 2))));
+    if (in.edition == kSteel2017) {
+        r.fc = GetConcreteStrength2010(in.concrete).value_or(0);
+    } else {
+        r.fc = GetConcreteFc(static_cast<int>(TextToDouble(Chars(in.concrete, 1, 2))));
+    }
     if (!(r.fc > 0)) {
         return Refused(r, "混凝土等级" + in.concrete + "没有抗压强度设计值");
     }

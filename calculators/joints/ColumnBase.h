@@ -16,12 +16,19 @@
 // otherwise the anchor bolts on the lifting side take the tension, and their total effective
 // area follows from moments about the resultant of the compressed zone.
 //
+// To GB50017-2017 the concrete's fc comes from GB50010-2010 table 4.1.4 (C15 to C60 here), the
+// anchor bolts' strength from table 4.4.6 (Q390 added), and the pinned base plate's f from table
+// 4.4.1 for the plate's grade and the thickness found: the thickness is found with the thinnest
+// band's f, and found again with the f of the band the plate thickness tp falls in until the two
+// agree (f falls as the plate thickens, so this settles within the grade's bands).
+//
 // Units: lengths mm, N kN, M kN·m, stresses N/mm2, areas mm2.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Notice.h"
 
@@ -49,6 +56,10 @@ struct ColumnSection {
 
 // The "腹板外壁相距l1:" list: "290.00" ... "900.00".
 std::vector<std::string> WebDistanceEntries();
+// The lists of the 2017 edition: "混凝土等级:" C15 ... C60, "锚拴钢号:" Q235, Q345, Q390. The 2003
+// lists are C15 ... C35 and Q235, Q345.
+std::vector<std::string> ConcreteEntries(int edition);
+std::vector<std::string> AnchorGradeEntries(int edition);
 // The "锚拴直径:" list: "12.00" ... "100.00", the anchor bolts with a tabulated thread.
 std::vector<std::string> AnchorDiameterEntries();
 
@@ -99,6 +110,8 @@ struct ColumnBaseInput {
     std::string concrete = "C15";     // "C15" ... "C35"
     std::string anchorGrade = "Q235"; // "Q235", "Q345"
     std::string anchorD = "12.00";    // the "锚拴直径:" entry
+    std::string plateGrade = "Q235";  // "钢材钢号:" (the plate's f, 2017 edition)
+    int edition = kSteel2003;
 };
 
 struct ColumnBaseResult {
@@ -108,6 +121,7 @@ struct ColumnBaseResult {
     double areq = 0, anet = 0, q = 0;
     // β is 0 when b1/a1 < 0.3: the panel beyond the webs is then a cantilever of length b1.
     double r1 = 0, alpha = 0, m1 = 0, r2 = 0, beta = 0, m2 = 0, m3 = 0, mmax = 0, t = 0;
+    double plateF = 0;                    // the plate's f: 200, or table 4.4.1 for tp (2017)
     std::optional<std::string> thickness; // new text of "厚度tp:", when a thickness was found
     // Fixed base.
     double sigmaN = 0, sigmaM = 0, sigmaMax = 0, sigmaMin = 0;

@@ -73,6 +73,14 @@ CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CColumnBaseDlg::BuildControls() {
+    const FieldSpec& edition = ColumnBaseDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(Label("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
+
     // 柱截面参数
     auto* column = new QGroupBox(QStringLiteral("柱截面参数"), this);
     baseTypeList_ =
@@ -146,16 +154,17 @@ void CColumnBaseDlg::BuildControls() {
     auto* materials = new QGroupBox(QStringLiteral("材料等级"), this);
     plateGradeList_ = new ChoiceList(QStringLiteral("plateGrade"), Choices("plate-grade"),
                                      &plateGrade_, materials);
-    concreteList_ =
-        new ChoiceList(QStringLiteral("concrete"), Choices("concrete"), &concrete_, materials);
+    concreteList_ = new ChoiceList(QStringLiteral("concrete"), Items(ConcreteEntries(kSteel2003)),
+                                   &concrete_, materials);
     auto* materialsLayout = new QVBoxLayout(materials);
     materialsLayout->addWidget(Row("plateGradeRow", "钢材钢号:", plateGradeList_, "", materials));
     materialsLayout->addWidget(Row("concreteRow", "混凝土等级:", concreteList_, "", materials));
 
     // 锚栓参数
     auto* anchors = new QGroupBox(QStringLiteral("锚栓参数"), this);
-    anchorGradeList_ = new ChoiceList(QStringLiteral("anchorGrade"), Choices("anchor-grade"),
-                                      &anchorGrade_, anchors);
+    anchorGradeList_ =
+        new ChoiceList(QStringLiteral("anchorGrade"), Items(AnchorGradeEntries(kSteel2003)),
+                       &anchorGrade_, anchors);
     anchorDList_ =
         new ChoiceList(QStringLiteral("anchorD"), Choices("anchor-d"), &anchorD_, anchors);
     holesBox_ = new ValueCombo(QStringLiteral("holes"), Presets("holes"), &holes_, anchors);
@@ -186,11 +195,15 @@ void CColumnBaseDlg::BuildControls() {
     auto* right = new QVBoxLayout;
     right->addWidget(picture_, 1);
     right->addWidget(report_, 1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(middle);
-    layout->addLayout(right, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(middle);
+    columns->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
+    layout->addLayout(columns, 1);
 
+    connect(editionList_, &ChoiceList::chosen, this, &CColumnBaseDlg::OnEditionChosen);
     connect(baseTypeList_, &ChoiceList::chosen, this, &CColumnBaseDlg::OnBaseTypePicked);
     connect(formList_, &ChoiceList::chosen, this, &CColumnBaseDlg::OnFormPicked);
     connect(sectionList_, &ChoiceList::chosen, this, &CColumnBaseDlg::OnSectionPicked);
@@ -232,6 +245,24 @@ void CColumnBaseDlg::OnInitDialog() {
     momentRow_->hide();
     computeButton_->setEnabled(false);
     picture_->SetPicture(QString::fromUtf8(kPinnedPicture));
+    // A dialog opening on the 2017 edition takes its lists.
+    OnEditionChosen();
+}
+
+int CColumnBaseDlg::edition() const {
+    return editionList_->Year();
+}
+
+void CColumnBaseDlg::OnEditionChosen() {
+    const int year = edition();
+    auto refill = [](ChoiceList* list, const std::vector<std::string>& entries) {
+        const std::string kept = list->SelectedText();
+        list->SetItems(entries);
+        const int index = IndexOf(entries, kept);
+        list->Select(index < 0 ? 0 : index);
+    };
+    refill(concreteList_, ConcreteEntries(year));
+    refill(anchorGradeList_, AnchorGradeEntries(year));
 }
 
 void CColumnBaseDlg::OnBaseTypePicked() {
@@ -329,6 +360,8 @@ void CColumnBaseDlg::OnCompute() {
     in.concrete = concreteList_->SelectedText();
     in.anchorGrade = anchorGradeList_->SelectedText();
     in.anchorD = anchorDList_->SelectedText();
+    in.plateGrade = plateGradeList_->SelectedText();
+    in.edition = edition();
     const ColumnBaseResult result = ComputeColumnBase(in);
     if (result.stressCase == StressCase::FullCompression) {
         picture_->SetPicture(QString::fromUtf8(kFullCompressionPicture));

@@ -17,6 +17,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -36,6 +37,7 @@ public:
     double a1() const { return a1_; }
     double h() const { return h_; }
     double holes() const { return holes_; }
+    int edition() const;
 
     void OnCompute();
 
@@ -46,6 +48,9 @@ private:
     void OnFormPicked();
     void OnSectionPicked();
     void OnAnchorPicked();
+    // The concrete and anchor-grade lists of the edition, the picks kept where the list still
+    // offers them (else its first entry).
+    void OnEditionChosen();
     void UpdateB();
     void UpdateL();
 
@@ -53,6 +58,7 @@ private:
     int form_ = 0;
     int section_ = 0;
     int l1Index_ = 0;
+    int editionIndex_ = 0;
     int plateGrade_ = 0;
     int concrete_ = 0;
     int anchorGrade_ = 0;
@@ -83,6 +89,7 @@ private:
     ValueCombo* a0Box_ = nullptr;
     ValueCombo* shoeHeightBox_ = nullptr;
     ValueCombo* tsBox_ = nullptr;
+    EditionList* editionList_ = nullptr;
     ChoiceList* plateGradeList_ = nullptr;
     ChoiceList* concreteList_ = nullptr;
     ChoiceList* anchorGradeList_ = nullptr;

@@ -50,6 +50,7 @@ const Description& ColumnBaseDescription() {
         entry.id = "column-base";
         entry.caption = kColumnBaseCaption;
         entry.fields = {
+            SteelEditionField(),
             {.name = "base-type",
              .defaultValue = BaseTypeEntries()[0],
              .allowed = BaseTypeEntries(),
@@ -147,19 +148,19 @@ const Description& ColumnBaseDescription() {
             {.name = "plate-grade",
              .defaultValue = "Q235",
              .allowed = {"Q235", "Q345", "Q420"},
-             .help = "钢材钢号 (not used by the design)",
+             .help = "钢材钢号 (2017: the plate's f of table 4.4.1; 2003: not used)",
              .label = "钢材钢号",
              .control = "plateGrade"},
             {.name = "concrete",
              .defaultValue = "C15",
-             .allowed = {"C15", "C20", "C25", "C30", "C35"},
-             .help = "混凝土等级",
+             .allowed = ConcreteEntries(kSteel2017),
+             .help = "混凝土等级 (C40 to C60: edition=2017)",
              .label = "混凝土等级",
              .control = "concrete"},
             {.name = "anchor-grade",
              .defaultValue = "Q235",
-             .allowed = {"Q235", "Q345"},
-             .help = "锚拴钢号",
+             .allowed = AnchorGradeEntries(kSteel2017),
+             .help = "锚拴钢号 (Q390: edition=2017)",
              .label = "锚拴钢号",
              .control = "anchorGrade"},
             {.name = "anchor-d",
@@ -241,8 +242,18 @@ Outcome RunColumnBase(const FieldValues& v) {
                       in.baseType == kPinnedBase ? "l1+2*b1" : "H+2*(a0+b1)", usage)) {
         return UsageError(usage.str());
     }
+    in.edition = SteelEditionOf(v);
     in.concrete = v.at("concrete");
     in.anchorGrade = v.at("anchor-grade");
+    in.plateGrade = v.at("plate-grade");
+    // The 2003 edition's lists are shorter.
+    if (!Contains(ConcreteEntries(in.edition), in.concrete)) {
+        return UsageError("ferrolab-calc: concrete " + in.concrete + " needs edition=2017\n");
+    }
+    if (!Contains(AnchorGradeEntries(in.edition), in.anchorGrade)) {
+        return UsageError("ferrolab-calc: anchor-grade " + in.anchorGrade +
+                          " needs edition=2017\n");
+    }
 
     const ColumnBaseResult result = ComputeColumnBase(in);
     Outcome outcome{result.report, result.notices, result.checks};

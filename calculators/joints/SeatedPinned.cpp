@@ -5,9 +5,19 @@
 
 #include "engine/Format.h"
 #include "engine/ISection.h"
+#include "engine/Materials2017.h"
 
 namespace ferrolab {
-namespace {} // namespace
+namespace {
+
+// ffw of table 4.4.5 depends on the grade and the electrode only; any band of the table serves.
+constexpr double kAnyWeldThickness = 10;
+
+} // namespace
+
+std::span<const char* const> SeatedElectrodeNames(std::string_view grade) {
+    return Electrodes2017(grade);
+}
 
 SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
     SeatedPinnedResult r;
@@ -33,6 +43,21 @@ SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
     }
     if (in.d1 + in.d2 < 0) {
         return Refused(r, "V的作用点到柱翼缘的距离d1+d2不能为负值");
+    }
+
+    std::string electrode = in.electrode;
+    if (in.edition == kSteel2017) {
+        const auto electrodes = Electrodes2017(in.grade);
+        if (electrode.empty() && !electrodes.empty()) {
+            electrode = electrodes[0];
+        }
+        const std::optional<Weld2017> weld =
+            GetWeldStrength2017(in.grade, electrode, kAnyWeldThickness);
+        if (!weld) {
+            return Refused(r, in.grade + "钢不采用" + electrode +
+                                  "型焊条，请按GB50017-2017表4.4.5选择焊条");
+        }
+        r.ffw = weld->ffw;
     }
 
     r.m = in.v * (in.d1 + in.d2) * 1000;
@@ -78,6 +103,14 @@ SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in) {
                "\r\n σ_3:" + Fmt2(r.sigma3) + "N/mm2" +
                "\r\n 梁托翼缘1处 σ_Top:" + Fmt2(r.sigmaTop) + "N/mm2" +
                "\r\n 梁托腹板最大剪力 τ:" + Fmt2(r.tau) + "N/mm2";
+    if (in.edition == kSteel2017) {
+        *r.report += "\r\n 角焊缝强度设计值ffw=" + Fmt2(r.ffw) + "N/mm2（GB50017-2017表4.4.5，" +
+                     in.grade + "钢，" + electrode +
+                     "型焊条），焊缝σ_1、σ_2、σ_3均应不大于ffw（第11.2.2条，βf取1.0）";
+        r.checks = {{"焊缝σ_1/ffw", r.sigma1, r.ffw},
+                    {"焊缝σ_2/ffw", r.sigma2, r.ffw},
+                    {"焊缝σ_3/ffw", r.sigma3, r.ffw}};
+    }
     return r;
 }
 

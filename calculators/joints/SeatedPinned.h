@@ -10,12 +10,20 @@
 // and, in the bracket's own T section, the bending stress at the top of the flange plate and the
 // largest shear stress in the web. No design strength is compared: the engineer judges them.
 //
+// To GB50017-2017 the weld stresses are also set against ffw of table 4.4.5 for the grade and the
+// electrode: σ_1 (a front weld in bending) by 11.2.2-1, σ_2 and σ_3 (bending with shear) by
+// 11.2.2-3, with βf taken as 1.0, as the stresses are formed.
+//
 // Units: lengths mm, V kN, stresses N/mm2; M is kept in N·mm.
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "calculators/Edition.h"
+#include "engine/Check.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -23,19 +31,25 @@ namespace ferrolab {
 inline constexpr const char* kSeatedPinnedCaption = "支托铰接";
 
 struct SeatedPinnedInput {
-    double d1 = 10;   // gap between the beam end and the column face
-    double d2 = 35;   // beam end to the line of action of V
-    double lf = 80;   // flange plate length along the beam (not used by the check)
-    double wf = 75;   // flange plate width
-    double tf = 8;    // flange plate thickness
-    double hw = 100;  // web plate height
-    double tw = 7;    // web plate thickness
-    double cl = 6;    // side of the corner cut-out of the web plate, 0 or more
-    double hfH = 6;   // leg of the two flange-plate welds
-    double betaF = 1; // front fillet weld factor βf (not used by the check)
-    double hfV = 6;   // leg of the two web-plate welds
-    double v = 50;    // beam-end shear, kN
+    double d1 = 10;             // gap between the beam end and the column face
+    double d2 = 35;             // beam end to the line of action of V
+    double lf = 80;             // flange plate length along the beam (not used by the check)
+    double wf = 75;             // flange plate width
+    double tf = 8;              // flange plate thickness
+    double hw = 100;            // web plate height
+    double tw = 7;              // web plate thickness
+    double cl = 6;              // side of the corner cut-out of the web plate, 0 or more
+    double hfH = 6;             // leg of the two flange-plate welds
+    double betaF = 1;           // front fillet weld factor βf (not used by the check)
+    double hfV = 6;             // leg of the two web-plate welds
+    double v = 50;              // beam-end shear, kN
+    std::string grade = "Q235"; // "钢材等级:" (the welds' ffw, 2017)
+    std::string electrode = {}; // 2017: E43, E50, E55 or E60; empty: the grade's first
+    int edition = kSteel2003;
 };
+
+// The electrodes of table 4.4.5 matched to a grade, the first the usual one.
+std::span<const char* const> SeatedElectrodeNames(std::string_view grade);
 
 struct SeatedPinnedResult {
     double m = 0;            // moment at the column face, N·mm
@@ -48,8 +62,10 @@ struct SeatedPinnedResult {
     double sigma1 = 0, sigma2 = 0, sigma3 = 0;
     double ix = 0, yb = 0, s = 0; // bracket T section (web bottom as base)
     double sigmaTop = 0, tau = 0;
+    double ffw = 0;                    // 2017
     std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
+    std::vector<Check> checks; // 2017: σ_1, σ_2, σ_3 against ffw
 };
 
 SeatedPinnedResult ComputeSeatedPinned(const SeatedPinnedInput& in);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "sections/SectionLists.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
@@ -106,6 +108,17 @@ void CSeatedPinnedDlg::BuildControls() {
     AddGridRow(flangeWeldGrid, 0, "焊接方式:", weldList_);
     AddGridRow(flangeWeldGrid, 1, "焊脚尺寸hf_H(mm):", box("hfH", &in_.hfH, flangeWeld));
     AddGridRow(flangeWeldGrid, 2, "强度增大系数β:", box("betaF", &in_.betaF, flangeWeld));
+    electrodeList_ = new ChoiceList(QStringLiteral("electrode"),
+                                    Items(SeatedElectrodeNames("Q235")), &electrode_, flangeWeld);
+    AddGridRow(flangeWeldGrid, 3, "焊条:", electrodeList_);
+
+    const FieldSpec& edition = SeatedPinnedDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
     auto* webWeldGrid = new QGridLayout(webWeld);
@@ -139,6 +152,7 @@ void CSeatedPinnedDlg::BuildControls() {
     lower->addWidget(report_, 1);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addWidget(sections);
     layout->addLayout(middle);
     layout->addLayout(buttons);
@@ -148,6 +162,8 @@ void CSeatedPinnedDlg::BuildControls() {
             [this] { OnSeriesChanged(beamSeriesList_, beamList_); });
     connect(columnSeriesList_, &ChoiceList::chosen, this,
             [this] { OnSeriesChanged(columnSeriesList_, columnList_); });
+    connect(gradeList_, &ChoiceList::chosen, this, &CSeatedPinnedDlg::FillElectrodes);
+    connect(editionList_, &ChoiceList::chosen, this, &CSeatedPinnedDlg::FillElectrodes);
     connect(compute, &QPushButton::clicked, this, &CSeatedPinnedDlg::OnCompute);
 }
 
@@ -165,6 +181,29 @@ void CSeatedPinnedDlg::OnInitDialog() {
     columnSeriesList_->Select(0);
     columnList_->SetItems(SeriesSections(0));
     picture_->SetPicture(QStringLiteral(":/pictures/seated_bracket.svg"));
+    FillElectrodes();
+}
+
+int CSeatedPinnedDlg::edition() const {
+    return editionList_->Year();
+}
+
+SeatedPinnedInput CSeatedPinnedDlg::Input() const {
+    SeatedPinnedInput in = in_;
+    in.edition = edition();
+    in.grade = gradeList_->SelectedText();
+    if (in.edition == kSteel2017) {
+        in.electrode = electrodeList_->SelectedText();
+    }
+    return in;
+}
+
+void CSeatedPinnedDlg::FillElectrodes() {
+    const std::string kept = electrodeList_->SelectedText();
+    const auto electrodes = SeatedElectrodeNames(gradeList_->SelectedText());
+    electrodeList_->SetItems(Items(electrodes));
+    electrodeList_->Select(std::max(IndexOf(electrodes, kept), 0));
+    electrodeList_->setEnabled(edition() == kSteel2017);
 }
 
 void CSeatedPinnedDlg::OnSeriesChanged(ChoiceList* series, ChoiceList* sections) {
@@ -172,8 +211,8 @@ void CSeatedPinnedDlg::OnSeriesChanged(ChoiceList* series, ChoiceList* sections)
 }
 
 void CSeatedPinnedDlg::OnCompute() {
-    const SeatedPinnedResult result = ComputeSeatedPinned(in_);
-    ShowOutcome(this, report_, result.report, result.notices);
+    const SeatedPinnedResult result = ComputeSeatedPinned(Input());
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 QDialog* MakeSeatedPinnedDialog(QWidget* parent) {

@@ -11,6 +11,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -20,7 +21,8 @@ public:
     explicit CSeatedPinnedDlg(QWidget* parent = nullptr);
 
     // What "计算" works from.
-    SeatedPinnedInput Input() const { return in_; }
+    SeatedPinnedInput Input() const;
+    int edition() const;
 
     void OnCompute();
 
@@ -28,6 +30,8 @@ private:
     void BuildControls();
     void OnInitDialog();
     void OnSeriesChanged(ChoiceList* series, ChoiceList* sections);
+    // The electrodes of the grade, chosen from for the 2017 edition only.
+    void FillElectrodes();
 
     SeatedPinnedInput in_;
     int grade_ = 0;
@@ -37,6 +41,7 @@ private:
     int columnSeries_ = 0;
     int column_ = 0;
     int weld_ = 0;
+    int editionIndex_ = 0, electrode_ = 0;
 
     ChoiceList* gradeList_ = nullptr;
     ChoiceList* betaAngleList_ = nullptr;
@@ -45,6 +50,8 @@ private:
     ChoiceList* columnSeriesList_ = nullptr;
     ChoiceList* columnList_ = nullptr;
     ChoiceList* weldList_ = nullptr;
+    EditionList* editionList_ = nullptr;
+    ChoiceList* electrodeList_ = nullptr;
     std::vector<ValueCombo*> boxes_;
     CBitmapPreview* picture_ = nullptr;
     ReportBox* report_ = nullptr;

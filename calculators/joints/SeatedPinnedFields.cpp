@@ -26,10 +26,11 @@ const Description& SeatedPinnedDescription() {
         // The two weld legs share one list.
         const std::vector<std::string> legs = {"6", "7", "8", "9", "10"};
         entry.fields = {
+            SteelEditionField(),
             {.name = "grade",
              .defaultValue = "Q235",
              .allowed = {"Q235", "Q345", "Q390", "Q420"},
-             .help = "steel grade (shown only)",
+             .help = "steel grade (2017: the welds' ffw; 2003: shown only)",
              .label = "钢材等级",
              .control = "grade"},
             {.name = "beta-angle",
@@ -126,6 +127,13 @@ const Description& SeatedPinnedDescription() {
              .label = "强度增大系数β",
              .presets = {"1.0", "1.2"},
              .control = "betaF"},
+            // Only the 2017 edition reads it; the list follows the grade.
+            {.name = "electrode",
+             .help = "焊条, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), E55|E60 (Q420); left "
+                     "out: the first",
+             .kind = FieldKind::Choice,
+             .label = "焊条",
+             .control = "electrode"},
             {.name = "hfV",
              .defaultValue = legs[0],
              .help = "leg size of the two web-plate welds, mm",
@@ -161,8 +169,20 @@ Outcome RunSeatedPinned(const FieldValues& v) {
     in.betaF = TextToDouble(v.at("betaF"));
     in.hfV = TextToDouble(v.at("hfV"));
     in.v = TextToDouble(v.at("V"));
+    in.edition = SteelEditionOf(v);
+    in.grade = v.at("grade");
+    in.electrode = v.at("electrode");
+    if (!in.electrode.empty()) {
+        if (in.edition != kSteel2017) {
+            return UsageError("ferrolab-calc: electrode needs edition=2017\n");
+        }
+        if (IndexOf(SeatedElectrodeNames(in.grade), in.electrode) < 0) {
+            return UsageError("ferrolab-calc: " + in.grade + " takes electrode " +
+                              Joined(TextsOf(SeatedElectrodeNames(in.grade))) + "\n");
+        }
+    }
     const SeatedPinnedResult result = ComputeSeatedPinned(in);
-    return Outcome{result.report, result.notices};
+    return Outcome{result.report, result.notices, result.checks};
 }
 
 } // namespace ferrolab

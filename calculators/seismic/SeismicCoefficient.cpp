@@ -23,6 +23,16 @@ constexpr double kTg[3][4] = {
     {0.35, 0.45, 0.65, 0.90},
 };
 
+// GB50011-2010 table 5.1.4-2: rows design groups 1..3, columns site classes I0, I1, II, III, IV.
+// I1 keeps the former class I's values; I0 (rock sites) is new.
+constexpr double kTg2010[3][5] = {
+    {0.20, 0.25, 0.35, 0.45, 0.65},
+    {0.25, 0.30, 0.40, 0.55, 0.75},
+    {0.30, 0.35, 0.45, 0.65, 0.90},
+};
+// 5.1.4 of the 2010 edition: rare earthquakes take Tg 0.05 s longer, at every intensity.
+constexpr double kRareTgIncrement = 0.05;
+
 // The spectrum ends at 6 s.
 constexpr double kSpectrumEnd = 6.0;
 // The linear rise ends at 0.1 s.
@@ -34,6 +44,16 @@ constexpr double kMaxPoints = 1e6;
 
 int Truncated(double value) {
     return static_cast<int>(std::trunc(value));
+}
+
+// The number of periods i*Δt (i = 0, 1, ...) below a branch's end, both read as the decimals they
+// were written as: the rare earthquake's Tg = 0.35 + 0.05 over 0.01 is 39.99999999999999 in
+// binary, yet T = 0.39 lies below Tg = 0.40 and T = 0.40 does not, so the plateau holds 40
+// points (truncation would start the curve at 0.39 s, above the plateau). A quotient within a
+// billionth of a whole number is that number.
+int PointsBelow(double end, double dt) {
+    const double quotient = end / dt;
+    return static_cast<int>(std::ceil(quotient - 1e-9 * std::max(1.0, quotient)));
 }
 
 } // namespace
@@ -57,6 +77,24 @@ const std::vector<const char*>& SiteClassEntries() {
     return entries;
 }
 
+const std::vector<const char*>& AlphaMaxEntries2010() {
+    // Table 5.1.4-1 of the 2010 edition adds the rare earthquake of intensity 6 (0.28).
+    static const std::vector<const char*> entries = {"0.04", "0.08", "0.12", "0.16",
+                                                     "0.24", "0.28", "0.32", "0.50",
+                                                     "0.72", "0.90", "1.20", "1.40"};
+    return entries;
+}
+
+const std::vector<const char*>& SiteClassEntries2010() {
+    static const std::vector<const char*> entries = {"I0", "I1", "II", "III", "IV"};
+    return entries;
+}
+
+const std::vector<const char*>& EarthquakeLevelEntries() {
+    static const std::vector<const char*> entries = {"多遇", "罕遇"};
+    return entries;
+}
+
 const std::vector<const char*>& DesignGroupEntries() {
     static const std::vector<const char*> entries = {"第一组", "第二组", "第三组"};
     return entries;
@@ -72,6 +110,13 @@ double CharacteristicPeriod(int group, int site) {
         return 0;
     }
     return kTg[group][site];
+}
+
+double CharacteristicPeriod2010(int group, int site) {
+    if (group < 0 || group > 2 || site < 0 || site > 4) {
+        return 0;
+    }
+    return kTg2010[group][site];
 }
 
 SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput& input) {
@@ -90,30 +135,49 @@ SeismicCoefficientResult ComputeSeismicCoefficient(const SeismicCoefficientInput
         r.notices.push_back(InputError("阻尼比ζ必须大于0且小于1"));
         return r;
     }
-    if (CharacteristicPeriod(input.group, input.site) == 0) {
+    const bool edition2010 = input.edition == kSeismic2010;
+    const double tableTg = edition2010 ? CharacteristicPeriod2010(input.group, input.site)
+                                       : CharacteristicPeriod(input.group, input.site);
+    if (tableTg == 0 || (edition2010 && input.level != 0 && input.level != 1)) {
         r.notices.push_back(InputError("地震影响系数最大值、阻尼比、场地类别或设计地震分组不正确"));
         return r;
     }
     const double alphaMax = input.alphaMax;
 
-    // Damping adjustments.
-    r.eta2 = 1 + (0.05 - zeta) / (0.06 + 1.7 * zeta);
+    // Damping adjustments (5.1.5-1 to 5.1.5-3).
+    if (edition2010) {
+        r.eta2 = 1 + (0.05 - zeta) / (0.08 + 1.6 * zeta);
+        r.gamma = 0.9 + (0.05 - zeta) / (0.3 + 6 * zeta);
+        r.eta1 = 0.02 + (0.05 - zeta) / (4 + 32 * zeta);
+    } else {
+        r.eta2 = 1 + (0.05 - zeta) / (0.06 + 1.7 * zeta);
+        r.gamma = 0.9 + (0.05 - zeta) / (0.5 + 5 * zeta);
+        r.eta1 = 0.02 + (0.05 - zeta) / 8;
+    }
     if (r.eta2 < 0.55) {
         r.eta2 = 0.55;
     }
-    r.gamma = 0.9 + (0.05 - zeta) / (0.5 + 5 * zeta);
-    // The straight descent never rises with the period: η1 below 0 (ζ above 0.21) is taken as 0.
-    r.eta1 = 0.02 + (0.05 - zeta) / 8;
+    // The straight descent never rises with the period: η1 below 0 is taken as 0.
     if (r.eta1 < 0) {
         r.eta1 = 0;
     }
-    r.tg = CharacteristicPeriod(input.group, input.site);
+    r.tg = edition2010 && input.level == 1 ? tableTg + kRareTgIncrement : tableTg;
     r.dt = dt;
 
-    r.nRise = Truncated(kRiseEnd / dt);
-    r.nPlateau = Truncated(r.tg / dt);
-    r.nCurve = 5 * r.nPlateau;
-    r.nEnd = Truncated(kSpectrumEnd / dt);
+    if (edition2010) {
+        // Each branch holds the periods below its end.
+        r.nRise = PointsBelow(kRiseEnd, dt);
+        r.nPlateau = PointsBelow(r.tg, dt);
+        r.nCurve = PointsBelow(5 * r.tg, dt);
+        r.nEnd = PointsBelow(kSpectrumEnd, dt);
+    } else {
+        // The 2001 table keeps its counts by truncation of the binary quotients, as its reports
+        // always have (exact for its Tg at Δt = 0.01; Tg = 0.30 at Δt = 0.1 counts 2 points).
+        r.nRise = Truncated(kRiseEnd / dt);
+        r.nPlateau = Truncated(r.tg / dt);
+        r.nCurve = 5 * r.nPlateau;
+        r.nEnd = Truncated(kSpectrumEnd / dt);
+    }
 
     const double eta2 = r.eta2;
     const double gamma = r.gamma;

@@ -10,6 +10,7 @@
 namespace ferrolab {
 
 class ChoiceList;
+class EditionList;
 class ValueCombo;
 class ReportBox;
 class CSpectrumCurve;
@@ -29,6 +30,8 @@ public:
     double dt() const { return dt_; }
     int site() const { return site_; }
     int group() const { return group_; }
+    int level() const { return level_; }
+    int edition() const;
     const SeismicCoefficientResult& result() const { return result_; }
 
     void OnCompute();
@@ -36,17 +39,25 @@ public:
 private:
     void BuildControls();
     void OnInitDialog();
+    // The lists the edition decides: αmax presets, site classes (the site kept, class I of 2001
+    // being I1 of 2010), and the earthquake level, which only the 2010 edition offers.
+    void OnEditionChosen();
+    void FillEditionLists();
 
     double alphaMax_ = 0, zeta_ = 0, dt_ = 0;
     int dtIndex_ = 0;
-    int site_ = 0, group_ = 0;
+    int site_ = 0, group_ = 0, level_ = 0;
+    int editionIndex_ = 0;
+    int filledEdition_ = 0; // the edition the lists were last filled for
     QString tablePath_ = QString::fromLatin1(kSpectrumFileName);
     SeismicCoefficientResult result_;
 
+    EditionList* editionList_ = nullptr;
     ValueCombo* alphaMaxBox_ = nullptr;
     ValueCombo* zetaBox_ = nullptr;
     ChoiceList* siteList_ = nullptr;
     ChoiceList* groupList_ = nullptr;
+    ChoiceList* levelList_ = nullptr;
     ChoiceList* dtList_ = nullptr;
     ReportBox* report_ = nullptr;
     CSpectrumCurve* curve_ = nullptr;

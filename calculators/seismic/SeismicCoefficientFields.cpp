@@ -12,7 +12,11 @@ const Description& SeismicDescription() {
         Description entry;
         entry.id = "seismic";
         entry.caption = kSeismicCaption;
+        // The site classes of both editions: the 2001 ones, then I0 and I1 of 2010.
+        std::vector<std::string> sites = TextsOf(SiteClassEntries());
+        sites.insert(sites.end(), {"I0", "I1"});
         entry.fields = {
+            SeismicEditionField(),
             {.name = "alpha-max",
              .defaultValue = AlphaMaxEntries()[0],
              .help = "地震影响系数最大值αmax: above 0, at most 2.0; the dialog's list: " +
@@ -29,7 +33,7 @@ const Description& SeismicDescription() {
              .control = "zeta"},
             {.name = "site",
              .defaultValue = SiteClassEntries()[0],
-             .allowed = TextsOf(SiteClassEntries()),
+             .allowed = sites,
              .help = "场地类别",
              .label = "场地类别",
              .control = "site"},
@@ -39,6 +43,12 @@ const Description& SeismicDescription() {
              .help = "设计地震分组",
              .label = "设计地震分组",
              .control = "group"},
+            {.name = "level",
+             .defaultValue = EarthquakeLevelEntries()[0],
+             .allowed = TextsOf(EarthquakeLevelEntries()),
+             .help = "地震影响 (GB50011-2010 only): 罕遇 takes Tg 0.05 s longer",
+             .label = "地震影响",
+             .control = "level"},
             {.name = "dt",
              .defaultValue = PeriodStepEntries()[0],
              .allowed = TextsOf(PeriodStepEntries()),
@@ -62,9 +72,27 @@ const Description& SeismicDescription() {
 
 Outcome RunSeismic(const FieldValues& v) {
     SeismicCoefficientInput in;
+    in.edition = SeismicEditionOf(v);
     in.alphaMax = TextToDouble(v.at("alpha-max"));
     in.zeta = TextToDouble(v.at("zeta"));
-    in.site = IndexOf(SiteClassEntries(), v.at("site"));
+    const std::string& site = v.at("site");
+    in.level = IndexOf(EarthquakeLevelEntries(), v.at("level"));
+    if (in.edition == kSeismic2010) {
+        // Class I of the 2001 edition is the 2010 edition's I1 (the same Tg); the dialog keeps
+        // the site that way when the edition changes, and so does the default.
+        in.site = IndexOf(SiteClassEntries2010(), site == "I" ? "I1" : site);
+    } else {
+        in.site = IndexOf(SiteClassEntries(), site);
+        if (in.site < 0) {
+            return UsageError("ferrolab-calc: site " + site +
+                              " is a site class of edition=2010 only\n");
+        }
+        if (in.level != 0) {
+            return UsageError(
+                "ferrolab-calc: level=" + v.at("level") +
+                " needs edition=2010: the rare earthquake's longer Tg is taken to GB50011-2010\n");
+        }
+    }
     in.group = IndexOf(DesignGroupEntries(), v.at("group"));
     in.dt = TextToDouble(v.at("dt"));
     const SeismicCoefficientResult result = ComputeSeismicCoefficient(in);

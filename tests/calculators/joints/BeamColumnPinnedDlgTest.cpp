@@ -330,4 +330,79 @@ TEST_F(BeamColumnPinnedDlgTest, RunnerPrintsWhatTheDialogShows) {
     EXPECT_EQ(angle.out, Printed());
 }
 
+// The 2017 edition through the "规范版本" list: the code and faying surfaces of table 11.4.2-1
+// (喷砂(丸) becoming 抛丸(喷砂)), the electrodes of the grade, the 2017 clauses in the report.
+TEST_F(BeamColumnPinnedDlgTest, Edition2017RefillsCodeSurfacesAndElectrodes) {
+    EXPECT_EQ(Items("edition"), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(Items("electrode"), (Texts{"E43"}));
+    EXPECT_FALSE(List("electrode")->isEnabled());
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(dlg.edition(), kSteel2017);
+    EXPECT_EQ(Items("code"), (Texts{"GB50017-2017", "GB50018-2002"}));
+    EXPECT_EQ(Text("code"), "GB50017-2017");
+    EXPECT_EQ(Items("surface"), (Texts{"喷硬质石英砂或铸钢棱角砂", "抛丸(喷砂)",
+                                       "钢丝刷清除浮锈或未经处理的干净轧制面"}));
+    EXPECT_EQ(Text("surface"), "抛丸(喷砂)");
+    EXPECT_TRUE(List("electrode")->isEnabled());
+
+    // Q345 with E55, quartz sand: μ 0.45, Nvb = 0.9·1·1·0.45·80 = 32.40, ffw = 200.
+    Pick(List("grade"), "Q345");
+    EXPECT_EQ(Items("electrode"), (Texts{"E50", "E55"}));
+    Pick(List("electrode"), "E55");
+    Pick(List("surface"), "喷硬质石英砂或铸钢棱角砂");
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_NE(Report().find("Nvb=0.9*k*nf*μ*P=0.9*1.00*1*0.45*80=32.40kN"), std::string::npos)
+        << Report();
+    EXPECT_NE(Report().find("ffw=200.00N/mm2（GB50017-2017表4.4.5，Q345钢，E55型焊条）"),
+              std::string::npos);
+    EXPECT_EQ(Report().find("7.1.3"), std::string::npos);
+    EXPECT_EQ(Printed(), Call({"pinned-joint", "edition=2017", "grade=Q345", "electrode=E55",
+                               "surface=喷硬质石英砂或铸钢棱角砂"})
+                             .out);
+    test::SaveScreenshot(&dlg, "pinned_joint_plate_2017");
+
+    // The double angle has no welds: the electrode waits.
+    Pick(List("style"), "双角钢连接");
+    EXPECT_FALSE(List("electrode")->isEnabled());
+    Pick(List("style"), "单板铰接");
+    EXPECT_TRUE(List("electrode")->isEnabled());
+    Type(Box("bp"), "80"); // the angle's 75 stays in the box
+
+    // The wire brush goes back to its 2003 name, the quartz sand to the first entry.
+    Pick(List("surface"), "钢丝刷清除浮锈或未经处理的干净轧制面");
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(Items("code"), (Texts{"GB50017-2003", "GB50018-2002"}));
+    EXPECT_EQ(Text("surface"), "钢丝刷清除浮锈或未经处理的干净轧制表面");
+    EXPECT_FALSE(List("electrode")->isEnabled());
+    EXPECT_EQ(Text("grade"), "Q345");
+    Compute();
+    EXPECT_EQ(Report().find("2017"), std::string::npos);
+    EXPECT_NE(Report().find("单面抗剪承载力 Nvb:"), std::string::npos);
+}
+
+TEST_F(BeamColumnPinnedDlgTest, Edition2017DialogsOpenOnItAndCiteTable1152) {
+    Pick(List("edition"), "GB50017-2017");
+    {
+        CBeamColumnPinnedDlg next;
+        EXPECT_EQ(next.edition(), kSteel2017);
+        EXPECT_EQ(Child<ChoiceList>(&next, "code")->currentText(), "GB50017-2017");
+        EXPECT_EQ(Child<ChoiceList>(&next, "surface")->currentText(), "抛丸(喷砂)");
+        EXPECT_TRUE(Child<ChoiceList>(&next, "electrode")->isEnabled());
+        EXPECT_EQ(next.Input().edition, kSteel2017);
+    }
+    // The GB50018 bolts keep their list; back to GB50017 the 2017 surfaces return.
+    Pick(List("code"), "GB50018-2002");
+    EXPECT_EQ(Items("surface"),
+              (Texts{"喷砂(丸)", "热轧钢材轧制表面清除浮锈", "冷轧钢材轧制表面清除浮锈"}));
+    Pick(List("code"), "GB50017-2017");
+    EXPECT_EQ(Items("surface").size(), 3u);
+    EXPECT_EQ(Text("surface"), "喷硬质石英砂或铸钢棱角砂");
+    TypeAndLeave("sRow", "50");
+    const std::vector<Notice> shown = TakeNotices();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "螺栓行距太小，小于3倍的螺栓孔径，参见GB50017-2017表11.5.2规定");
+    Pick(List("edition"), "GB50017-2003");
+}
+
 } // namespace

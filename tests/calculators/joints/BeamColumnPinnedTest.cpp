@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "calculators/joints/BeamColumnPinned.h"
+#include "engine/Format.h"
 #include "tests/calculators/joints/BeamColumnPinnedTexts.h"
 #include "tests/support/CliRun.h"
 
@@ -312,6 +315,190 @@ TEST(PinnedJointEntry, NoValueCrashesOrPrintsInfinity) {
             }
         }
     }
+}
+
+// ---- GB50017-2017 ----
+
+PinnedJointInput Joint2017(PinnedJointInput in) {
+    in.edition = kSteel2017;
+    return in;
+}
+
+// Nvb = 0.9·k·nf·μ·P of 11.4.2 with μ of table 11.4.2-1 (surface 0 quartz sand, 1 shot blasting,
+// 2 wire brush), P of table 11.4.2-2 and k by the hole of table 11.5.1.
+TEST(BeamColumnPinned2017, SlipCapacityOfClause1142) {
+    struct Case {
+        PinnedJointInput in;
+        double mu;
+        int p;
+        double k;
+        const char* nvb;
+    };
+    const Case cases[] = {
+        // The defaults: shot blasting 0.40, M16 8.8 P = 80, d0 = 17 <= 17.5: 0.9·1·1·0.40·80.
+        {Joint2017({.surface = 1}), 0.40, 80, 1.0, "28.80"},
+        // Q345 quartz sand 0.45, M16 10.9 P = 100, d0 = 18 > 17.5 (oversize up to 20): k 0.85,
+        // 0.9·0.85·1·0.45·100 = 34.425.
+        {Joint2017({.steelGrade = kQ345,
+                    .bp = 100,
+                    .surface = 0,
+                    .boltClass = 109,
+                    .clearance = 2.0,
+                    .sRow = 60}),
+         0.45, 100, 0.85, "34.42"},
+        // Q390 wire brush 0.35, M20 8.8 P = 125, d0 = 22 <= 22: 0.9·1·1·0.35·125 = 39.375.
+        {Joint2017({.steelGrade = kQ390,
+                    .bp = 100,
+                    .hp = 190,
+                    .surface = 2,
+                    .d = 20,
+                    .clearance = 2.0,
+                    .sRow = 70}),
+         0.35, 125, 1.0, "39.38"},
+        // Double angle (two planes), Q420 quartz sand 0.45, M20 8.8: 0.9·1·2·0.45·125 = 101.25.
+        {Joint2017({.style = PinnedStyle::DoubleAngle,
+                    .steelGrade = kQ420,
+                    .bp = 100,
+                    .hp = 190,
+                    .tp = 10,
+                    .surface = 0,
+                    .d = 20,
+                    .sRow = 70}),
+         0.45, 125, 1.0, "101.25"},
+    };
+    for (const Case& c : cases) {
+        const PinnedJointResult r = ComputePinnedJoint(c.in);
+        ASSERT_TRUE(r.report) << c.nvb << (r.notices.empty() ? "" : r.notices[0].text);
+        EXPECT_EQ(r.mu, c.mu) << c.nvb;
+        EXPECT_EQ(r.p, c.p) << c.nvb;
+        EXPECT_EQ(r.k, c.k) << c.nvb;
+        EXPECT_EQ(Fmt2(r.nvb), c.nvb);
+        const bool plate = c.in.style == PinnedStyle::SinglePlate;
+        EXPECT_NE(r.report->find(std::string("抗剪承载力 Nvb=0.9*k*nf*μ*P=0.9*") + Fmt2(c.k) + "*" +
+                                 (plate ? "1" : "2") + "*" + Fmt2(c.mu) + "*" +
+                                 std::to_string(c.p) + "=" + c.nvb + "kN \r\n 按GB50017-2017第" +
+                                 "11.4.2条：" + (c.k == 1.0 ? "标准孔" : "大圆孔") +
+                                 "k=" + Fmt2(c.k) + "（孔径d0=" + Fmt2(c.in.d0()) +
+                                 "mm，表11.5.1），μ按表11.4.2-1，P按表11.4.2-2\r\n"),
+                  std::string::npos)
+            << *r.report;
+        EXPECT_EQ(r.report->find("7.1.3"), std::string::npos);
+        EXPECT_EQ(r.report->find("2003"), std::string::npos);
+    }
+}
+
+// The plate's welds against ffw of table 4.4.5: Q235 E43 160, Q345 E50 or E55 200, Q390 E55 220,
+// Q420 E55 220, E60 240; the defaults' τCom = 70.66 (the 2003 report's).
+TEST(BeamColumnPinned2017, WeldsAgainstFfwOfTable445) {
+    const std::tuple<SteelGrade, const char*, const char*, double> welds[] = {
+        {kQ235, "", "E43", 160},    {kQ235, "E43", "E43", 160}, {kQ345, "", "E50", 200},
+        {kQ345, "E55", "E55", 200}, {kQ390, "E50", "E50", 200}, {kQ390, "E55", "E55", 220},
+        {kQ420, "", "E55", 220},    {kQ420, "E60", "E60", 240},
+    };
+    for (const auto& [grade, electrode, shown, ffw] : welds) {
+        PinnedJointInput in = Joint2017({.steelGrade = grade, .surface = 0});
+        in.electrode = electrode;
+        const PinnedJointResult r = ComputePinnedJoint(in);
+        ASSERT_TRUE(r.report) << shown;
+        EXPECT_EQ(r.ffw, ffw) << shown;
+        EXPECT_NE(r.report->find(" 折算应力τ_Com =sqrt(((σ_N +σ_M)/β)^2 +τ_V^2) =70.66N/mm2  \r\n"
+                                 " 角焊缝强度设计值ffw=" +
+                                 Fmt2(ffw) + "N/mm2（GB50017-2017表4.4.5，Q" +
+                                 std::to_string(static_cast<int>(grade)) + "钢，" + shown +
+                                 "型焊条）\r\n"),
+                  std::string::npos)
+            << *r.report;
+        EXPECT_NE(r.report->find(" 按GB50017-2017第11.2.2条，取 lw = hp-2*hf,"), std::string::npos);
+        ASSERT_EQ(r.checks.size(), 2u);
+        EXPECT_EQ(r.checks[1].demand, r.weldTauCom);
+        EXPECT_EQ(r.checks[1].capacity, ffw);
+    }
+    PinnedJointInput wrong = Joint2017({.surface = 0});
+    wrong.electrode = "E50";
+    const PinnedJointResult refused = ComputePinnedJoint(wrong);
+    EXPECT_FALSE(refused.report);
+    ASSERT_EQ(refused.notices.size(), 1u);
+    EXPECT_EQ(refused.notices[0].text, "Q235钢不采用E50型焊条，请按GB50017-2017表4.4.5选择焊条");
+}
+
+TEST(BeamColumnPinned2017, RefusalsAndTheLayoutRulesOfTable1152) {
+    // The wire brush is not permitted on Q420.
+    const PinnedJointResult brush =
+        ComputePinnedJoint(Joint2017({.steelGrade = kQ420, .surface = 2}));
+    EXPECT_FALSE(brush.report);
+    ASSERT_EQ(brush.notices.size(), 1u);
+    EXPECT_EQ(brush.notices[0].text, "GB50017-2017表11.4.2-1不允许Q420钢采用“钢丝刷清除浮锈或未经"
+                                     "处理的干净轧制面”的摩擦面处理方法，请另选摩擦面");
+    EXPECT_EQ(brush.notices[0].caption, "输入错误");
+    // A hole above the oversize one: M16 with d0 = 21 > 20.
+    const PinnedJointResult wide = ComputePinnedJoint(
+        Joint2017({.bp = 120, .hp = 190, .surface = 0, .clearance = 5, .sRow = 70}));
+    EXPECT_FALSE(wide.report);
+    ASSERT_EQ(wide.notices.size(), 1u);
+    EXPECT_EQ(wide.notices[0].text, "螺栓孔径d0=21.00mm大于GB50017-2017表11.5.1的大圆孔孔径，请减小"
+                                    "螺栓孔径与螺栓直径的差");
+    // The spacing messages cite table 11.5.2.
+    const PinnedJointResult tight = ComputePinnedJoint(Joint2017({.sRow = 50}));
+    ASSERT_EQ(tight.notices.size(), 1u);
+    EXPECT_EQ(tight.notices[0].text,
+              "螺栓行距太小，小于3倍的螺栓孔径，参见GB50017-2017表11.5.2规定");
+    const std::pair<PinnedField, const char*> fields[] = {
+        {PinnedField::RowPitch, "螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓行距，参见"
+                                "GB50017-2017表11.5.2规定"},
+        {PinnedField::Diameter, "螺栓行距太大，请增加梁高以加大连接板高度或者减小螺栓间距，参见"
+                                "GB50017-2017表11.5.2规定"},
+    };
+    for (const auto& [field, text] : fields) {
+        const auto check = CheckPinnedField(field, Joint2017({.rows = 4}));
+        ASSERT_TRUE(check);
+        EXPECT_EQ(check->notice.text, text);
+    }
+    const auto columns =
+        CheckPinnedField(PinnedField::ColumnPitch, Joint2017({.bp = 130, .cols = 2, .sCol = 50}));
+    ASSERT_TRUE(columns);
+    EXPECT_EQ(columns->notice.text, "螺栓列距小于3倍螺栓孔径，请参见GB50017-2017表11.5.2规定");
+    // The bolts' code GB50018-2002 keeps its bolts: μ 0.40 of 喷砂(丸) for M12, P 45.
+    const PinnedJointResult cold = ComputePinnedJoint(Joint2017({.code = 1, .d = 12}));
+    ASSERT_TRUE(cold.report);
+    EXPECT_NE(cold.report->find("单面抗剪承载力 Nvb:16.20kN"), std::string::npos);
+}
+
+TEST(PinnedJoint2017Entry, FieldsSurfacesAndElectrodes) {
+    const CliRun fields = Call({"pinned-joint", "--fields"});
+    for (const char* line :
+         {"  edition=2003  (2003|2017)  规范版本: 2003 (GB50017-2003) or 2017 (GB50017-2017)\n",
+          "  electrode=  焊条 of the fillet welds, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), "
+          "E55|E60 (Q420); left out: the first\n",
+          "  code=GB50017-2003  (GB50017-2003|GB50018-2002|GB50017-2017)  规范 of the bolts\n"}) {
+        EXPECT_NE(fields.out.find(line), std::string::npos) << line;
+    }
+    // 喷砂(丸), the default, is read as 抛丸(喷砂) in 2017; the 2017 code name is taken.
+    const CliRun byDefault = Call({"pinned-joint", "edition=2017"});
+    EXPECT_EQ(byDefault.status, 0);
+    EXPECT_EQ(byDefault.out, Call({"pinned-joint", "edition=2017", "code=GB50017-2017",
+                                   "surface=抛丸(喷砂)", "electrode=E43"})
+                                 .out);
+    EXPECT_NE(byDefault.out.find("=0.9*1.00*1*0.40*80=28.80kN"), std::string::npos);
+    EXPECT_EQ(Call({"pinned-joint", "edition=2003"}).out, Call({"pinned-joint"}).out);
+    const std::pair<std::vector<std::string>, const char*> usage[] = {
+        {{"code=GB50017-2017"}, "ferrolab-calc: code=GB50017-2017 needs edition=2017\n"},
+        {{"electrode=E43"}, "ferrolab-calc: electrode needs edition=2017\n"},
+        {{"edition=2017", "grade=Q345", "electrode=E43"},
+         "ferrolab-calc: Q345 takes electrode E50|E55\n"},
+        {{"edition=2017", "surface=喷砂(丸)后生赤锈"},
+         "ferrolab-calc: grade, d and surface must be entries of the GB50017-2003 lists\n"},
+        {{"surface=抛丸(喷砂)"},
+         "ferrolab-calc: grade, d and surface must be entries of the GB50017-2003 lists\n"},
+    };
+    for (const auto& [args, err] : usage) {
+        std::vector<std::string> call = {"pinned-joint"};
+        call.insert(call.end(), args.begin(), args.end());
+        const CliRun run = Call(call);
+        EXPECT_EQ(run.status, cli::kExitUsage) << err;
+        EXPECT_EQ(run.err, err);
+    }
+    EXPECT_NE(Call({"pinned-joint", "edition=2017", "--json"}).out.find("\"edition\": \"2017\""),
+              std::string::npos);
 }
 
 } // namespace

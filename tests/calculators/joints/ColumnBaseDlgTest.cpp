@@ -274,4 +274,71 @@ TEST(ColumnBaseMenu, OpensFromTheMainMenu) {
     }
 }
 
+// The 2017 edition through the "规范版本" list: the concrete and anchor lists grow, a pick the
+// other edition does not offer falls back to the first entry, the plate takes its f from table
+// 4.4.1 (槽40a, l1 408, C30, N 600: t = 21.89 with Q235's 205 for 22 mm).
+TEST_F(ColumnBaseDlgTest, Edition2017RefillsTheMaterialListsAndCitesItsTables) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    Pick(List("anchorGrade"), "Q345");
+    Pick(List("concrete"), "C30");
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(dlg.edition(), kSteel2017);
+    EXPECT_EQ(Items(List("concrete")),
+              (Texts{"C15", "C20", "C25", "C30", "C35", "C40", "C45", "C50", "C55", "C60"}));
+    EXPECT_EQ(List("concrete")->SelectedText(), "C30");
+    EXPECT_EQ(Items(List("anchorGrade")), (Texts{"Q235", "Q345", "Q390"}));
+    EXPECT_EQ(List("anchorGrade")->SelectedText(), "Q345");
+    EXPECT_EQ(Items(List("plateGrade")), (Texts{"Q235", "Q345", "Q420"}));
+
+    Pick(List("section"), "槽40a");
+    Pick(List("l1"), "408.00");
+    Type(Box("N"), "600");
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_NE(Report().find(" 混凝土C30：fc=14.30N/mm2（GB50010-2010表4.1.4），需要的底板面积N/fc="
+                            "600.00*10^3/14.30=41958.042mm2\r\n"),
+              std::string::npos)
+        << Report();
+    EXPECT_NE(Report().find(" t=sqr(6*Mmax/f)=sqr(6*16365.22/205) =21.89mm\r\n f为Q235钢板厚22mm"
+                            "时的强度设计值205N/mm2（GB50017-2017表4.4.1）"),
+              std::string::npos);
+    EXPECT_EQ(Text("tp"), "22");
+    const CliRun run = Call({"column-base", "edition=2017", "section=槽40a", "l1=408.00", "N=600",
+                             "concrete=C30", "anchor-grade=Q345"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()) + "\n厚度tp:22 mm\n");
+    Pick(List("plateGrade"), "Q345");
+    Compute();
+    EXPECT_EQ(Text("tp"), "19"); // 295 for 19 mm: t = 18.24
+    test::SaveScreenshot(&dlg, "column-base-2017");
+
+    // C60 and Q390 are 2017 values: back on 2003 the lists take their first entries.
+    Pick(List("concrete"), "C60");
+    Pick(List("anchorGrade"), "Q390");
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(Items(List("concrete")), (Texts{"C15", "C20", "C25", "C30", "C35"}));
+    EXPECT_EQ(List("concrete")->SelectedText(), "C15");
+    EXPECT_EQ(Items(List("anchorGrade")), (Texts{"Q235", "Q345"}));
+    EXPECT_EQ(List("anchorGrade")->SelectedText(), "Q235");
+    Compute();
+    EXPECT_EQ(Report().find("GB50"), std::string::npos);
+    EXPECT_NE(Report().find("/200) ="), std::string::npos);
+}
+
+TEST_F(ColumnBaseDlgTest, ANewDialogOpensOnTheEditionLastChosen) {
+    Pick(List("edition"), "GB50017-2017");
+    {
+        CColumnBaseDlg next;
+        EXPECT_EQ(next.edition(), kSteel2017);
+        EXPECT_EQ(Child<ChoiceList>(&next, "edition")->currentText(), "GB50017-2017");
+        EXPECT_EQ(Child<ChoiceList>(&next, "concrete")->count(), 10);
+        EXPECT_EQ(Child<ChoiceList>(&next, "concrete")->SelectedText(), "C15");
+        EXPECT_EQ(Child<ChoiceList>(&next, "anchorGrade")->count(), 3);
+    }
+    Pick(List("edition"), "GB50017-2003");
+    CColumnBaseDlg older;
+    EXPECT_EQ(older.edition(), kSteel2003);
+    EXPECT_EQ(Child<ChoiceList>(&older, "concrete")->count(), 5);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "calculators/joints/ColumnBase.h"
 #include "cli/Registry.h"
@@ -509,6 +510,187 @@ TEST(ColumnBaseEntry, NoFieldValueCrashesOrPrintsInfinity) {
             }
         }
     }
+}
+
+// ---- GB50017-2017 ----
+
+ColumnBaseInput Pinned2017(const std::string& section, double l1, double n,
+                           const std::string& concrete, const std::string& plateGrade) {
+    ColumnBaseInput in;
+    in.section = section;
+    in.l1 = l1;
+    in.n = n;
+    in.concrete = concrete;
+    in.plateGrade = plateGrade;
+    in.edition = kSteel2017;
+    return Refreshed(in);
+}
+
+// The opening pinned base to 2017: the fc of C15 is 7.2 (GB50010-2010), N/fc = 60000/7.2 =
+// 8333.333; the plate's f is Q235's 215 up to 16 mm: t = sqrt(6·1364.91/215) = 6.17, tp = 7.
+TEST(ColumnBase2017, OpeningPinnedBaseCitesTheConcreteAndPlateTables) {
+    ColumnBaseInput in = Input(kPinnedBase, "槽18b");
+    in.edition = kSteel2017;
+    const ColumnBaseResult r = ComputeColumnBase(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_EQ(r.fc, 7.2);
+    EXPECT_EQ(r.plateF, 215);
+    std::string expected = kOpeningPinnedReport;
+    const std::string area = " 底板净面积为：256.00*500.00-4500.00=123500.00mm2\r\n";
+    expected.insert(expected.find(area) + area.size(),
+                    " 混凝土C15：fc=7.20N/mm2（GB50010-2010表4.1.4），需要的底板面积N/fc="
+                    "60.00*10^3/7.20=8333.333mm2\r\n");
+    expected.replace(expected.find(" t=sqr("), std::string::npos,
+                     " t=sqr(6*Mmax/f)=sqr(6*1364.91/215) =6.17mm\r\n"
+                     " f为Q235钢板厚7mm时的强度设计值215N/mm2（GB50017-2017表4.4.1）");
+    EXPECT_EQ(*r.report, expected);
+    EXPECT_EQ(r.thickness, "07");
+}
+
+// The plate's f follows the band of the thickness found (槽40a, l1 408, C30; Mmax is
+// 27.275 N·mm/mm per kN of N). Q345 at N = 2930: Mmax = 79916.81; f = 305 gives t = 39.65,
+// tp = 40, band 16-40: f = 295 gives t = 40.32, tp = 41, band 40-63: f = 290 gives t = 40.66,
+// tp = 41, settled. At the 16 mm edge: N = 448, t = sqrt(6·12219.36/305) = 15.50, tp = 16 keeps
+// 305; N = 480, t = 16.05 with 305 gives tp = 17, so 295: t = 16.32.
+TEST(ColumnBase2017, PlateStrengthFollowsTheBandOfTheThicknessFound) {
+    struct Case {
+        const char* grade;
+        double n;
+        double f;
+        const char* t;
+        const char* tp;
+    };
+    const Case cases[] = {
+        {"Q235", 600, 205, "21.89", "22"}, // 215: t = 21.37, tp 22 > 16
+        {"Q235", 480, 205, "19.58", "20"},
+        {"Q345", 448, 305, "15.50", "16"},
+        {"Q345", 480, 295, "16.32", "17"},
+        {"Q345", 600, 295, "18.24", "19"},
+        {"Q345", 2930, 290, "40.66", "41"},
+        {"Q420", 2930, 355, "36.75", "37"}, // 375: t = 35.76, tp 36 > 16
+    };
+    for (const Case& c : cases) {
+        const ColumnBaseResult r = ComputeColumnBase(Pinned2017("槽40a", 408, c.n, "C30", c.grade));
+        const std::string what = std::string(c.grade) + " " + Fmt2(c.n);
+        ASSERT_TRUE(r.report) << what;
+        EXPECT_EQ(r.plateF, c.f) << what;
+        EXPECT_EQ(Fmt2(r.t), c.t) << what;
+        EXPECT_EQ(r.thickness, c.tp) << what;
+        EXPECT_NE(r.report->find("=sqr(6*" + Fmt2(r.mmax) + "/" + FormatNumber("%.0f", c.f) +
+                                 ") =" + c.t + "mm\r\n f为" + c.grade + "钢板厚" + c.tp +
+                                 "mm时的强度设计值" + FormatNumber("%.0f", c.f) +
+                                 "N/mm2（GB50017-2017表4.4.1）"),
+                  std::string::npos)
+            << what << "\n"
+            << *r.report;
+        // The 2003 edition keeps f = 200 whatever the grade.
+        ColumnBaseInput older = Pinned2017("槽40a", 408, c.n, "C30", c.grade);
+        older.edition = kSteel2003;
+        const ColumnBaseResult r2003 = ComputeColumnBase(older);
+        EXPECT_EQ(r2003.plateF, 200) << what;
+        EXPECT_EQ(r2003.mmax, r.mmax) << what;
+        EXPECT_EQ(r2003.report->find("GB50"), std::string::npos) << what;
+    }
+    // A plate thicker than table 4.4.1 goes (100 mm) is refused: 槽40a, l1 900, C60, N 14000.
+    const ColumnBaseResult thick =
+        ComputeColumnBase(Pinned2017("槽40a", 900, 14000, "C60", "Q235"));
+    EXPECT_FALSE(thick.report);
+    ASSERT_EQ(thick.notices.size(), 1u);
+    EXPECT_EQ(thick.notices[0].text, "需要的底板厚度为114mm，超过Q235钢在GB50017-2017表4.4.1中的"
+                                     "最大厚度100mm，请减小底板区格尺寸或加大柱截面尺寸");
+    EXPECT_EQ(thick.notices[0].caption, "输入错误");
+}
+
+TEST(ColumnBase2017, ConcreteOfGb50010AndTheLists) {
+    const std::pair<const char*, double> grades[] = {
+        {"C15", 7.2},  {"C20", 9.6},  {"C25", 11.9}, {"C30", 14.3}, {"C35", 16.7},
+        {"C40", 19.1}, {"C45", 21.1}, {"C50", 23.1}, {"C55", 25.3}, {"C60", 27.5},
+    };
+    std::vector<std::string> listed;
+    for (const auto& [grade, fc] : grades) {
+        listed.push_back(grade);
+        ColumnBaseInput in = ExactFixedBase(300, 0); // σmax = 2.00, the whole plate bears
+        in.concrete = grade;
+        in.edition = kSteel2017;
+        const ColumnBaseResult r = ComputeColumnBase(in);
+        EXPECT_EQ(r.fc, fc) << grade;
+        ASSERT_TRUE(r.report) << grade;
+        EXPECT_NE(r.report->find("小于混凝土抗压强度\r\n  混凝土" + std::string(grade) +
+                                 "：fc=" + Fmt2(fc) + "N/mm2（GB50010-2010表4.1.4）"),
+                  std::string::npos)
+            << *r.report;
+    }
+    EXPECT_EQ(ConcreteEntries(kSteel2017), listed);
+    EXPECT_EQ(ConcreteEntries(kSteel2003),
+              (std::vector<std::string>{"C15", "C20", "C25", "C30", "C35"}));
+    EXPECT_EQ(AnchorGradeEntries(kSteel2017), (std::vector<std::string>{"Q235", "Q345", "Q390"}));
+    EXPECT_EQ(AnchorGradeEntries(kSteel2003), (std::vector<std::string>{"Q235", "Q345"}));
+
+    // N = 3000, M = 0: σmax = 3000/150 = 20.00 above the 19.1 of C40.
+    ColumnBaseInput over = ExactFixedBase(3000, 0);
+    over.concrete = "C40";
+    over.edition = kSteel2017;
+    const ColumnBaseResult r = ComputeColumnBase(over);
+    ASSERT_TRUE(r.report);
+    EXPECT_NE(
+        r.report->find("=20.00N/mm2>19.10N/mm2,\r\n  大于混凝土抗压强度，请重新选择混凝土标号"
+                       "或底板尺寸进行计算\r\n  混凝土C40：fc=19.10N/mm2（GB50010-2010表4.1.4）"),
+        std::string::npos)
+        << *r.report;
+}
+
+// Anchors in tension, HW100x100, anchors d 30 with c = 90: B = 296, L = 370, σN = 0.548,
+// σM = 29.613, Lc = 30.161·370/59.227 = 188.42, x = 340; Ae = (2e8 − 60000·(185 − 62.81)) /
+// (fta·(340 − 62.81)): 4964.79 for Q235 (140), 3757.14 for Q390 (185, table 4.4.6).
+TEST(ColumnBase2017, AnchorStrengthOfTable446) {
+    const std::tuple<const char*, double, const char*> anchors[] = {
+        {"Q235", 140, "4964.79"}, {"Q345", 180, "3861.51"}, {"Q390", 185, "3757.14"}};
+    for (const auto& [grade, fta, ae] : anchors) {
+        ColumnBaseInput in = Input(kFixedBase, "HW100x100");
+        in.c = 90;
+        in.anchorD = "30.00";
+        in.anchorGrade = grade;
+        in.edition = kSteel2017;
+        in = Refreshed(in);
+        const ColumnBaseResult r = ComputeColumnBase(in);
+        ASSERT_TRUE(r.report) << grade;
+        EXPECT_EQ(r.ftb, fta) << grade;
+        EXPECT_EQ(Fmt2(r.ae), ae) << grade;
+        EXPECT_NE(r.report->find("mm2\r\n    锚拴" + std::string(grade) + "的抗拉强度设计值fta=" +
+                                 FormatNumber("%.0f", fta) + "N/mm2（GB50017-2017表4.4.6）"),
+                  std::string::npos)
+            << *r.report;
+    }
+}
+
+TEST(ColumnBase2017Entry, EditionFieldsAndTheShorter2003Lists) {
+    const CliRun fields = Call({"column-base", "--fields"});
+    for (const char* line :
+         {"  edition=2003  (2003|2017)  规范版本: 2003 (GB50017-2003) or 2017 (GB50017-2017)\n",
+          "  concrete=C15  (C15|C20|C25|C30|C35|C40|C45|C50|C55|C60)  混凝土等级 (C40 to C60: "
+          "edition=2017)\n",
+          "  anchor-grade=Q235  (Q235|Q345|Q390)  锚拴钢号 (Q390: edition=2017)\n"}) {
+        EXPECT_NE(fields.out.find(line), std::string::npos) << line;
+    }
+    const CliRun run = Call(
+        {"column-base", "edition=2017", "N=600", "concrete=C30", "section=槽40a", "l1=408.00"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(" t=sqr(6*Mmax/f)=sqr(6*16365.22/205) =21.89mm\n f为Q235钢板厚22mm时的"
+                           "强度设计值205N/mm2（GB50017-2017表4.4.1）\n厚度tp:22 mm\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(Call({"column-base", "edition=2003"}).out, Call({"column-base"}).out);
+    const std::pair<const char*, const char*> refused[] = {
+        {"concrete=C40", "ferrolab-calc: concrete C40 needs edition=2017\n"},
+        {"anchor-grade=Q390", "ferrolab-calc: anchor-grade Q390 needs edition=2017\n"},
+    };
+    for (const auto& [arg, err] : refused) {
+        const CliRun bad = Call({"column-base", arg});
+        EXPECT_EQ(bad.status, cli::kExitUsage) << arg;
+        EXPECT_EQ(bad.err, err) << arg;
+    }
+    EXPECT_NE(Call({"column-base", "edition=2017", "--json"}).out.find("\"edition\": \"2017\""),
+              std::string::npos);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "calculators/Commands.h"
 
 #include "calculators/joints/SeatedPinnedDlg.h"
+#include "cli/Registry.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
 
@@ -138,6 +140,36 @@ TEST(SeatedPinnedMenu, OpensFromTheMainMenu) {
         EXPECT_EQ(caption, "支托铰接");
         EXPECT_EQ(wf, "75");
     }
+}
+
+// The 2017 edition through the "规范版本" list: the electrode list follows the grade and is
+// enabled, the report sets the welds against ffw; a dialog opened afterwards opens on 2017.
+TEST_F(SeatedPinnedDlgTest, Edition2017ChecksTheWeldsAgainstFfw) {
+    auto* electrode = List("electrode");
+    EXPECT_EQ(Items(electrode), (Texts{"E43"}));
+    EXPECT_FALSE(electrode->isEnabled());
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(dlg.edition(), kSteel2017);
+    EXPECT_TRUE(electrode->isEnabled());
+    Pick(List("grade"), "Q390");
+    EXPECT_EQ(Items(electrode), (Texts{"E50", "E55"}));
+    Pick(electrode, "E55");
+    Compute();
+    EXPECT_NE(Report().find("ffw=220.00N/mm2（GB50017-2017表4.4.5，Q390钢，E55型焊条）"),
+              std::string::npos)
+        << Report();
+    EXPECT_EQ(cli::ToUnixLines(Report()) + "\n",
+              Call({"seated-joint", "edition=2017", "grade=Q390", "electrode=E55"}).out);
+    test::SaveScreenshot(&dlg, "seated_joint_2017");
+    {
+        CSeatedPinnedDlg next;
+        EXPECT_EQ(next.edition(), kSteel2017);
+        EXPECT_TRUE(Child<ChoiceList>(&next, "electrode")->isEnabled());
+    }
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_FALSE(electrode->isEnabled());
+    Compute();
+    EXPECT_EQ(Report().find("ffw"), std::string::npos);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "calculators/joints/SeatedPinned.h"
+#include "cli/Registry.h"
 #include "engine/Format.h"
 #include "tests/support/CliRun.h"
 
@@ -175,6 +178,71 @@ TEST(SeatedJointEntry, NoFieldValueCrashesOrPrintsInfinity) {
                 EXPECT_EQ(run.err.rfind("输入错误: ", 0), 0u) << field << '=' << value;
             }
         }
+    }
+}
+
+// ---- GB50017-2017 ----
+
+// The opening bracket against ffw of table 4.4.5: σ_1 = 66.02, σ_2 = 129.62, σ_3 = 77.28 as above.
+TEST(SeatedPinned2017, WeldStressesAgainstFfwOfTable445) {
+    const std::tuple<const char*, const char*, const char*, double> welds[] = {
+        {"Q235", "", "E43", 160},    {"Q345", "", "E50", 200}, {"Q345", "E55", "E55", 200},
+        {"Q390", "E55", "E55", 220}, {"Q420", "", "E55", 220}, {"Q420", "E60", "E60", 240},
+    };
+    for (const auto& [grade, electrode, shown, ffw] : welds) {
+        SeatedPinnedInput in;
+        in.grade = grade;
+        in.electrode = electrode;
+        in.edition = kSteel2017;
+        const SeatedPinnedResult r = ComputeSeatedPinned(in);
+        ASSERT_TRUE(r.report) << grade;
+        EXPECT_EQ(r.ffw, ffw) << grade;
+        EXPECT_EQ(*r.report, Report(66.02, 129.62, 77.28, 48.69, 91.81) +
+                                 "\r\n 角焊缝强度设计值ffw=" + Fmt2(ffw) +
+                                 "N/mm2（GB50017-2017表4.4.5，" + grade + "钢，" + shown +
+                                 "型焊条），焊缝σ_1、σ_2、σ_3均应不大于ffw（第11.2.2条，βf取1.0）");
+        ASSERT_EQ(r.checks.size(), 3u);
+        EXPECT_EQ(r.checks[1], (Check{"焊缝σ_2/ffw", r.sigma2, ffw}));
+    }
+    // The 2003 edition compares nothing.
+    EXPECT_TRUE(ComputeSeatedPinned(SeatedPinnedInput{}).checks.empty());
+    SeatedPinnedInput wrong;
+    wrong.grade = "Q420";
+    wrong.electrode = "E43";
+    wrong.edition = kSteel2017;
+    const SeatedPinnedResult refused = ComputeSeatedPinned(wrong);
+    EXPECT_FALSE(refused.report);
+    ASSERT_EQ(refused.notices.size(), 1u);
+    EXPECT_EQ(refused.notices[0].text, "Q420钢不采用E43型焊条，请按GB50017-2017表4.4.5选择焊条");
+}
+
+TEST(SeatedJoint2017Entry, EditionAndElectrode) {
+    const CliRun fields = Call({"seated-joint", "--fields"});
+    for (const char* line :
+         {"  edition=2003  (2003|2017)  规范版本: 2003 (GB50017-2003) or 2017 (GB50017-2017)\n",
+          "  electrode=  焊条, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), E55|E60 (Q420); "
+          "left out: the first\n"}) {
+        EXPECT_NE(fields.out.find(line), std::string::npos) << line;
+    }
+    const CliRun run = Call({"seated-joint", "edition=2017", "grade=Q345", "--verdict"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("ffw=200.00N/mm2（GB50017-2017表4.4.5，Q345钢，E50型焊条）"),
+              std::string::npos)
+        << run.out;
+    // 129.62 / 200.
+    EXPECT_NE(run.out.find("焊缝σ_2/ffw = 0.65"), std::string::npos) << run.out;
+    EXPECT_EQ(Call({"seated-joint", "edition=2003"}).out, Call({"seated-joint"}).out);
+    const std::pair<std::vector<std::string>, const char*> usage[] = {
+        {{"electrode=E43"}, "ferrolab-calc: electrode needs edition=2017\n"},
+        {{"edition=2017", "grade=Q420", "electrode=E50"},
+         "ferrolab-calc: Q420 takes electrode E55|E60\n"},
+    };
+    for (const auto& [args, err] : usage) {
+        std::vector<std::string> call = {"seated-joint"};
+        call.insert(call.end(), args.begin(), args.end());
+        const CliRun bad = Call(call);
+        EXPECT_EQ(bad.status, cli::kExitUsage) << err;
+        EXPECT_EQ(bad.err, err);
     }
 }
 

@@ -72,8 +72,8 @@ TEST_F(SeismicCoefficientDlgTest, OpensOnTheFirstItemOfEveryList) {
             labels << label->text();
         }
     }
-    EXPECT_EQ(labels, (QStringList{"地震影响系数最大值αmax:", "阻尼比:", "场地类别:",
-                                   "设计地震分组:", "取值步长(s):"}));
+    EXPECT_EQ(labels, (QStringList{"规范版本:", "地震影响系数最大值αmax:", "阻尼比:", "场地类别:",
+                                   "设计地震分组:", "地震影响:", "取值步长(s):"}));
     EXPECT_TRUE(ComputeButton()->isDefault());
     EXPECT_TRUE(ReportLines().isEmpty());
     EXPECT_FALSE(Plot().marked);
@@ -226,6 +226,93 @@ TEST(SeismicCoefficientMenu, OpensFromTheMainMenuFresh) {
         EXPECT_EQ(zeta, 0) << run;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SeismicCoefficientDlgTest, Edition2010RefillsItsListsAndComputesTheNewSpectrum) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50011-2001", "GB50011-2010"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50011-2001");
+    EXPECT_FALSE(List("level")->isEnabled());
+    EXPECT_EQ(Items(List("level")), (Texts{"多遇", "罕遇"}));
+
+    // Site II and a typed αmax stay what they were when the edition changes.
+    Choose(List("site"), 1);
+    Type(Box("alphaMax"), "0.5");
+    Pick(List("edition"), "GB50011-2010");
+    EXPECT_EQ(dlg.edition(), kSeismic2010);
+    EXPECT_EQ(Items(List("site")), (Texts{"I0", "I1", "II", "III", "IV"}));
+    EXPECT_EQ(List("site")->currentText(), "II");
+    EXPECT_EQ(Items(Box("alphaMax")), (Texts{"0.04", "0.08", "0.12", "0.16", "0.24", "0.28", "0.32",
+                                             "0.50", "0.72", "0.90", "1.20", "1.40"}));
+    EXPECT_EQ(Box("alphaMax")->currentText(), "0.5");
+    EXPECT_EQ(dlg.alphaMax(), 0.5);
+    EXPECT_TRUE(List("level")->isEnabled());
+
+    // The rare earthquake of intensity 6 on site I1, second group, ζ 0.05: Tg = 0.35.
+    Pick(Box("alphaMax"), "0.28");
+    Pick(Box("zeta"), "0.05");
+    Pick(List("site"), "I1");
+    Pick(List("group"), "第二组");
+    Pick(List("level"), "罕遇");
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    const QStringList lines = ReportLines();
+    ASSERT_EQ(lines.size(), 600);
+    EXPECT_EQ(lines[0], "0.1260000");
+    EXPECT_EQ(lines[35], "0.2800000");
+    EXPECT_EQ(lines[36], "0.2729902");
+    EXPECT_EQ(lines[175], "0.0657787");
+    EXPECT_EQ(lines[599], "0.0420347");
+    EXPECT_EQ(Plot().tgLabel, "Tg=0.35");
+    EXPECT_EQ(Plot().fiveTgLabel, "5Tg=1.75");
+    EXPECT_TRUE(ReadAll(dir.filePath("ResponseSpectrum.txt")).startsWith("0.126\t0\r\n"));
+    const test::CliRun run = test::Call({"seismic", "edition=2010", "alpha-max=0.28", "zeta=0.05",
+                                         "site=I1", "group=第二组", "level=罕遇"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()));
+    test::SaveScreenshot(&dlg, "seismic-coefficient-dialog-2010");
+
+    // Back to 2001: I1 is class I again, the level returns to 多遇 and cannot be chosen, the
+    // 2001 spectrum is computed.
+    Pick(List("edition"), "GB50011-2001");
+    EXPECT_EQ(Items(List("site")), (Texts{"I", "II", "III", "IV"}));
+    EXPECT_EQ(List("site")->currentText(), "I");
+    EXPECT_EQ(List("level")->currentText(), "多遇");
+    EXPECT_FALSE(List("level")->isEnabled());
+    EXPECT_EQ(Items(Box("alphaMax")).size(), 11u);
+    EXPECT_EQ(Box("alphaMax")->currentText(), "0.28");
+    Compute();
+    EXPECT_EQ(ReportLines()[30], "0.2800000"); // Tg = 0.30 without the rare increment
+    EXPECT_EQ(cli::ToUnixLines(Report()),
+              test::Call({"seismic", "alpha-max=0.28", "zeta=0.05", "group=第二组"}).out);
+}
+
+// A dialog opened after 2010 was chosen opens on 2010 with its lists, on site I1 (the class I the
+// 2001 lists open on).
+TEST_F(SeismicCoefficientDlgTest, ANewDialogOpensOnTheEditionLastChosen) {
+    Pick(List("edition"), "GB50011-2010");
+    {
+        CSeismicCoefficientDlg next;
+        EXPECT_EQ(next.edition(), kSeismic2010);
+        auto* edition = Child<ChoiceList>(&next, "edition");
+        EXPECT_EQ(edition->currentText(), "GB50011-2010");
+        auto* site = Child<ChoiceList>(&next, "site");
+        EXPECT_EQ(Items(site), (Texts{"I0", "I1", "II", "III", "IV"}));
+        EXPECT_EQ(site->currentText(), "I1");
+        EXPECT_EQ(Items(Child<ValueCombo>(&next, "alphaMax")).size(), 12u);
+        EXPECT_TRUE(Child<ChoiceList>(&next, "level")->isEnabled());
+        // Its opening compute is the runner's edition=2010 default (class I read as I1).
+        next.SetTablePath(dir.filePath("next.txt"));
+        next.OnCompute();
+        EXPECT_EQ(cli::ToUnixLines(Child<ReportBox>(&next, "report")->Report()),
+                  test::Call({"seismic", "edition=2010"}).out);
+    }
+    Pick(List("edition"), "GB50011-2001");
+    CSeismicCoefficientDlg fresh;
+    EXPECT_EQ(fresh.edition(), kSeismic2001);
+    EXPECT_EQ(Items(Child<ChoiceList>(&fresh, "site")), (Texts{"I", "II", "III", "IV"}));
 }
 
 } // namespace

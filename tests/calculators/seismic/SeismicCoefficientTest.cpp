@@ -354,7 +354,7 @@ TEST_F(SeismicRunner, FieldsSwitchesAndRefusedValues) {
           "0.04|0.08|0.12|0.16|0.24|0.32|0.50|0.72|0.90|1.20|1.40\n",
           "  zeta=0.02  阻尼比ζ: above 0, below 1; the dialog's list: "
           "0.02|0.03|0.035|0.04|0.05|0.10|0.15|0.20\n",
-          "  group=第一组  (第一组|第二组|第三组)", "  site=I  (I|II|III|IV)",
+          "  group=第一组  (第一组|第二组|第三组)", "  site=I  (I|II|III|IV|I0|I1)",
           "  --write-file  "}) {
         EXPECT_NE(fields.out.find(line), std::string::npos) << line;
     }
@@ -387,3 +387,186 @@ TEST_F(SeismicRunner, FieldsSwitchesAndRefusedValues) {
 }
 
 } // namespace
+
+// ---- GB50011-2010 ----
+
+namespace {
+
+SeismicCoefficientInput Input2010(double alphaMax, double zeta, int site, int group, int level) {
+    SeismicCoefficientInput in{alphaMax, zeta, site, group, 0.01, level};
+    in.edition = kSeismic2010;
+    return in;
+}
+
+} // namespace
+
+// Hand-worked 2010 spectra. ζ = 0.02: η2 = 1 + 0.03/0.112 = 1.2678571, γ = 0.9 + 0.03/0.42 =
+// 0.9714286, η1 = 0.02 + 0.03/4.64 = 0.0264655; site I1, first group: Tg = 0.25.
+// ζ = 0.05, rare earthquake of intensity 6 (αmax 0.28), site I1, second group: Tg = 0.30 + 0.05 =
+// 0.35, η2 = 1, γ = 0.9, η1 = 0.02.
+TEST(SeismicCoefficient2010, HandWorkedSpectra) {
+    struct Case {
+        SeismicCoefficientInput in;
+        double eta2, gamma, eta1, tg;
+        int nPlateau, nCurve;
+        std::vector<std::pair<int, const char*>> lines;
+    };
+    const Case cases[] = {
+        {Input2010(0.04, 0.02, 1, 0, 0),
+         1.2678571428571428,
+         0.9714285714285714,
+         0.026465517241379313,
+         0.25,
+         25,
+         125,
+         {{0, "0.0180000"},
+          {1, "0.0212714"},  // (0.45 + 10·0.8178571·0.01)·0.04
+          {10, "0.0507143"}, // η2·αmax
+          {24, "0.0507143"},
+          {28, "0.0454275"},    // (0.25/0.28)^0.9714286·η2·αmax
+          {125, "0.0106202"},   // 0.2^γ·η2·αmax at 5Tg
+          {599, "0.0056023"}}}, // (0.2^γ·η2 − η1·(5.99 − 1.25))·αmax
+        {Input2010(0.28, 0.05, 1, 1, 1),
+         1,
+         0.9,
+         0.02,
+         0.35,
+         35,
+         175,
+         {{0, "0.1260000"},
+          {34, "0.2800000"},
+          {35, "0.2800000"},
+          {36, "0.2729902"},    // (0.35/0.36)^0.9·0.28
+          {174, "0.0661188"},   // (0.35/1.74)^0.9·0.28
+          {175, "0.0657787"},   // 0.2^0.9·0.28
+          {599, "0.0420347"}}}, // (0.2^0.9 − 0.02·4.24)·0.28
+    };
+    for (const Case& c : cases) {
+        const SeismicCoefficientResult r = ComputeSeismicCoefficient(c.in);
+        ASSERT_TRUE(r.report) << c.tg;
+        EXPECT_NEAR(r.eta2, c.eta2, 1e-15);
+        EXPECT_NEAR(r.gamma, c.gamma, 1e-15);
+        EXPECT_NEAR(r.eta1, c.eta1, 1e-15);
+        EXPECT_NEAR(r.tg, c.tg, 1e-15);
+        EXPECT_EQ(r.nRise, 10);
+        EXPECT_EQ(r.nPlateau, c.nPlateau);
+        EXPECT_EQ(r.nCurve, c.nCurve);
+        EXPECT_EQ(r.nEnd, 600);
+        const std::vector<std::string> lines = Lines(*r.report);
+        ASSERT_EQ(lines.size(), 600u);
+        for (const auto& [index, text] : c.lines) {
+            EXPECT_EQ(lines[static_cast<std::size_t>(index)], text) << c.tg << " " << index;
+        }
+    }
+}
+
+TEST(SeismicCoefficient2010, DampingCoefficientsAndTheirLimits) {
+    struct Case {
+        double zeta, eta2, gamma, eta1;
+    };
+    const Case cases[] = {
+        {0.05, 1, 0.9, 0.02},
+        // 1 − 0.15/0.4 = 0.625; 0.9 − 0.15/1.5 = 0.8; 0.02 − 0.15/10.4 = 0.0055769.
+        {0.20, 0.625, 0.8, 0.0055769230769230765},
+        // η2 = 1 − 0.45/0.88 = 0.489 is taken as 0.55, η1 = 0.02 − 0.45/20 = −0.0025 as 0.
+        {0.50, 0.55, 0.9 - 0.45 / 3.3, 0},
+    };
+    for (const Case& c : cases) {
+        const SeismicCoefficientResult r =
+            ComputeSeismicCoefficient(Input2010(0.08, c.zeta, 2, 0, 0));
+        ASSERT_TRUE(r.report) << c.zeta;
+        EXPECT_NEAR(r.eta2, c.eta2, 1e-15) << c.zeta;
+        EXPECT_NEAR(r.gamma, c.gamma, 1e-15) << c.zeta;
+        EXPECT_NEAR(r.eta1, c.eta1, 1e-15) << c.zeta;
+    }
+}
+
+TEST(SeismicCoefficient2010, CharacteristicPeriodTableAndTheRareIncrement) {
+    const double expected[3][5] = {{0.20, 0.25, 0.35, 0.45, 0.65},
+                                   {0.25, 0.30, 0.40, 0.55, 0.75},
+                                   {0.30, 0.35, 0.45, 0.65, 0.90}};
+    for (int group = 0; group < 3; ++group) {
+        for (int site = 0; site < 5; ++site) {
+            EXPECT_EQ(CharacteristicPeriod2010(group, site), expected[group][site]);
+            for (int level = 0; level < 2; ++level) {
+                const SeismicCoefficientResult r =
+                    ComputeSeismicCoefficient(Input2010(0.5, 0.05, site, group, level));
+                EXPECT_NEAR(r.tg, expected[group][site] + 0.05 * level, 1e-15);
+                // The plateau ends at Tg and the curve at 5Tg exactly, whatever the binary
+                // quotient: Tg = 0.30 holds 30 points, 0.35 holds 35.
+                EXPECT_EQ(r.nPlateau, static_cast<int>(std::lround(r.tg * 100)));
+                EXPECT_EQ(r.nCurve, static_cast<int>(std::lround(r.tg * 500)));
+                // Nowhere above the plateau.
+                EXPECT_LE(*std::max_element(r.alpha.begin(), r.alpha.end()), 0.5 + 1e-15);
+            }
+        }
+    }
+    for (const auto& [group, site] : {std::pair{-1, 0}, {3, 0}, {0, -1}, {0, 5}}) {
+        EXPECT_EQ(CharacteristicPeriod2010(group, site), 0);
+        const SeismicCoefficientResult r =
+            ComputeSeismicCoefficient(Input2010(0.08, 0.05, site, group, 0));
+        EXPECT_FALSE(r.report);
+        ASSERT_EQ(r.notices.size(), 1u);
+    }
+    EXPECT_FALSE(ComputeSeismicCoefficient(Input2010(0.08, 0.05, 0, 0, 2)).report);
+}
+
+TEST(SeismicCoefficient2010, TheEditionsAgreeAtFivePercentDampingWhereTheCountsAgree) {
+    // ζ = 0.05 gives the same coefficients in both editions; site IV, third group (Tg = 0.90)
+    // has exact counts in both, so the tables are the same.
+    SeismicCoefficientInput older{1.40, 0.05, 3, 2, 0.01};
+    EXPECT_EQ(*ComputeSeismicCoefficient(older).report,
+              *ComputeSeismicCoefficient(Input2010(1.40, 0.05, 4, 2, 0)).report);
+    // The 2001 table keeps its truncated counts: Tg = 0.30 at Δt = 0.1 (3 points below Tg by
+    // decimals, 0.3/0.1 = 2.9999999999999996 in binary) counts 2.
+    older = {0.08, 0.05, 0, 1, 0.1};
+    EXPECT_EQ(ComputeSeismicCoefficient(older).nPlateau, 2);
+    SeismicCoefficientInput in = Input2010(0.08, 0.05, 1, 1, 0);
+    in.dt = 0.1;
+    EXPECT_EQ(ComputeSeismicCoefficient(in).nPlateau, 3);
+    // The rare earthquake on site II, first group: Tg = 0.35 + 0.05 = 0.39999999999999997; the
+    // plateau holds up to 0.39 s, the curve up to 1.99 s.
+    const SeismicCoefficientResult r = ComputeSeismicCoefficient(Input2010(0.08, 0.05, 2, 0, 1));
+    EXPECT_EQ(r.nPlateau, 40);
+    EXPECT_EQ(r.nCurve, 200);
+    const std::vector<std::string> lines = Lines(*r.report);
+    EXPECT_EQ(lines[39], "0.0800000");
+    EXPECT_EQ(lines[40], "0.0800000");
+    EXPECT_EQ(lines[41], "0.0782417");  // (0.40/0.41)^0.9·0.08
+    EXPECT_EQ(lines[200], "0.0187939"); // 0.2^0.9·0.08
+}
+
+TEST_F(SeismicRunner, Edition2010FieldsAndRefusals) {
+    const test::CliRun fields = test::Call({"seismic", "--fields"});
+    for (const char* line :
+         {"  edition=2001  (2001|2010)  规范版本: 2001 (GB50011-2001) or 2010 (GB50011-2010)\n",
+          "  level=多遇  (多遇|罕遇)  地震影响 (GB50011-2010 only): 罕遇 takes Tg 0.05 s "
+          "longer\n"}) {
+        EXPECT_NE(fields.out.find(line), std::string::npos) << line;
+    }
+    const test::CliRun rare = test::Call({"seismic", "edition=2010", "alpha-max=0.28", "zeta=0.05",
+                                          "site=I1", "group=第二组", "level=罕遇"});
+    EXPECT_EQ(rare.status, 0);
+    EXPECT_EQ(rare.out,
+              cli::ToUnixLines(*ComputeSeismicCoefficient(Input2010(0.28, 0.05, 1, 1, 1)).report));
+    // Class I of the 2001 edition reads as I1 under 2010, so the defaults run in both.
+    const test::CliRun classI = test::Call({"seismic", "edition=2010"});
+    EXPECT_EQ(classI.status, 0);
+    EXPECT_EQ(classI.out, test::Call({"seismic", "edition=2010", "site=I1"}).out);
+    EXPECT_EQ(classI.out.substr(0, 20), "0.0180000\n0.0212714\n");
+    EXPECT_NE(classI.out, test::Call({"seismic", "edition=2010", "site=I0"}).out);
+    EXPECT_EQ(test::Call({"seismic", "edition=2001"}).out, test::Call({"seismic"}).out);
+    const std::pair<const char*, const char*> refused[] = {
+        {"site=I0", "ferrolab-calc: site I0 is a site class of edition=2010 only\n"},
+        {"level=罕遇", "ferrolab-calc: level=罕遇 needs edition=2010: the rare earthquake's "
+                       "longer Tg is taken to GB50011-2010\n"},
+    };
+    for (const auto& [arg, err] : refused) {
+        const test::CliRun run = test::Call({"seismic", "edition=2001", arg});
+        EXPECT_EQ(run.status, cli::kExitUsage) << arg;
+        EXPECT_EQ(run.err, err) << arg;
+        EXPECT_TRUE(run.out.empty()) << arg;
+    }
+    const test::CliRun json = test::Call({"seismic", "edition=2010", "--json"});
+    EXPECT_NE(json.out.find("\"edition\": \"2010\""), std::string::npos);
+}
