@@ -4,6 +4,7 @@
 
 #include "engine/Bolts.h"
 #include "engine/Format.h"
+#include "engine/Materials2017.h"
 #include "engine/Pi.h"
 
 namespace ferrolab {
@@ -42,13 +43,46 @@ const char* const kPretensionWording[] = {
     "根据规范GB50018-2002之表6.1.5-2，高强螺栓预拉力设计值 P= ",
 };
 
+// GB50017-2017 11.4.1 keeps the formulas of 2003 7.2.1 under new numbers, with the strengths
+// of table 4.4.6 (the fcb of the plate printed beside ftb and fvb).
+const CapacityWording kOrdinaryWording2017 = {
+    "\r\n-----根据GB50017 -2017表4.4.6----\r\n",
+    "  根据式11.4.1-5，一个螺栓的抗拉承载力设计值 Ntb = ftb*(π*de^2 /4) = ",
+    "  根据式11.4.1-1，一个螺栓的抗剪承载力设计值 Nvb = n*fvb*(π*d^2 /4) =",
+    "  根据式11.4.1-3，一个螺栓的抗压承载力设计值 Ncb = d* Σt *fcb= "};
+
+// Table 4.4.6 names the classes "4.6/4.8", "5.6", "8.8"; the friction-type classes of table
+// 11.4.2-2 are "8.8" and "10.9".
+const char* ClassName2017(int boltClass) {
+    switch (boltClass) {
+    case 46:
+    case 48:
+        return "4.6/4.8";
+    case 56:
+        return "5.6";
+    case 88:
+        return "8.8";
+    case 109:
+        return "10.9";
+    default:
+        return "";
+    }
+}
+
+std::string GradeName(SteelGrade grade) {
+    return "Q" + std::to_string(grade);
+}
+
 bool ValidCode(int code) {
     return code == kCodeGB50017 || code == kCodeGB50018;
 }
 
 } // namespace
 
-std::vector<std::string> BoltCodeEntries() {
+std::vector<std::string> BoltCodeEntries(int edition) {
+    if (edition == kSteel2017) {
+        return {"GB50017-2017", "GB50018-2002"};
+    }
     return {"GB50017-2003", "GB50018-2002"};
 }
 
@@ -116,9 +150,23 @@ std::vector<std::string> ThicknessSumEntries() {
     return Numbers(6, 22, 1);
 }
 
-std::vector<std::string> SurfaceEntries(int code) {
+std::vector<std::string> SurfaceEntries(int code, int edition) {
+    if (code == kCodeGB50017 && edition == kSteel2017) {
+        return TextsOf(FayingSurfaces2017());
+    }
     const auto names = FayingSurfaceNames(code);
     return {names.begin(), names.end()};
+}
+
+std::vector<std::string> HoleEntries() {
+    return TextsOf(HoleTypes2017());
+}
+
+std::optional<double> TableSlipFactor(int code, int edition, SteelGrade grade, int surface) {
+    if (code == kCodeGB50017 && edition == kSteel2017) {
+        return GetSlipFactor2017(surface, GradeName(grade));
+    }
+    return GetSlipFactor(code, grade, surface);
 }
 
 BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
@@ -129,6 +177,42 @@ BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
     };
     if (!ValidCode(in.code) || (in.n != 1 && in.n != 2)) {
         return refuse("所选的规范或受剪面个数不在表中");
+    }
+    const bool edition2017 = in.code == kCodeGB50017 && in.edition == kSteel2017;
+    if (in.kind == kFrictionBolt && edition2017) {
+        const std::string grade = GradeName(in.grade);
+        const auto surfaces = FayingSurfaces2017();
+        if (in.surface < 0 || in.surface >= static_cast<int>(surfaces.size())) {
+            return refuse("所选的摩擦面处理方法不在表11.4.2-1中");
+        }
+        if (!GetSlipFactor2017(in.surface, grade)) {
+            // Table 11.4.2-1 prints no slip factor here: the treatment is not permitted.
+            return refuse("GB50017-2017表11.4.2-1不允许" + grade + "钢的摩擦面采用“" +
+                          surfaces[static_cast<std::size_t>(in.surface)] + "”，请选用其他处理方法");
+        }
+        const auto k = GetHoleTypeFactor2017(in.hole);
+        if (!k) {
+            return refuse("所选的孔型不在11.4.2条中");
+        }
+        r.k = *k;
+        r.p = GetBoltPretension2017(ClassName2017(in.boltClass), in.d);
+        if (r.p <= 0) {
+            return refuse("规范未给出这种高强螺栓的预拉力");
+        }
+        r.ntb = 0.8 * r.p;
+        // Formula 11.4.2-1: Nvb = 0.9·k·nf·μ·P.
+        r.nvb = 0.9 * r.k * in.n * in.mu * r.p;
+        if (!std::isfinite(r.nvb)) {
+            return refuse("抗滑移系数 μ 的数值过大");
+        }
+        const std::string hole = HoleTypes2017()[static_cast<std::size_t>(in.hole)];
+        r.text = "根据规范GB50017-2017之表11.4.2-2，高强螺栓预拉力设计值 P= " +
+                 FormatNumber("%2i", r.p) + "kN  \r\n" + "摩擦面的抗滑移系数 μ= " + Fmt2(in.mu) +
+                 "，孔型为" + hole + "，孔型系数 k= " + Fmt2(r.k) + "  \r\n" +
+                 "根据式11.4.2-2，一个高强螺栓的抗拉承载力设计值 Ntb=0.8P= " + Fmt2(r.ntb) +
+                 "kN  \r\n" +
+                 "根据式11.4.2-1，一个高强螺栓的抗剪承载力 Nvb=0.9*k*n*μ*P= " + Fmt2(r.nvb) + "kN";
+        return r;
     }
     if (in.kind == kFrictionBolt) {
         r.p = GetBoltPretension(in.code, in.d, in.boltClass);
@@ -146,21 +230,38 @@ BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
         return r;
     }
 
-    r.fcb = GetBoltBearingStrength(in.code, in.grade, in.boltClass);
-    if (!GetBoltStrength(in.code, in.boltClass, r.ftb, r.fvb) ||
-        !GetBoltThreadArea(in.d, r.de, r.ae) || r.fcb <= 0 || in.thicknessSum <= 0) {
+    bool strengths = false;
+    if (edition2017) {
+        // Grade C bolts bear on the plate with the fcb of column C, grades A and B with that of
+        // column A, B.
+        const auto bolt = GetOrdinaryBoltStrength2017(ClassName2017(in.boltClass));
+        if (bolt) {
+            r.ftb = bolt->ftb;
+            r.fvb = bolt->fvb;
+            r.fcb = GetBearingStrength2017(GradeName(in.grade),
+                                           in.boltClass == 46 || in.boltClass == 48 ? 'C' : 'A');
+            strengths = true;
+        }
+    } else {
+        r.fcb = GetBoltBearingStrength(in.code, in.grade, in.boltClass);
+        strengths = GetBoltStrength(in.code, in.boltClass, r.ftb, r.fvb);
+    }
+    if (!strengths || !GetBoltThreadArea(in.d, r.de, r.ae) || r.fcb <= 0 || in.thicknessSum <= 0) {
         return refuse("规范未给出这种螺栓、直径或钢号的强度");
     }
     r.ntb = r.ae * r.ftb * 0.001;
     r.nvb = in.n * kPi7 * in.d * in.d * r.fvb * 0.00025;
     r.ncb = r.fcb * in.d * in.thicknessSum * 0.001;
-    const CapacityWording& w = kOrdinaryWording[in.code];
+    const CapacityWording& w = edition2017 ? kOrdinaryWording2017 : kOrdinaryWording[in.code];
     std::string t;
     t += "螺纹处有效直径    de = " + FormatNumber("%.3f", r.de) + "mm\r\n";
     t += "螺纹处有效截面积 Ae = " + Fmt4(r.ae) + "mm2\r\n";
     t += w.table;
     t += "抗拉强度设计值 ftb =" + Fmt2(r.ftb) + "N/mm2, \r\n";
     t += "抗剪强度设计值 fvb =" + Fmt2(r.fvb) + "N/mm2, \r\n";
+    if (edition2017) {
+        t += "承压强度设计值 fcb =" + Fmt2(r.fcb) + "N/mm2, \r\n";
+    }
     t += w.tension + Fmt4(r.ntb) + "kN\r\n";
     t += w.shear + Fmt4(r.nvb) + "kN\r\n";
     t += w.bearing + Fmt4(r.ncb) + "kN\r\n";

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
 
@@ -23,7 +24,9 @@ inline constexpr int kOrdinaryBolt = 0; // "普通螺栓"
 inline constexpr int kFrictionBolt = 1; // "摩擦型高强螺栓"
 
 // The lists of the capacity job, in the order the dialog shows them.
-std::vector<std::string> BoltCodeEntries(); // "GB50017-2003", "GB50018-2002"
+// "GB50017-2003" (or "GB50017-2017", as the edition list names the GB50017 of the dialog),
+// "GB50018-2002". The runner's field keeps the first texts whatever the edition.
+std::vector<std::string> BoltCodeEntries(int edition = kSteel2003);
 std::vector<std::string> BoltKindEntries(); // "普通螺栓", "摩擦型高强螺栓"
 std::vector<std::string> BoltClassEntries(int code, int kind); // "4.6级4.8级C级", ...
 // The class code of a list position: 46, 56, 88 (ordinary) or 88, 109 (friction type); 0 for a
@@ -37,7 +40,13 @@ int DiameterOfEntry(const std::string& entry);
 std::vector<std::string> ShearPlaneEntries();         // "1", "2"
 std::vector<std::string> PlateGradeEntries(int code); // "Q235" ... ("Q235", "Q345" for code 1)
 std::vector<std::string> ThicknessSumEntries();       // "6" ... "22"
-std::vector<std::string> SurfaceEntries(int code);    // the faying surfaces of the code
+// The faying surfaces of the code (GB50017-2017: the three of table 11.4.2-1).
+std::vector<std::string> SurfaceEntries(int code, int edition = kSteel2003);
+// The hole types of GB50017-2017 11.4.2 for friction-type bolts: 标准孔, 大圆孔, 槽孔(...).
+std::vector<std::string> HoleEntries();
+// The slip factor the table gives for the code, edition, plate grade and surface; nothing where
+// GB50017-2017 does not permit the surface (the wire brush on Q420).
+std::optional<double> TableSlipFactor(int code, int edition, SteelGrade grade, int surface);
 
 struct BoltCapacityInput {
     int code = 0;
@@ -48,12 +57,18 @@ struct BoltCapacityInput {
     SteelGrade grade = kQ235;
     int thicknessSum = 6; // Σt (mm), ordinary bolts
     double mu = 0.45;     // slip factor, friction-type bolts
+    // GB50017-2017 (code 0 only): the tables of 4.4.6 and 11.4.2; for friction-type bolts the
+    // surface (which table 11.4.2-1 may not permit for the grade) and the hole type of k.
+    int edition = kSteel2003;
+    int surface = 0;
+    int hole = 0;
 };
 
 struct BoltCapacityResult {
     double de = 0, ae = 0;            // thread (mm, mm2)
     double ftb = 0, fvb = 0, fcb = 0; // strengths (N/mm2)
     int p = 0;                        // pretension (kN)
+    double k = 1;                     // hole-type factor (GB50017-2017)
     double ntb = 0, nvb = 0, ncb = 0; // capacities (kN)
     std::optional<std::string> text;  // the capacity box; absent when refused
     std::vector<Notice> notices;

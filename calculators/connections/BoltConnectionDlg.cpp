@@ -19,6 +19,7 @@
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 #include "ui/MessageBox.h"
 
 namespace ferrolab {
@@ -51,6 +52,9 @@ void CBoltConnectionDlg::BuildControls() {
     // 螺栓选择: the capacity of one bolt.
     auto* bolt = new QGroupBox(QStringLiteral("螺栓选择"), this);
     bolt->setObjectName(QStringLiteral("boltGroup"));
+    const FieldSpec& edition = BoltCapacityDescription().Field("edition");
+    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
+                                   &edition_, bolt);
     codeList_ = new ChoiceList(QStringLiteral("code"), {}, &code_, bolt);
     kindList_ = new ChoiceList(QStringLiteral("kind"), {}, &kind_, bolt);
     classList_ = new ChoiceList(QStringLiteral("boltClass"), {}, &class_, bolt);
@@ -58,7 +62,8 @@ void CBoltConnectionDlg::BuildControls() {
     planesList_ = new ChoiceList(QStringLiteral("shearPlanes"), {}, &planes_, bolt);
     auto* boltGrid = new QGridLayout;
     int row = 0;
-    for (auto [text, list] : {std::pair<const char*, ChoiceList*>{"选用规范:", codeList_},
+    for (auto [text, list] : {std::pair<const char*, ChoiceList*>{"规范版本:", editionList_},
+                              {"选用规范:", codeList_},
                               {"螺栓类型:", kindList_},
                               {"螺栓等级:", classList_},
                               {"直径 d (mm):", diameterList_},
@@ -82,9 +87,17 @@ void CBoltConnectionDlg::BuildControls() {
     muBox_->setObjectName(QStringLiteral("mu"));
     muBox_->setMaximumWidth(70);
     muBox_->installEventFilter(this);
+    holeRow_ = new QWidget(slipGroup_);
+    holeRow_->setObjectName(QStringLiteral("holeRow"));
+    holeList_ = new ChoiceList(QStringLiteral("hole"), {}, &hole_, holeRow_);
+    auto* holeLayout = new QHBoxLayout(holeRow_);
+    holeLayout->setContentsMargins(0, 0, 0, 0);
+    holeLayout->addWidget(MakeLabel("孔型:", holeRow_));
+    holeLayout->addWidget(holeList_, 1);
     auto* slipRow = new QHBoxLayout(slipGroup_);
     slipRow->addWidget(surfaceList_, 1);
     slipRow->addWidget(muBox_);
+    slipRow->addWidget(holeRow_, 1);
 
     capacity_ = new ReportBox(bolt, QStringLiteral("capacity"));
     capacity_->setMinimumSize(420, 150);
@@ -160,9 +173,10 @@ void CBoltConnectionDlg::BuildControls() {
     capacity_->SetInputScope(bolt);
     report_->SetInputScope(this, {bolt});
 
+    connect(editionList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnEditionChanged);
     connect(codeList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnCodeChanged);
     connect(kindList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnKindChanged);
-    for (ChoiceList* list : {classList_, diameterList_, planesList_, thicknessList_}) {
+    for (ChoiceList* list : {classList_, diameterList_, planesList_, thicknessList_, holeList_}) {
         connect(list, &ChoiceList::chosen, this, &CBoltConnectionDlg::RebuildCapacity);
     }
     connect(plateGradeList_, &ChoiceList::chosen, this, &CBoltConnectionDlg::OnPlateGradeChanged);
@@ -172,7 +186,8 @@ void CBoltConnectionDlg::BuildControls() {
 }
 
 void CBoltConnectionDlg::OnInitDialog() {
-    codeList_->SetItems(Allowed(BoltCapacityDescription(), "code"));
+    const int year = editionList_->Year();
+    codeList_->SetItems(BoltCodeEntries(year));
     kindList_->SetItems(Allowed(BoltCapacityDescription(), "kind"));
     classList_->SetItems(BoltClassEntries(kCodeGB50017, kOrdinaryBolt));
     // Diameter, shear planes, plate grade, thickness, rows, columns and pitches open on their
@@ -181,7 +196,8 @@ void CBoltConnectionDlg::OnInitDialog() {
     planesList_->SetItems(Allowed(BoltCapacityDescription(), "n"));
     plateGradeList_->SetItems(PlateGradeEntries(kCodeGB50017));
     thicknessList_->SetItems(Allowed(BoltCapacityDescription(), "thickness-sum"));
-    surfaceList_->SetItems(SurfaceEntries(kCodeGB50017));
+    surfaceList_->SetItems(SurfaceEntries(kCodeGB50017, year));
+    holeList_->SetItems(Allowed(BoltCapacityDescription(), "hole"));
     SetMuFromTable();
     ShowSlipFactor(false);
     thicknessList_->setEnabled(true);
@@ -197,8 +213,10 @@ void CBoltConnectionDlg::OnInitDialog() {
 }
 
 void CBoltConnectionDlg::SetMuFromTable() {
-    const double mu = GetSlipFactor(code_, GradeOfEntry(plateGradeList_->SelectedText()), surface_);
-    muBox_->setText(QString::fromStdString(FormatNumber("%.2f", mu)));
+    // Empty where GB50017-2017 permits no such surface for the grade.
+    const auto mu = TableSlipFactor(code_, editionList_->Year(),
+                                    GradeOfEntry(plateGradeList_->SelectedText()), surface_);
+    muBox_->setText(mu ? QString::fromStdString(FormatNumber("%.2f", *mu)) : QString());
 }
 
 void CBoltConnectionDlg::RebuildCapacity() {
@@ -211,6 +229,9 @@ void CBoltConnectionDlg::RebuildCapacity() {
     in.grade = GradeOfEntry(plateGradeList_->SelectedText());
     in.thicknessSum = NumberOf(thicknessList_);
     in.mu = TextToDouble(muBox_->text().toStdString());
+    in.edition = editionList_->Year();
+    in.surface = surface_;
+    in.hole = hole_;
     const BoltCapacityResult result = ComputeBoltCapacity(in);
     ShowOutcome(this, capacity_, result.text, result.notices);
 }
@@ -219,6 +240,19 @@ void CBoltConnectionDlg::ShowSlipFactor(bool shown) {
     slipGroup_->setVisible(shown);
     surfaceList_->setVisible(shown);
     muBox_->setVisible(shown);
+    UpdateHoleRow();
+}
+
+void CBoltConnectionDlg::UpdateHoleRow() {
+    holeRow_->setVisible(kind_ == kFrictionBolt && code_ == kCodeGB50017 &&
+                         editionList_->Year() == kSteel2017);
+}
+
+void CBoltConnectionDlg::OnEditionChanged() {
+    const int code = code_;
+    codeList_->SetItems(BoltCodeEntries(editionList_->Year()));
+    codeList_->Select(code);
+    OnCodeChanged();
 }
 
 void CBoltConnectionDlg::UpdatePicture() {
@@ -242,7 +276,8 @@ void CBoltConnectionDlg::OnCodeChanged() {
     plateGradeList_->SetItems(PlateGradeEntries(code_));
     // The surfaces follow the code in either bolt kind, so a later switch to friction-type bolts
     // never shows the surfaces of the other code.
-    surfaceList_->SetItems(SurfaceEntries(code_));
+    surfaceList_->SetItems(SurfaceEntries(code_, editionList_->Year()));
+    UpdateHoleRow();
     if (kind_ == kFrictionBolt) {
         diameterList_->SetItems(BoltDiameterEntries(code_, kFrictionBolt));
         SetMuFromTable();

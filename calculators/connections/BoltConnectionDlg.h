@@ -12,6 +12,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -28,6 +29,8 @@ protected:
 private:
     void BuildControls();
     void OnInitDialog();
+    // The edition picked: the code list names the GB50017 of the edition, then as a code pick.
+    void OnEditionChanged();
     void OnCodeChanged();
     void OnKindChanged();
     void OnPlateGradeChanged();
@@ -39,9 +42,12 @@ private:
     // The capacity box for the current picks (the μ box's text for friction-type bolts).
     void RebuildCapacity();
     void ShowSlipFactor(bool shown);
+    // The hole type enters the slip capacity of GB50017-2017 only.
+    void UpdateHoleRow();
     void UpdatePicture();
 
     // Capacity job: list positions.
+    int edition_ = 0;
     int code_ = 0;
     int kind_ = 0;
     int class_ = 0;
@@ -50,6 +56,7 @@ private:
     int plateGrade_ = 0;
     int thickness_ = 0;
     int surface_ = 0;
+    int hole_ = 0;
     // Bolt-group job.
     int loadCase_ = 0;
     double v_ = 0, n_ = 0, m_ = 0;
@@ -57,6 +64,7 @@ private:
     int cols_ = 0;
     double rowPitch_ = 0, colPitch_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* codeList_ = nullptr;
     ChoiceList* kindList_ = nullptr;
     ChoiceList* classList_ = nullptr;
@@ -67,6 +75,8 @@ private:
     QGroupBox* slipGroup_ = nullptr;
     ChoiceList* surfaceList_ = nullptr;
     QLineEdit* muBox_ = nullptr;
+    QWidget* holeRow_ = nullptr;
+    ChoiceList* holeList_ = nullptr;
     ReportBox* capacity_ = nullptr;
 
     ChoiceList* loadCaseList_ = nullptr;

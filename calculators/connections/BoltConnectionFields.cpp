@@ -1,4 +1,5 @@
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/connections/BoltConnection.h"
 #include "calculators/materials/DesignValues.h"
 #include "engine/Bolts.h"
@@ -33,6 +34,7 @@ const Description& BoltCapacityDescription() {
         // The class, diameter, plate grade and surface lists are refilled as the code and the
         // bolt kind are picked: no fixed list describes them, so they name no control.
         entry.fields = {
+            SteelEditionField(),
             {.name = "code",
              .defaultValue = "GB50017-2003",
              .allowed = BoltCodeEntries(),
@@ -88,6 +90,13 @@ const Description& BoltCapacityDescription() {
              .help = "friction type; blank: the slip factor of the table for code, grade, surface",
              .label = "摩擦面的抗滑移系数",
              .control = "mu"},
+            // GB50017-2017 11.4.2: the hole type gives k of Nvb = 0.9·k·nf·μ·P.
+            {.name = "hole",
+             .defaultValue = HoleEntries()[0],
+             .allowed = HoleEntries(),
+             .help = "edition 2017, friction type: hole type (k 1.0, 0.85, 0.7, 0.6)",
+             .label = "孔型",
+             .control = "hole"},
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -105,7 +114,8 @@ Outcome RunBoltCapacity(const FieldValues& v) {
     const int dIndex = PickFrom(diameters, v.at("d"), "d", usage);
     const std::vector<std::string> grades = PlateGradeEntries(in.code);
     const int gradeIndex = PickFrom(grades, v.at("grade"), "grade", usage);
-    const std::vector<std::string> surfaces = SurfaceEntries(in.code);
+    in.edition = SteelEditionOf(v);
+    const std::vector<std::string> surfaces = SurfaceEntries(in.code, in.edition);
     const int surface = PickFrom(surfaces, v.at("surface"), "surface", usage);
     if (classIndex < 0 || dIndex < 0 || gradeIndex < 0 || surface < 0) {
         return UsageError(usage.str());
@@ -116,8 +126,11 @@ Outcome RunBoltCapacity(const FieldValues& v) {
     in.grade = GradeOfEntry(grades[static_cast<std::size_t>(gradeIndex)]);
     in.thicknessSum = static_cast<int>(TextToDouble(v.at("thickness-sum")));
     // A μ left out is the one the table writes into the box; a typed one is read like the box.
-    in.mu =
-        v.at("mu").empty() ? GetSlipFactor(in.code, in.grade, surface) : TextToDouble(v.at("mu"));
+    // Where GB50017-2017 permits no such surface the box stays empty (0) and the compute says so.
+    in.mu = v.at("mu").empty() ? TableSlipFactor(in.code, in.edition, in.grade, surface).value_or(0)
+                               : TextToDouble(v.at("mu"));
+    in.surface = surface;
+    in.hole = IndexOf(HoleEntries(), v.at("hole"));
     const BoltCapacityResult result = ComputeBoltCapacity(in);
     std::vector<Notice> notices = result.notices;
     if (in.kind == kFrictionBolt) {

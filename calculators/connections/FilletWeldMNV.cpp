@@ -1,6 +1,7 @@
 #include "calculators/connections/FilletWeldMNV.h"
 
 #include <cmath>
+#include <variant>
 
 #include "calculators/materials/DesignValues.h"
 #include "engine/Format.h"
@@ -20,10 +21,6 @@ std::string E2(double v) {
 }
 
 } // namespace
-
-std::vector<std::string> FilletWeldGradeEntries() {
-    return {"Q235", "Q345", "Q390", "Q420"};
-}
 
 FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
     FilletWeldMnvResult r;
@@ -58,10 +55,20 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
         // eccentricity loads the opposite fibres, which this check does not look at.
         return refuse("F 和 e 按图示方向输入，不能为负数");
     }
-    const SteelGrade grade = GradeOfEntry(in.grade);
-    double fcw = 0, ftw = 0, fvw = 0;
-    if (!GetWeldStrength(grade, kWeldLookupThickness, 1, fcw, ftw, fvw, r.ffw)) {
-        return refuse("钢号应为 Q235、Q345、Q390 或 Q420");
+    const bool edition2017 = in.edition == kSteel2017;
+    if (edition2017) {
+        const auto strength = FindFilletWeldStrength2017(in.grade, in.electrode);
+        if (const auto* message = std::get_if<std::string>(&strength)) {
+            return refuse(*message);
+        }
+        r.ffw = std::get<FilletWeldStrength2017>(strength).ffw;
+        r.electrode = std::get<FilletWeldStrength2017>(strength).electrode;
+    } else {
+        const SteelGrade grade = GradeOfEntry(in.grade);
+        double fcw = 0, ftw = 0, fvw = 0;
+        if (!GetWeldStrength(grade, kWeldLookupThickness, 1, fcw, ftw, fvw, r.ffw)) {
+            return refuse("钢号应为 Q235、Q345、Q390 或 Q420");
+        }
     }
 
     r.m = in.e * in.f * 1000;
@@ -91,8 +98,12 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
     }
 
     std::string t;
-    t += "钢材为:" + in.grade + ",查表，得角焊缝的抗拉、抗压、抗剪强度设计值为:" + Fmt2(r.ffw) +
-         "(N/mm2),\r\n";
+    if (edition2017) {
+        t += FilletWeldStrengthLine2017(in.grade, {r.ffw, r.electrode});
+    } else {
+        t += "钢材为:" + in.grade + ",查表，得角焊缝的抗拉、抗压、抗剪强度设计值为:" + Fmt2(r.ffw) +
+             "(N/mm2),\r\n";
+    }
     t += " 角焊缝围成的图形对于其形心的惯性矩 If =" + E2(r.iF) + "mm4,\r\n";
     t += "              \r\n";
     t += "A点: σa= M*(h0+t1+t2-hc)/If = " + E2(r.m) + "*(" + Fmt2(in.h0) + "+" + Fmt2(in.t1) + "+" +

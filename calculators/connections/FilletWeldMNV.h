@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
+#include "calculators/connections/FilletWeldStrength.h"
 #include "engine/Check.h"
 #include "engine/Notice.h"
 
@@ -27,10 +29,14 @@ struct FilletWeldMnvInput {
     double f = 100;             // force (kN)
     double e = 200;             // eccentricity of the force (mm)
     std::string grade = "Q235"; // the grade entry as listed
+    int edition = kSteel2003;
+    // GB50017-2017: the electrode ("E43", "E50", "E55", "E60"); empty: the grade's first.
+    std::string electrode;
 };
 
 struct FilletWeldMnvResult {
     double ffw = 0;                    // fillet weld strength (N/mm2)
+    std::string electrode;             // GB50017-2017: the electrode ffw belongs to
     double m = 0;                      // moment (N*mm)
     double i0 = 0;                     // inner section, second moment (mm4)
     double hc = 0;                     // inner section, centroid above the bottom face (mm)
@@ -45,9 +51,6 @@ struct FilletWeldMnvResult {
     std::vector<Notice> notices;
     std::vector<Check> checks; // σa and the combined stress at B against ffw, with the report
 };
-
-// The grade entries of the steel list.
-std::vector<std::string> FilletWeldGradeEntries();
 
 FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& input);
 

@@ -11,14 +11,13 @@
 
 #include "calculators/connections/FilletWeldMNV.h"
 #include "calculators/connections/WeldDialogFrame.h"
+#include "engine/Welds2017.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 namespace {
-
-// The one welding method offered is no field of the description: the compute does not read it.
-const std::vector<const char*> kMethods = {"E43**手工焊"};
 
 // The presets of a value box, as the description lists them.
 std::vector<const char*> Presets(const char* field) {
@@ -35,6 +34,13 @@ CFilletWeldMNVDlg::CFilletWeldMNVDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldMNVDlg::BuildControls() {
+    const FieldSpec& edition = FilletWeldMnvDescription().Field("edition");
+    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
+                                   &edition_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_, 1);
+
     auto* data = new QGroupBox(QStringLiteral("原始数据(mm)"), this);
     data->setObjectName(QStringLiteral("dataGroup"));
     auto* grid = new QGridLayout(data);
@@ -55,20 +61,21 @@ void CFilletWeldMNVDlg::BuildControls() {
     row = 0;
     fBox_ = add(loads, "F(kN):", new ValueCombo("F", Presets("F"), &f_, this));
     eBox_ = add(loads, "e(mm):", new ValueCombo("e", Presets("e"), &e_, this));
-    methodList_ = new ChoiceList(QStringLiteral("method"), kMethods, &method_, this);
-    gradeList_ =
-        new ChoiceList(QStringLiteral("grade"),
-                       Items(FilletWeldMnvDescription().Field("grade").allowed), &grade_, this);
+    methodList_ = new ChoiceList(QStringLiteral("method"), {}, &method_, this);
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), {}, &grade_, this);
     AddGridRow(loads, row++, "焊接方法及焊条:", methodList_);
     AddGridRow(loads, row++, "钢号:", gradeList_);
 
     auto* left = new QVBoxLayout;
+    left->addLayout(editionRow);
     left->addWidget(data);
     left->addLayout(loads);
     const WeldDialogFrame frame = LayOutWeldDialog(this, left, 190);
     picture_ = frame.picture;
     report_ = frame.report;
     connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldMNVDlg::OnCompute);
+    connect(editionList_, &ChoiceList::chosen, this, &CFilletWeldMNVDlg::OnGradeChanged);
+    connect(gradeList_, &ChoiceList::chosen, this, &CFilletWeldMNVDlg::OnGradeChanged);
 }
 
 void CFilletWeldMNVDlg::OnInitDialog() {
@@ -76,9 +83,14 @@ void CFilletWeldMNVDlg::OnInitDialog() {
     for (ValueCombo* box : {b1Box_, t1Box_, h0Box_, twBox_, b2Box_, t2Box_, hfBox_, fBox_, eBox_}) {
         box->SelectFirst();
     }
-    methodList_->Select(0);
-    gradeList_->Select(0);
+    gradeList_->SetItems(FilletWeldGradeEntries());
+    // The welding methods of the edition the edition list opens on.
+    OnGradeChanged();
     picture_->SetPicture(QStringLiteral(":/pictures/fillet_weld_mnv.svg"));
+}
+
+void CFilletWeldMNVDlg::OnGradeChanged() {
+    methodList_->SetItems(WeldingMethodEntries(editionList_->Year(), gradeList_->SelectedText()));
 }
 
 void CFilletWeldMNVDlg::OnCompute() {
@@ -93,6 +105,10 @@ void CFilletWeldMNVDlg::OnCompute() {
     in.f = f_;
     in.e = e_;
     in.grade = gradeList_->SelectedText();
+    in.edition = editionList_->Year();
+    if (in.edition == kSteel2017) {
+        in.electrode = std::string(ElectrodeOfEntry(methodList_->SelectedText()));
+    }
     const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
     ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }

@@ -8,6 +8,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -21,9 +22,15 @@ public:
 private:
     void BuildControls();
     void OnInitDialog();
+    // The edition or the grade picked: the welding methods of the edition, in GB50017-2017 the
+    // electrodes table 4.4.5 matches to the grade.
+    void OnGradeChanged();
 
     double b1_ = 0, t1_ = 0, h0_ = 0, tw_ = 0, b2_ = 0, t2_ = 0, hf_ = 0, f_ = 0, e_ = 0;
-    int method_ = 0; // welding method and electrode (one entry; not part of the computation)
+    int edition_ = 0;
+    // Welding method and electrode: one entry in GB50017-2003, where it does not enter the
+    // computation; the electrodes of the grade in GB50017-2017.
+    int method_ = 0;
     int grade_ = 0;
 
     ValueCombo* b1Box_ = nullptr;
@@ -35,6 +42,7 @@ private:
     ValueCombo* hfBox_ = nullptr;
     ValueCombo* fBox_ = nullptr;
     ValueCombo* eBox_ = nullptr;
+    EditionList* editionList_ = nullptr;
     ChoiceList* methodList_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     CBitmapPreview* picture_ = nullptr;

@@ -1,5 +1,7 @@
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/connections/FilletWeldMNV.h"
+#include "calculators/connections/FilletWeldStrength.h"
 #include "engine/TextToNumber.h"
 #include <sstream>
 
@@ -23,6 +25,7 @@ const Description& FilletWeldMnvDescription() {
         const std::vector<std::string> e = {"200.00", "400.00", "500.00", "600.00"};
         // The weld sizes stand in the group "原始数据(mm)"; F and e carry their units in the label.
         entry.fields = {
+            SteelEditionField(),
             {.name = "b1",
              .defaultValue = b1[0],
              .help = "top flange width, mm",
@@ -92,6 +95,8 @@ const Description& FilletWeldMnvDescription() {
              .help = "steel grade",
              .label = "钢号",
              .control = "grade"},
+            // No control: the welding-method list follows the grade.
+            ElectrodeField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -111,6 +116,13 @@ Outcome RunFilletWeldMnv(const FieldValues& v) {
     in.f = TextToDouble(v.at("F"));
     in.e = TextToDouble(v.at("e"));
     in.grade = v.at("grade");
+    in.edition = SteelEditionOf(v);
+    if (in.edition == kSteel2017) {
+        if (auto error = ElectrodeNotOffered(in.grade, v.at("electrode"))) {
+            return UsageError(*error);
+        }
+        in.electrode = v.at("electrode");
+    }
     const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
     return Outcome{result.report, result.notices, result.checks};
 }

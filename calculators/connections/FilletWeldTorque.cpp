@@ -1,6 +1,7 @@
 #include "calculators/connections/FilletWeldTorque.h"
 
 #include <cmath>
+#include <variant>
 
 #include "engine/Format.h"
 
@@ -22,7 +23,8 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
         r.notices.push_back(InputError(text));
         return r;
     };
-    // GB50017-2003 7.1.3: βf = 1.22 for front fillet welds, 1.0 under dynamic loads.
+    // βf = 1.22 for front fillet welds, 1.0 under dynamic loads (GB50017-2003 7.1.3,
+    // GB50017-2017 11.2.2 alike).
     if (in.beta > 1.22 || in.beta < 1.0 || !std::isfinite(in.beta)) {
         return refuse("老哥，不要乱填数,β在1~1.22之间");
     }
@@ -37,6 +39,15 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
     }
     if (in.b <= kCraterLoss) {
         return refuse("b 应大于5mm（水平焊缝的计算长度为 b-5）");
+    }
+    const bool edition2017 = in.edition == kSteel2017;
+    if (edition2017) {
+        const auto strength = FindFilletWeldStrength2017(in.grade, in.electrode);
+        if (const auto* message = std::get_if<std::string>(&strength)) {
+            return refuse(*message);
+        }
+        r.ffw = std::get<FilletWeldStrength2017>(strength).ffw;
+        r.electrode = std::get<FilletWeldStrength2017>(strength).electrode;
     }
     if (in.e < 0 || in.fx < 0 || in.fy < 0) {
         // The stresses are worked at corner A for the forces as drawn; reversed forces load
@@ -83,6 +94,17 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
     t += "水平力在A点产生的x方向的剪应力 τ_F_Ax = " + Fmt2(r.tauFAx) + "N/mm2 \r\n";
     t += "A点折算应力 τA = sqrt((τ_T_Ax +τ_F_Ax)^2 + ((τ_T_Ay +τ_F_Ay)/β)^2) =" + Fmt2(r.tauA) +
          "N/mm2 \r\n";
+    if (edition2017) {
+        // Corner A of a horizontal weld: the y components stand across the weld (σf, divided by
+        // βf), the x components along it (τf), as formula 11.2.2-3 combines them.
+        t += FilletWeldStrengthLine2017(in.grade, {r.ffw, r.electrode});
+        t += "按GB50017-2017式(11.2.2-3)，A点 τA =" + Fmt2(r.tauA) +
+             (r.tauA > r.ffw ? "N/mm2 > ffw =" : "N/mm2 <= ffw =") + Fmt2(r.ffw) + "N/mm2\r\n";
+        if (r.tauA > r.ffw) {
+            t += "A点处焊缝折算应力大于角焊缝的强度设计值，请加大焊脚尺寸后重新计算\r\n";
+        }
+        r.checks = {{"A点折算应力 τA/ffw", r.tauA, r.ffw}};
+    }
     r.report = std::move(t);
     return r;
 }

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
+#include "calculators/connections/FilletWeldStrength.h"
+#include "engine/Check.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -24,6 +27,12 @@ struct FilletWeldTorqueInput {
     double fx = 0;     // horizontal force (kN)
     double fy = 340;   // vertical force (kN)
     double beta = 1.0; // strength increase factor of front fillet welds (1.0 to 1.22)
+    int edition = kSteel2003;
+    // GB50017-2017 compares the combined stress with ffw of table 4.4.5, found by the grade of
+    // the welded steel and the electrode (empty: the grade's usual one). GB50017-2003 reports
+    // the stresses only.
+    std::string grade = "Q235";
+    std::string electrode;
 };
 
 struct FilletWeldTorqueResult {
@@ -33,10 +42,13 @@ struct FilletWeldTorqueResult {
     double ifx = 0, ify = 0, ifp = 0; // second and polar moments of the throats (mm4)
     double tauTAx = 0, tauTAy = 0, tauFAy = 0, tauFAx = 0; // stresses at corner A (N/mm2)
     double tauA = 0;                                       // combined stress at A (N/mm2)
-    std::optional<std::string> xText;                      // the "x:" box ("%.2f", mm)
-    std::optional<std::string> tText;                      // the "T:" box ("%.2f", kN*m)
-    std::optional<std::string> report;                     // absent when the input was refused
+    double ffw = 0;                    // GB50017-2017: fillet weld strength (N/mm2)
+    std::string electrode;             // GB50017-2017: the electrode ffw belongs to
+    std::optional<std::string> xText;  // the "x:" box ("%.2f", mm)
+    std::optional<std::string> tText;  // the "T:" box ("%.2f", kN*m)
+    std::optional<std::string> report; // absent when the input was refused
     std::vector<Notice> notices;
+    std::vector<Check> checks; // GB50017-2017: τA against ffw
 };
 
 FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& input);

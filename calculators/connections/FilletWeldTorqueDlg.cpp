@@ -15,8 +15,10 @@
 
 #include "calculators/connections/FilletWeldTorque.h"
 #include "calculators/connections/WeldDialogFrame.h"
+#include "engine/Welds2017.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 namespace {
@@ -36,6 +38,13 @@ CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldTorqueDlg::BuildControls() {
+    const FieldSpec& edition = FilletWeldTorqueDescription().Field("edition");
+    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
+                                   &edition_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_, 1);
+
     auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
     sizes->setObjectName(QStringLiteral("sizeGroup"));
     bBox_ = new ValueCombo(QStringLiteral("b"), Presets("b"), &b_, sizes);
@@ -72,14 +81,27 @@ void CFilletWeldTorqueDlg::BuildControls() {
     betaRow->addWidget(MakeLabel("β:", this));
     betaRow->addWidget(betaBox_, 1);
 
+    strengthRows_ = new QWidget(this);
+    strengthRows_->setObjectName(QStringLiteral("strengthRows"));
+    gradeList_ = new ChoiceList(QStringLiteral("grade"), {}, &grade_, strengthRows_);
+    methodList_ = new ChoiceList(QStringLiteral("method"), {}, &method_, strengthRows_);
+    auto* strengthGrid = new QGridLayout(strengthRows_);
+    strengthGrid->setContentsMargins(0, 0, 0, 0);
+    AddGridRow(strengthGrid, 0, "钢号:", gradeList_);
+    AddGridRow(strengthGrid, 1, "焊接方法及焊条:", methodList_);
+
     auto* left = new QVBoxLayout;
+    left->addLayout(editionRow);
     left->addWidget(sizes);
     left->addWidget(forces);
     left->addLayout(betaRow);
+    left->addWidget(strengthRows_);
     const WeldDialogFrame frame = LayOutWeldDialog(this, left, 180);
     picture_ = frame.picture;
     report_ = frame.report;
     connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldTorqueDlg::OnCompute);
+    connect(editionList_, &ChoiceList::chosen, this, &CFilletWeldTorqueDlg::OnEditionChanged);
+    connect(gradeList_, &ChoiceList::chosen, this, &CFilletWeldTorqueDlg::OnGradeChanged);
 }
 
 void CFilletWeldTorqueDlg::OnInitDialog() {
@@ -87,7 +109,19 @@ void CFilletWeldTorqueDlg::OnInitDialog() {
     for (ValueCombo* box : {bBox_, hBox_, eBox_, hfBox_, fxBox_, fyBox_, betaBox_}) {
         box->SelectFirst();
     }
+    gradeList_->SetItems(FilletWeldGradeEntries());
+    OnGradeChanged();
+    OnEditionChanged();
     picture_->SetPicture(QStringLiteral(":/pictures/fillet_weld_torque.svg"));
+}
+
+void CFilletWeldTorqueDlg::OnEditionChanged() {
+    // Only GB50017-2017 shows and reads the grade and the welding method.
+    strengthRows_->setVisible(editionList_->Year() == kSteel2017);
+}
+
+void CFilletWeldTorqueDlg::OnGradeChanged() {
+    methodList_->SetItems(WeldingMethodEntries(kSteel2017, gradeList_->SelectedText()));
 }
 
 void CFilletWeldTorqueDlg::OnCompute() {
@@ -99,12 +133,15 @@ void CFilletWeldTorqueDlg::OnCompute() {
     in.fx = fx_;
     in.fy = fy_;
     in.beta = beta_;
+    in.edition = editionList_->Year();
+    in.grade = gradeList_->SelectedText();
+    in.electrode = std::string(ElectrodeOfEntry(methodList_->SelectedText()));
     const FilletWeldTorqueResult result = ComputeFilletWeldTorque(in);
     if (result.xText && result.tText) {
         xBox_->setText(QString::fromStdString(*result.xText));
         tBox_->setText(QString::fromStdString(*result.tText));
     }
-    ShowOutcome(this, report_, result.report, result.notices);
+    ShowOutcome(this, report_, result.report, result.notices, result.checks);
 }
 
 QDialog* MakeFilletWeldTorqueDialog(QWidget* parent) {

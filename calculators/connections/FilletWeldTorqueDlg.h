@@ -9,6 +9,8 @@ class QLineEdit;
 namespace ferrolab {
 
 class ValueCombo;
+class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -22,9 +24,16 @@ public:
 private:
     void BuildControls();
     void OnInitDialog();
+    // The edition picked: GB50017-2017 shows the grade and the welding method, whose ffw the
+    // combined stress is compared with; GB50017-2003 reports the stresses only.
+    void OnEditionChanged();
+    // The grade picked: the electrodes of table 4.4.5 for the grade.
+    void OnGradeChanged();
 
     double b_ = 0, h_ = 0, e_ = 0, hf_ = 0, fx_ = 0, fy_ = 0, beta_ = 0;
+    int edition_ = 0, grade_ = 0, method_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ValueCombo* bBox_ = nullptr;
     ValueCombo* hBox_ = nullptr;
     QLineEdit* xBox_ = nullptr;
@@ -34,6 +43,9 @@ private:
     ValueCombo* fyBox_ = nullptr;
     QLineEdit* tBox_ = nullptr;
     ValueCombo* betaBox_ = nullptr;
+    QWidget* strengthRows_ = nullptr; // the grade and the welding method (GB50017-2017)
+    ChoiceList* gradeList_ = nullptr;
+    ChoiceList* methodList_ = nullptr;
     CBitmapPreview* picture_ = nullptr;
     ReportBox* report_ = nullptr;
 };

@@ -18,6 +18,7 @@ const Description& FilletWeldTorqueDescription() {
         const std::vector<std::string> beta = {"1.0", "1.1", "1.22"};
         // The sizes stand in the group "基本尺寸(mm)", the forces have "kN" on their right.
         entry.fields = {
+            SteelEditionField(),
             {.name = "b",
              .defaultValue = b[0],
              .help = "lap length of the plate, mm",
@@ -66,6 +67,14 @@ const Description& FilletWeldTorqueDescription() {
              .label = "β",
              .presets = beta,
              .control = "beta"},
+            // GB50017-2017 compares τA with ffw of the grade and electrode.
+            {.name = "grade",
+             .defaultValue = "Q235",
+             .allowed = FilletWeldGradeEntries(),
+             .help = "edition 2017: steel grade of the welded plates",
+             .label = "钢号",
+             .control = "grade"},
+            ElectrodeField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -82,13 +91,21 @@ Outcome RunFilletWeldTorque(const FieldValues& v) {
     in.fx = TextToDouble(v.at("Fx"));
     in.fy = TextToDouble(v.at("Fy"));
     in.beta = TextToDouble(v.at("beta"));
+    in.edition = SteelEditionOf(v);
+    if (in.edition == kSteel2017) {
+        if (auto error = ElectrodeNotOffered(v.at("grade"), v.at("electrode"))) {
+            return UsageError(*error);
+        }
+        in.grade = v.at("grade");
+        in.electrode = v.at("electrode");
+    }
     const FilletWeldTorqueResult result = ComputeFilletWeldTorque(in);
     std::optional<std::string> text;
     if (result.report && result.xText && result.tText) {
         // The two read-only boxes the compute fills, then the report.
         text = "x: " + *result.xText + "\r\nT: " + *result.tText + "\r\n" + *result.report;
     }
-    return Outcome{text, result.notices};
+    return Outcome{text, result.notices, result.checks};
 }
 
 } // namespace ferrolab

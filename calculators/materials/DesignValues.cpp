@@ -1,5 +1,6 @@
 #include "calculators/materials/DesignValues.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -177,7 +178,34 @@ std::string PlateLimitText(SteelGrade grade, int category) {
     return limit > 0 ? Fmt2(limit) : std::string();
 }
 
+namespace {
+
+// GB50017-2017 in the GB50017 mode: the three strength boxes follow the grade, band and
+// electrode alone.
+std::optional<DesignValuesView> DesignValues2017(const DesignValuesInput& in) {
+    const auto texts = Texts2017(in.gradeEntry, in.band, in.electrode);
+    const std::vector<std::string> grades = GradeEntries2017();
+    if (!texts || std::find(grades.begin(), grades.end(), in.gradeEntry) == grades.end()) {
+        return std::nullopt;
+    }
+    DesignValuesView view;
+    view.editionEntry = "GB50017-2017";
+    view.codeEntry = DesignCodeEntries()[kDesignCodeGB50017];
+    view.gradeEntry = in.gradeEntry;
+    view.bandEntry = ThicknessEntries2017(in.gradeEntry)[static_cast<std::size_t>(in.band)];
+    view.electrodeEntry =
+        ElectrodeEntries2017(in.gradeEntry)[static_cast<std::size_t>(in.electrode)];
+    view.strength = {texts->steel, texts->weld};
+    view.bolts = texts->bolts;
+    return view;
+}
+
+} // namespace
+
 std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in) {
+    if (in.edition == kSteel2017 && in.code == kDesignCodeGB50017) {
+        return DesignValues2017(in);
+    }
     const std::vector<std::string> codes = DesignCodeEntries();
     const std::vector<std::string> grades = GradeEntries(in.code);
     const std::vector<std::string> bands = ThicknessEntries(in.grade);
@@ -192,6 +220,9 @@ std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in)
     }
 
     DesignValuesView view;
+    if (in.edition == kSteel2017) {
+        view.editionEntry = "GB50017-2017";
+    }
     view.codeEntry = codes[static_cast<std::size_t>(in.code)];
     view.gradeEntry = "Q" + FormatNumber("%d", in.grade);
     // The code pick: its headline texts, grade "Q235", band "<=16".
@@ -214,14 +245,24 @@ std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in)
 }
 
 std::string FormatDesignValues(const DesignValuesView& view) {
-    std::string text = std::string(kCodeLabel) + " " + view.codeEntry + "\r\n" + kGradeLabel + " " +
-                       view.gradeEntry + "\r\n";
+    std::string text;
+    if (view.editionEntry) {
+        text += std::string(kEditionLabel) + " " + *view.editionEntry + "\r\n";
+    }
+    text += std::string(kCodeLabel) + " " + view.codeEntry + "\r\n" + kGradeLabel + " " +
+            view.gradeEntry + "\r\n";
     if (view.bandEntry) {
         text +=
             std::string(kThicknessLabel) + " " + *view.bandEntry + " " + kThicknessUnit + "\r\n";
     }
+    if (view.electrodeEntry) {
+        text += std::string(kElectrodeLabel) + " " + *view.electrodeEntry + "\r\n";
+    }
     text += std::string("[") + kSteelGroup + "]\r\n" + view.strength.steel + "\r\n";
     text += std::string("[") + kWeldGroup + "]\r\n" + view.strength.weld + "\r\n";
+    if (view.bolts) {
+        text += std::string("[") + kBoltGroup + "]\r\n" + *view.bolts + "\r\n";
+    }
     if (view.nvs) {
         text += std::string("[") + kSpotWeldGroup + "]\r\n" + kSpotWeldPlateLabel + " " +
                 view.spotWeldPlateEntry.value_or("") + "\r\n" + kNvsLabel + " " + *view.nvs +

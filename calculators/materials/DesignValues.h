@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Materials.h"
 
 namespace ferrolab {
@@ -29,6 +30,9 @@ inline constexpr const char* kNvsLabel = "每个焊点的抗剪承载力设计�
 inline constexpr const char* kPlateLimitGroup = "受压板件最大宽厚比限值";
 inline constexpr const char* kPlateCategoryLabel = "板件类别:";
 inline constexpr const char* kLimitLabel = "限值:";
+inline constexpr const char* kEditionLabel = "规范版本:";
+inline constexpr const char* kElectrodeLabel = "焊条型号:";
+inline constexpr const char* kBoltGroup = "螺栓连接的强度设计值(N/mm2)";
 
 // Index in the code list.
 inline constexpr int kDesignCodeColdFormed = 0; // "GB50018-2002 冷弯薄壁型钢结构技术规范"
@@ -68,6 +72,22 @@ std::string SpotWeldText(int plate);
 // The limit box for a grade and plate category ("%.2f"); empty when Table 8 has no value.
 std::string PlateLimitText(SteelGrade grade, int category);
 
+// GB50017-2017 in the GB50017 mode. The grades of tables 4.4.1 and 4.4.2 (Q235 ... Q460,
+// Q345GJ); the thickness bands of a grade (those of its steel table, each lying in one band of
+// the weld table as well); the electrodes table 4.4.5 matches to the grade ("E43"; "E50", "E55";
+// "E55", "E60"). Empty lists for a grade the tables do not hold.
+std::vector<std::string> GradeEntries2017();
+std::vector<std::string> ThicknessEntries2017(const std::string& grade);
+std::vector<std::string> ElectrodeEntries2017(const std::string& grade);
+// The steel, weld and bolt boxes for a grade, band and electrode (indexes in their lists); the
+// same whichever pick wrote them. Nothing for a pick the lists do not offer.
+struct StrengthTexts2017 {
+    std::string steel;
+    std::string weld;
+    std::string bolts;
+};
+std::optional<StrengthTexts2017> Texts2017(const std::string& grade, int band, int electrode);
+
 // The dialog after these picks, each from the list the dialog offers at that moment: the code,
 // then the grade, then (GB50017) the thickness band, then the spot-weld plate and the plate
 // category. Picking the code writes its headline texts (the grade and band lists restart at
@@ -78,13 +98,21 @@ struct DesignValuesInput {
     int band = 0;          // index in the thickness list
     int spotWeldPlate = 0; // index in the spot-weld list
     int plateCategory = 0; // index in the plate-category list
+    // GB50017-2017 (GB50017 mode): the grade by its entry (Q345GJ has no number of its own) and
+    // the electrode's index; the band indexes the 2017 list.
+    int edition = kSteel2003;
+    std::string gradeEntry = {};
+    int electrode = 0;
 };
 
 struct DesignValuesView {
+    std::optional<std::string> editionEntry; // GB50017-2017 only
     std::string codeEntry;
-    std::string gradeEntry;
-    std::optional<std::string> bandEntry; // shown in GB50017 mode only
+    std::string gradeEntry = {};
+    std::optional<std::string> bandEntry;      // shown in GB50017 mode only
+    std::optional<std::string> electrodeEntry; // GB50017-2017, GB50017 mode
     StrengthTexts strength;
+    std::optional<std::string> bolts; // GB50017-2017, GB50017 mode
     // Shown in cold-formed mode only.
     std::optional<std::string> spotWeldPlateEntry;
     std::optional<std::string> nvs;

@@ -14,6 +14,7 @@
 
 #include "calculators/materials/DesignValues.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
@@ -24,7 +25,16 @@ CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CDesignValuesDlg::BuildControls() {
-    // Code, grade and thickness.
+    // Edition, code, grade, thickness and (GB50017-2017) electrode.
+    const FieldSpec& edition = DesignValuesDescription().Field("edition");
+    editionRow_ = new QWidget(this);
+    editionRow_->setObjectName(QStringLiteral("editionRow"));
+    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
+                                   &edition_, editionRow_);
+    auto* editionLayout = new QHBoxLayout(editionRow_);
+    editionLayout->setContentsMargins(0, 0, 0, 0);
+    editionLayout->addWidget(MakeLabel(kEditionLabel, editionRow_, "editionLabel"));
+    editionLayout->addWidget(editionList_, 1);
     codeList_ = new ChoiceList(QStringLiteral("code"), std::vector<const char*>{}, &code_, this);
     codeList_->SetItems(DesignCodeEntries());
     gradeList_ = new ChoiceList(QStringLiteral("grade"), {}, &gradeIndex_, this);
@@ -33,16 +43,22 @@ void CDesignValuesDlg::BuildControls() {
     thicknessUnit_ = MakeLabel(kThicknessUnit, this, "thicknessUnit");
     // The list sits in a row of its own with its unit: the buddy names it on the sheet.
     thicknessLabel_->setBuddy(thicknessList_);
+    electrodeLabel_ = MakeLabel(kElectrodeLabel, this, "electrodeLabel");
+    electrodeList_ = new ChoiceList(QStringLiteral("electrode"), {}, &electrode_, this);
+    electrodeLabel_->setBuddy(electrodeList_);
     auto* choices = new QGridLayout;
-    choices->addWidget(MakeLabel(kCodeLabel, this, "codeLabel"), 0, 0);
-    choices->addWidget(codeList_, 0, 1, 1, 3);
-    choices->addWidget(MakeLabel(kGradeLabel, this, "gradeLabel"), 1, 0);
-    choices->addWidget(gradeList_, 1, 1);
-    choices->addWidget(thicknessLabel_, 1, 2);
+    choices->addWidget(editionRow_, 0, 0, 1, 2);
+    choices->addWidget(MakeLabel(kCodeLabel, this, "codeLabel"), 1, 0);
+    choices->addWidget(codeList_, 1, 1, 1, 3);
+    choices->addWidget(MakeLabel(kGradeLabel, this, "gradeLabel"), 2, 0);
+    choices->addWidget(gradeList_, 2, 1);
+    choices->addWidget(thicknessLabel_, 2, 2);
     auto* thicknessRow = new QHBoxLayout;
     thicknessRow->addWidget(thicknessList_);
     thicknessRow->addWidget(thicknessUnit_);
-    choices->addLayout(thicknessRow, 1, 3);
+    choices->addLayout(thicknessRow, 2, 3);
+    choices->addWidget(electrodeLabel_, 3, 2);
+    choices->addWidget(electrodeList_, 3, 3);
 
     // The two strength texts.
     auto* steelGroup = new QGroupBox(QString::fromUtf8(kSteelGroup), this);
@@ -55,6 +71,14 @@ void CDesignValuesDlg::BuildControls() {
     weldBox_ = new ReportBox(weldGroup, QStringLiteral("weldBox"));
     weldBox_->setMinimumSize(320, 130);
     (new QVBoxLayout(weldGroup))->addWidget(weldBox_);
+
+    // Bolts and anchors (GB50017-2017).
+    auto* boltGroup = new QGroupBox(QString::fromUtf8(kBoltGroup), this);
+    boltGroup->setObjectName(QStringLiteral("boltGroup"));
+    boltBox_ = new ReportBox(boltGroup, QStringLiteral("boltBox"));
+    boltBox_->setMinimumSize(640, 130);
+    (new QVBoxLayout(boltGroup))->addWidget(boltBox_);
+    boltGroup_ = boltGroup;
 
     // Spot welds.
     auto* spotGroup = new QGroupBox(QString::fromUtf8(kSpotWeldGroup), this);
@@ -98,11 +122,14 @@ void CDesignValuesDlg::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addLayout(strengths);
+    layout->addWidget(boltGroup);
     layout->addWidget(spotGroup);
     layout->addWidget(plateGroup);
     layout->addLayout(buttons);
 
+    connect(editionList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnEditionChanged);
     connect(codeList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnCodeChanged);
+    connect(electrodeList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnElectrodeChanged);
     connect(gradeList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnGradeChanged);
     connect(thicknessList_, &ChoiceList::chosen, this, &CDesignValuesDlg::OnThicknessChanged);
     connect(spotWeldPlateList_, &ChoiceList::chosen, this,
@@ -115,6 +142,8 @@ void CDesignValuesDlg::OnInitDialog() {
     codeList_->Select(kDesignCodeColdFormed);
     gradeList_->SetItems(GradeEntries(kDesignCodeColdFormed));
     ShowThickness(false);
+    ShowEdition(false);
+    Show2017Controls(false);
     spotWeldPlateList_->Select(0);
     nvsBox_->setText(QString::fromStdString(SpotWeldText(0)));
     plateCategoryList_->Select(0);
@@ -146,7 +175,46 @@ void CDesignValuesDlg::SetStrengthTexts(const std::string& steel, const std::str
     weldBox_->SetReport(weld);
 }
 
+bool CDesignValuesDlg::Edition2017Mode() const {
+    return code_ == kDesignCodeGB50017 && editionList_->Year() == kSteel2017;
+}
+
+void CDesignValuesDlg::ShowEdition(bool shown) {
+    editionRow_->setVisible(shown);
+}
+
+void CDesignValuesDlg::Show2017Controls(bool shown) {
+    electrodeLabel_->setVisible(shown);
+    electrodeList_->setVisible(shown);
+    boltGroup_->setVisible(shown);
+}
+
+void CDesignValuesDlg::Show2017Texts() {
+    const auto texts = Texts2017(gradeList_->SelectedText(), band_, electrode_);
+    SetStrengthTexts(texts ? texts->steel : std::string(), texts ? texts->weld : std::string());
+    boltBox_->SetReport(texts ? texts->bolts : std::string());
+}
+
+void CDesignValuesDlg::OnEditionChanged() {
+    if (code_ == kDesignCodeGB50017) {
+        OnCodeChanged();
+    }
+}
+
 void CDesignValuesDlg::OnCodeChanged() {
+    // GB50018-2002 has one edition: the edition list belongs to the GB50017 mode.
+    ShowEdition(code_ == kDesignCodeGB50017);
+    if (Edition2017Mode()) {
+        gradeList_->SetItems(GradeEntries2017());
+        ShowThickness(true);
+        thicknessList_->SetItems(ThicknessEntries2017(gradeList_->SelectedText()));
+        electrodeList_->SetItems(ElectrodeEntries2017(gradeList_->SelectedText()));
+        Show2017Controls(true);
+        Show2017Texts();
+        ShowColdFormedControls(false);
+        return;
+    }
+    Show2017Controls(false);
     gradeList_->SetItems(GradeEntries(code_));
     const StrengthTexts texts = TextsOnCodeChange(code_);
     if (code_ == kDesignCodeGB50017) {
@@ -163,6 +231,12 @@ void CDesignValuesDlg::OnCodeChanged() {
 }
 
 void CDesignValuesDlg::OnGradeChanged() {
+    if (Edition2017Mode()) {
+        thicknessList_->SetItems(ThicknessEntries2017(gradeList_->SelectedText()));
+        electrodeList_->SetItems(ElectrodeEntries2017(gradeList_->SelectedText()));
+        Show2017Texts();
+        return;
+    }
     const int grade = SelectedGrade();
     if (code_ == kDesignCodeGB50017) {
         thicknessList_->SetItems(ThicknessEntries(grade));
@@ -173,7 +247,15 @@ void CDesignValuesDlg::OnGradeChanged() {
     SetStrengthTexts(texts.steel, texts.weld);
 }
 
+void CDesignValuesDlg::OnElectrodeChanged() {
+    Show2017Texts();
+}
+
 void CDesignValuesDlg::OnThicknessChanged() {
+    if (Edition2017Mode()) {
+        Show2017Texts();
+        return;
+    }
     const StrengthTexts texts = TextsOnThicknessChange(SelectedGrade(), band_);
     SetStrengthTexts(texts.steel, texts.weld);
 }

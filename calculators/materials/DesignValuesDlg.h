@@ -10,6 +10,7 @@ class QLineEdit;
 namespace ferrolab {
 
 class ChoiceList;
+class EditionList;
 class ReportBox;
 
 class CDesignValuesDlg : public QDialog {
@@ -20,9 +21,19 @@ public:
 private:
     void BuildControls();
     void OnInitDialog();
+    // The edition picked: in the GB50017 mode as a code pick, under the edition's tables.
+    void OnEditionChanged();
     void OnCodeChanged();
     void OnGradeChanged();
     void OnThicknessChanged();
+    void OnElectrodeChanged();
+    // GB50017-2017 in the GB50017 mode.
+    bool Edition2017Mode() const;
+    // The three boxes of GB50017-2017 for the picks shown.
+    void Show2017Texts();
+    void Show2017Controls(bool shown);
+    // The edition list shows in the GB50017 mode only.
+    void ShowEdition(bool shown);
     void OnSpotWeldPlateChanged();
     void OnPlateCategoryChanged();
     // The grade of the selected grade entry (235, 345, ...).
@@ -31,17 +42,25 @@ private:
     void ShowColdFormedControls(bool shown);
     void SetStrengthTexts(const std::string& steel, const std::string& weld);
 
+    int edition_ = 0;
     int code_ = 0;
     int gradeIndex_ = 0;
     int band_ = 0;
+    int electrode_ = 0;
     int spotWeldPlate_ = 0;
     int plateCategory_ = 0;
 
+    QWidget* editionRow_ = nullptr; // the edition's label and list
+    EditionList* editionList_ = nullptr;
     ChoiceList* codeList_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;
     ChoiceList* thicknessList_ = nullptr;
     QLabel* thicknessUnit_ = nullptr;
+    QLabel* electrodeLabel_ = nullptr;
+    ChoiceList* electrodeList_ = nullptr;
+    QWidget* boltGroup_ = nullptr;
+    ReportBox* boltBox_ = nullptr;
     ReportBox* steelBox_ = nullptr;
     ReportBox* weldBox_ = nullptr;
     QLabel* spotWeldPlateLabel_ = nullptr;

@@ -12,12 +12,63 @@ const std::vector<std::string> kCodeIds = {"GB50018-2002", "GB50017"};
 
 std::vector<std::string> AllBandEntries() {
     std::vector<std::string> entries = ThicknessEntries(kQ235);
-    for (const std::string& entry : ThicknessEntries(kQ345)) {
+    auto add = [&entries](const std::vector<std::string>& bands) {
+        for (const std::string& entry : bands) {
+            if (std::find(entries.begin(), entries.end(), entry) == entries.end()) {
+                entries.push_back(entry);
+            }
+        }
+    };
+    add(ThicknessEntries(kQ345));
+    // The bands of GB50017-2017 follow those of GB50017-2003.
+    for (const std::string& grade : GradeEntries2017()) {
+        add(ThicknessEntries2017(grade));
+    }
+    return entries;
+}
+
+std::vector<std::string> AllGradeEntries() {
+    std::vector<std::string> entries = GradeEntries(kDesignCodeGB50017);
+    for (const std::string& entry : GradeEntries2017()) {
         if (std::find(entries.begin(), entries.end(), entry) == entries.end()) {
             entries.push_back(entry);
         }
     }
     return entries;
+}
+
+// The index of a pick in a list, or a usage message naming the list.
+int Pick(const std::vector<std::string>& list, const std::string& value, const char* what,
+         const std::string& grade, std::ostream& usage) {
+    const int index = IndexOf(list, value);
+    if (index < 0) {
+        usage << "ferrolab-calc: the " << what << " of " << grade << " in GB50017-2017 are "
+              << Joined(list) << '\n';
+    }
+    return index;
+}
+
+// GB50017 mode of GB50017-2017: the grade, its band and its electrode (blank: the first).
+Outcome Run2017(const FieldValues& v, DesignValuesInput in) {
+    std::ostringstream usage;
+    const std::string& grade = v.at("grade");
+    in.gradeEntry = grade;
+    if (Pick(GradeEntries2017(), grade, "grades", "GB50017", usage) < 0) {
+        return UsageError(usage.str());
+    }
+    in.band = Pick(ThicknessEntries2017(grade), v.at("thickness"), "thickness bands", grade, usage);
+    const std::vector<std::string> electrodes = ElectrodeEntries2017(grade);
+    in.electrode = v.at("electrode").empty()
+                       ? 0
+                       : Pick(electrodes, v.at("electrode"), "electrodes", grade, usage);
+    if (in.band < 0 || in.electrode < 0) {
+        return UsageError(usage.str());
+    }
+    const std::optional<DesignValuesView> view = ComputeDesignValues(in);
+    if (!view) {
+        return UsageError("ferrolab-calc: these values are not offered together\n");
+    }
+    return Outcome{FormatDesignValues(*view), {}};
 }
 
 } // namespace
@@ -29,6 +80,7 @@ const Description& DesignValuesDescription() {
         entry.id = "design-values";
         entry.caption = kDesignValuesCaption;
         entry.fields = {
+            SteelEditionField(),
             // No control: the dialog's list shows each code with its title; the runner takes the
             // first word.
             {.name = "code",
@@ -39,7 +91,7 @@ const Description& DesignValuesDescription() {
             // No control: the grades offered follow the code.
             {.name = "grade",
              .defaultValue = "Q235",
-             .allowed = GradeEntries(kDesignCodeGB50017),
+             .allowed = AllGradeEntries(),
              .help = "GB50018-2002 offers Q235 and Q345",
              .label = "钢号"},
             // No control: the bands offered follow the grade (and show for GB50017 only).
@@ -49,6 +101,12 @@ const Description& DesignValuesDescription() {
              .help = "GB50017 only: a thickness band of the grade",
              .label = "钢材厚度",
              .unit = "mm"},
+            // No control: the electrodes offered follow the grade (GB50017-2017 only).
+            {.name = "electrode",
+             .help = "edition 2017, GB50017: blank: the first of the grade; Q235 E43, Q345|Q390|"
+                     "Q345GJ E50|E55, Q420|Q460 E55|E60",
+             .kind = FieldKind::Choice,
+             .label = "焊条型号"},
             {.name = "spot-weld-plate",
              .defaultValue = "0.4",
              .allowed = SpotWeldPlateEntries(),
@@ -75,6 +133,10 @@ Outcome RunDesignValues(const FieldValues& v) {
     // the plate category.
     DesignValuesInput in;
     in.code = IndexOf(kCodeIds, v.at("code"));
+    in.edition = SteelEditionOf(v);
+    if (in.edition == kSteel2017 && in.code == kDesignCodeGB50017) {
+        return Run2017(v, in);
+    }
     in.grade = GradeOfEntry(v.at("grade"));
     const std::vector<std::string> bands = ThicknessEntries(in.grade);
     in.band = IndexOf(bands, v.at("thickness"));

@@ -116,6 +116,7 @@ TEST_F(KeepFixture, FilletWeldSheetHoldsCaptionDateInputsAsShownAndReport) {
                                             "日期：2026-05-04\r\n"
                                             "\r\n"
                                             "输入数据\r\n"
+                                            "  规范版本：GB50017-2003\r\n"
                                             "  上翼缘宽度 b1：100.00\r\n"
                                             "  上翼缘厚度 t1：16.00\r\n"
                                             "  腹板净高度 h0：1100.00\r\n"

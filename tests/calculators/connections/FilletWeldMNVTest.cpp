@@ -120,3 +120,82 @@ TEST(FilletWeldMnv, SizesThatLeaveNoWeldGroupAreRefused) {
 }
 
 } // namespace
+
+namespace {
+
+// GB50017-2017: ffw of table 4.4.5 by grade and electrode, the grade's usual electrode when none
+// is named; the stresses are those of the symmetric case worked above.
+TEST(FilletWeldMnv2017, FilletWeldStrengthByGradeAndElectrode) {
+    const struct {
+        const char* grade;
+        const char* electrode;
+        const char* shown;
+        double ffw;
+    } cases[] = {
+        {"Q235", "", "E43", 160},    {"Q235", "E43", "E43", 160}, {"Q345", "", "E50", 200},
+        {"Q345", "E55", "E55", 200}, {"Q390", "", "E50", 200},    {"Q390", "E55", "E55", 220},
+        {"Q420", "", "E55", 220},    {"Q420", "E60", "E60", 240},
+    };
+    for (const auto& c : cases) {
+        FilletWeldMnvInput in = Symmetric();
+        in.edition = kSteel2017;
+        in.grade = c.grade;
+        in.electrode = c.electrode;
+        const FilletWeldMnvResult r = ComputeFilletWeldMnv(in);
+        ASSERT_TRUE(r.report) << c.grade << c.electrode;
+        EXPECT_EQ(r.ffw, c.ffw) << c.grade << c.electrode;
+        EXPECT_EQ(r.electrode, c.shown);
+        const std::string first = std::string("钢材为:") + c.grade + ",焊条为" + c.shown +
+                                  "型,查GB50017-2017表4.4.5，得角焊缝的抗拉、抗压、抗剪强度设计值"
+                                  "为:" +
+                                  (c.ffw == 160   ? "160.00"
+                                   : c.ffw == 200 ? "200.00"
+                                   : c.ffw == 220 ? "220.00"
+                                                  : "240.00") +
+                                  "(N/mm2),\r\n";
+        EXPECT_EQ(r.report->substr(0, first.size()), first);
+        EXPECT_NEAR(r.sigmaA, 18.13, 0.005);
+        EXPECT_NEAR(r.combinedB, 23.96, 0.005);
+    }
+}
+
+// Past the first line the 2017 report is the 2003 one: the stresses do not depend on the edition,
+// and no line of it names a clause of either edition.
+TEST(FilletWeldMnv2017, OnlyTheStrengthLineDiffersFromGB50017_2003) {
+    FilletWeldMnvInput in = Symmetric();
+    const FilletWeldMnvResult old = ComputeFilletWeldMnv(in);
+    in.edition = kSteel2017;
+    const FilletWeldMnvResult now = ComputeFilletWeldMnv(in);
+    ASSERT_TRUE(old.report && now.report);
+    EXPECT_EQ(now.report->substr(now.report->find("\r\n")),
+              old.report->substr(old.report->find("\r\n")));
+    EXPECT_EQ(now.checks, old.checks);
+}
+
+TEST(FilletWeldMnv2017, ElectrodeTheTableDoesNotMatchIsRefused) {
+    const struct {
+        const char* grade;
+        const char* electrode;
+        const char* message;
+    } cases[] = {
+        {"Q420", "E50", "Q420钢的焊条应为 E55、E60（GB50017-2017表4.4.5）"},
+        {"Q235", "E55", "Q235钢的焊条应为 E43（GB50017-2017表4.4.5）"},
+        {"Q460", "", "钢号应为 Q235、Q345、Q390 或 Q420"},
+    };
+    for (const auto& c : cases) {
+        FilletWeldMnvInput in = Symmetric();
+        in.edition = kSteel2017;
+        in.grade = c.grade;
+        in.electrode = c.electrode;
+        const FilletWeldMnvResult r = ComputeFilletWeldMnv(in);
+        EXPECT_FALSE(r.report);
+        ASSERT_EQ(r.notices.size(), 1u);
+        EXPECT_EQ(r.notices[0], InputError(c.message));
+    }
+    // GB50017-2003 reads no electrode.
+    FilletWeldMnvInput in = Symmetric();
+    in.electrode = "E60";
+    EXPECT_TRUE(ComputeFilletWeldMnv(in).report);
+}
+
+} // namespace

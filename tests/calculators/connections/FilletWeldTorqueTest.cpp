@@ -96,3 +96,72 @@ TEST(FilletWeldTorque, SizesThatLeaveNoWeldGroupAreRefused) {
 }
 
 } // namespace
+
+namespace {
+
+FilletWeldTorqueInput Bracket2017() {
+    FilletWeldTorqueInput in;
+    in.b = 180;
+    in.h = 400;
+    in.e = 100;
+    in.hf = 10;
+    in.fx = 0;
+    in.fy = 100;
+    in.beta = 1.22;
+    in.edition = kSteel2017;
+    in.grade = "Q345";
+    return in;
+}
+
+// GB50017-2017 compares τA with ffw of table 4.4.5 (formula 11.2.2-3). b 180, h 400, e 100,
+// hf 10, Fy 100, β 1.22, Q345 with E50. By hand: L = 175, P = 414, Af = 10·(245 + 289.8) = 5348,
+// x = (7·175² − 0.245·100·414)/5348 = 204232/5348 = 38.19, T = (100 + 180 − 38.19)·100 = 24181
+// kN*mm, Ifx = 7·(407²·87.5 + 400³/12) = 1.388e8, Ify = 7·(2/3·136.81³ + 414·41.69² +
+// 2/3·38.19³) = 1.725e7, Ifp = 1.560e8, τ_T_Ax = 200·T·1000/Ifp = 30.99, τ_T_Ay = 136.81·T·1000/Ifp
+// = 21.20, τ_F_Ay = 100000/5348 = 18.70, τA = sqrt(30.99² + (39.90/1.22)²) = 45.06 <= 200.
+TEST(FilletWeldTorque2017, CombinedStressAgainstTheFilletWeldStrength) {
+    const FilletWeldTorqueResult r = ComputeFilletWeldTorque(Bracket2017());
+    ASSERT_TRUE(r.report);
+    EXPECT_NEAR(r.x, 38.19, 0.005);
+    EXPECT_NEAR(r.tauA, 45.06, 0.005);
+    EXPECT_EQ(r.ffw, 200);
+    const std::string tail =
+        "A点折算应力 τA = sqrt((τ_T_Ax +τ_F_Ax)^2 + ((τ_T_Ay +τ_F_Ay)/β)^2) =45.06N/mm2 \r\n"
+        "钢材为:Q345,焊条为E50型,查GB50017-2017表4.4.5，得角焊缝的抗拉、抗压、抗剪强度设计值为:"
+        "200.00(N/mm2),\r\n"
+        "按GB50017-2017式(11.2.2-3)，A点 τA =45.06N/mm2 <= ffw =200.00N/mm2\r\n";
+    EXPECT_EQ(r.report->substr(r.report->size() - tail.size()), tail);
+    ASSERT_EQ(r.checks.size(), 1u);
+    EXPECT_EQ(r.checks[0], (Check{"A点折算应力 τA/ffw", r.tauA, 200}));
+
+    // GB50017-2003 reports the same stresses and no comparison.
+    FilletWeldTorqueInput old = Bracket2017();
+    old.edition = kSteel2003;
+    const FilletWeldTorqueResult r2003 = ComputeFilletWeldTorque(old);
+    ASSERT_TRUE(r2003.report);
+    EXPECT_EQ(*r.report, *r2003.report + tail.substr(tail.find("钢材为:")));
+    EXPECT_TRUE(r2003.checks.empty());
+}
+
+TEST(FilletWeldTorque2017, AStressAboveTheStrengthIsToldInTheReport) {
+    // The opening presets give τA = 620.53 (worked above); Q420 with E60 has ffw 240.
+    FilletWeldTorqueInput in;
+    in.edition = kSteel2017;
+    in.grade = "Q420";
+    in.electrode = "E60";
+    const FilletWeldTorqueResult r = ComputeFilletWeldTorque(in);
+    ASSERT_TRUE(r.report);
+    const std::string tail =
+        "按GB50017-2017式(11.2.2-3)，A点 τA =620.53N/mm2 > ffw =240.00N/mm2\r\n"
+        "A点处焊缝折算应力大于角焊缝的强度设计值，请加大焊脚尺寸后重新计算\r\n";
+    EXPECT_EQ(r.report->substr(r.report->size() - tail.size()), tail);
+    EXPECT_FALSE(Satisfied(r.checks.at(0)));
+
+    in.electrode = "E43";
+    const FilletWeldTorqueResult refused = ComputeFilletWeldTorque(in);
+    EXPECT_FALSE(refused.report);
+    ASSERT_EQ(refused.notices.size(), 1u);
+    EXPECT_EQ(refused.notices[0], InputError("Q420钢的焊条应为 E55、E60（GB50017-2017表4.4.5）"));
+}
+
+} // namespace

@@ -259,7 +259,8 @@ std::string SheetInputs(const ReportBox* box) {
 TEST_F(DesignValuesDlgTest, SheetNamesEveryShownPick) {
     Choose(List("code"), 1);
     Choose(List("thickness"), 2);
-    EXPECT_EQ(SheetInputs(Child<ReportBox>(&dlg, "steelBox")), "规范：GB50017 普通钢结构规范\n"
+    EXPECT_EQ(SheetInputs(Child<ReportBox>(&dlg, "steelBox")), "规范版本：GB50017-2003\n"
+                                                               "规范：GB50017 普通钢结构规范\n"
                                                                "钢号：Q235\n"
                                                                "钢材厚度：>40-60 mm\n");
     Choose(List("code"), 0);
