@@ -136,7 +136,9 @@ QWidget* ControlOf(const QDialog* dialog, const FieldSpec& field) {
 FieldValues ReadDialogInputs(const QDialog* dialog, const Description& description) {
     FieldValues values;
     for (const FieldSpec& field : description.fields) {
-        if (const QWidget* control = ControlOf(dialog, field)) {
+        // A control the dialog disables or hides takes no part in the calculation shown.
+        const QWidget* control = ControlOf(dialog, field);
+        if (control && control->isEnabled() && control->isVisibleTo(dialog)) {
             if (const auto value = ReadControl(control, field)) {
                 values[field.name] = *value;
             }

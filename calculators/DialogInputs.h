@@ -21,7 +21,7 @@ class QWidget;
 
 namespace ferrolab {
 
-// The values of every described control the dialog has.
+// The values of every described control the dialog has, enabled and not hidden.
 FieldValues ReadDialogInputs(const QDialog* dialog, const Description& description);
 
 // Puts the values into the dialog's controls, in the description's order, the way a user picks
