@@ -1,5 +1,7 @@
 #include "engine/Materials.h"
 
+#include <charconv>
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -255,6 +257,16 @@ double GetPlateWidthThicknessLimit(SteelGrade grade, int category) {
         return kQ345PlateLimits[i];
     }
     return 0;
+}
+
+SteelGrade GradeOfEntry(std::string_view entry) {
+    if (entry.size() < 2 || entry[0] != 'Q') {
+        return 0;
+    }
+    int grade = 0;
+    const char* last = entry.data() + entry.size();
+    const auto [end, error] = std::from_chars(entry.data() + 1, last, grade);
+    return error == std::errc() && end == last ? grade : 0;
 }
 
 } // namespace ferrolab

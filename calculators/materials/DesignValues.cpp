@@ -78,16 +78,6 @@ std::vector<std::string> GradeEntries(int code) {
     return {};
 }
 
-SteelGrade GradeOfEntry(const std::string& entry) {
-    if (entry.size() < 2 || entry[0] != 'Q') {
-        return 0;
-    }
-    int grade = 0;
-    const char* last = entry.data() + entry.size();
-    const auto [end, error] = std::from_chars(entry.data() + 1, last, grade);
-    return error == std::errc() && end == last ? grade : 0;
-}
-
 std::vector<std::string> ThicknessEntries(SteelGrade grade) {
     const auto labels = ThicknessBandLabels(grade);
     return {labels.begin(), labels.end()};

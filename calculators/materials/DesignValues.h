@@ -42,8 +42,6 @@ std::vector<std::string> DesignCodeEntries();
 // The grades a code offers: "Q235", "Q345" (cold-formed) or "Q235" to "Q420" (GB50017); empty
 // for another index.
 std::vector<std::string> GradeEntries(int code);
-// The grade of a list entry: the number after "Q" ("Q345" -> 345); 0 when there is none.
-SteelGrade GradeOfEntry(const std::string& entry);
 // The thickness-band entries of a grade ("<=16", ...); empty for an unknown grade.
 std::vector<std::string> ThicknessEntries(SteelGrade grade);
 // The plate thickness a band entry stands for: 10, 18, 42, 70 mm for bands 1 to 4 (index 0 to
