@@ -100,6 +100,7 @@ TEST_F(CalculationFiles, EveryDialogOpensAndSavesItsInputs) {
             }
         }
 
+        test::SaveScreenshot(dialog.get(), QString::fromStdString("opened-" + d.id));
         savePath = Path(QString::fromStdString(d.id + "-saved.ferrolab"));
         test::Click(test::Child<QPushButton>(dialog.get(), "saveAsButton"));
         QFile saved(savePath);
