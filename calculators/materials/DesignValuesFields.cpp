@@ -81,32 +81,36 @@ const Description& DesignValuesDescription() {
         entry.caption = kDesignValuesCaption;
         entry.fields = {
             SteelEditionField(),
-            // No control: the dialog's list shows each code with its title; the runner takes the
-            // first word.
+            // The dialog's list shows each code with its title; the runner takes the first word.
             {.name = "code",
              .defaultValue = kCodeIds[0],
              .allowed = kCodeIds,
              .help = "GB50018-2002 冷弯薄壁型钢结构技术规范, GB50017 普通钢结构规范",
-             .label = "规范"},
-            // No control: the grades offered follow the code.
+             .label = "规范",
+             .control = "code",
+             .entries = DesignCodeEntries()},
+            // The grades offered follow the code.
             {.name = "grade",
              .defaultValue = "Q235",
              .allowed = AllGradeEntries(),
              .help = "GB50018-2002 offers Q235 and Q345",
-             .label = "钢号"},
-            // No control: the bands offered follow the grade (and show for GB50017 only).
+             .label = "钢号",
+             .control = "grade"},
+            // The bands offered follow the grade (and show for GB50017 only).
             {.name = "thickness",
              .defaultValue = "<=16",
              .allowed = AllBandEntries(),
              .help = "GB50017 only: a thickness band of the grade",
              .label = "钢材厚度",
-             .unit = "mm"},
-            // No control: the electrodes offered follow the grade (GB50017-2017 only).
+             .unit = "mm",
+             .control = "thickness"},
+            // The electrodes offered follow the grade (GB50017-2017 only).
             {.name = "electrode",
              .help = "edition 2017, GB50017: blank: the first of the grade; Q235 E43, Q345|Q390|"
                      "Q345GJ E50|E55, Q420|Q460 E55|E60",
              .kind = FieldKind::Choice,
-             .label = "焊条型号"},
+             .label = "焊条型号",
+             .control = "electrode"},
             {.name = "spot-weld-plate",
              .defaultValue = "0.4",
              .allowed = SpotWeldPlateEntries(),

@@ -77,7 +77,10 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
                     }
                 }
             }
-            if (!field.defaultValue.empty() && field.kind != FieldKind::Switch) {
+            // A control the opening picks hide (the thickness bands of a code without them) shows
+            // no value.
+            if (!field.defaultValue.empty() && field.kind != FieldKind::Switch &&
+                !control->isHidden()) {
                 // A list that shows other texts than the runner's values shows the default's.
                 const int index = IndexOf(field.allowed, field.defaultValue);
                 const std::string shownDefault =
@@ -152,6 +155,9 @@ TEST(Descriptions, EveryDescribedControlIsPrintedOnTheSheetWithItsLabelAndUnit) 
             const std::string where = description.id + " " + field.name;
             auto* control = dialog->findChild<QWidget*>(QString::fromStdString(field.control));
             ASSERT_NE(control, nullptr) << where;
+            if (control->isHidden()) {
+                continue; // hidden with its label by the opening picks: no sheet line to read
+            }
             const std::optional<SheetField> line = SheetLine(dialog.get(), control);
             ASSERT_TRUE(line) << where << ": not one line of the sheet";
             ++checked;
