@@ -53,14 +53,16 @@ const Description& BoltCapacityDescription() {
                      " (GB50018-2002: " + Joined(BoltClassEntries(kCodeGB50018, kOrdinaryBolt)) +
                      "), friction type " + Joined(BoltClassEntries(kCodeGB50017, kFrictionBolt)),
              .kind = FieldKind::Choice,
-             .label = "螺栓等级"},
+             .label = "螺栓等级",
+             .control = "boltClass"},
             {.name = "d",
              .help = "blank: the first of the list; ordinary 12|14|...|100 (mm), friction type " +
                      Joined(BoltDiameterEntries(kCodeGB50017, kFrictionBolt)) + " (GB50018-2002: " +
                      Joined(BoltDiameterEntries(kCodeGB50018, kFrictionBolt)) + ")",
              .kind = FieldKind::Choice,
              .label = "直径 d (mm)",
-             .unit = "mm"},
+             .unit = "mm",
+             .control = "diameter"},
             {.name = "n",
              .defaultValue = "1",
              .allowed = ShearPlaneEntries(),
@@ -71,7 +73,8 @@ const Description& BoltCapacityDescription() {
              .defaultValue = "Q235",
              .allowed = PlateGradeEntries(kCodeGB50017),
              .help = "plate grade (GB50018-2002: Q235|Q345)",
-             .label = "钢号"},
+             .label = "钢号",
+             .control = "plateGrade"},
             {.name = "thickness-sum",
              .defaultValue = "6",
              .allowed = ThicknessSumEntries(),
@@ -84,7 +87,8 @@ const Description& BoltCapacityDescription() {
                      Joined(SurfaceEntries(kCodeGB50017)) +
                      " (GB50018-2002: " + Joined(SurfaceEntries(kCodeGB50018)) + ")",
              .kind = FieldKind::Choice,
-             .label = "摩擦面的抗滑移系数"},
+             .label = "摩擦面的抗滑移系数",
+             .control = "surface"},
             // The box the table fills as code, grade and surface are picked; a typed μ stands.
             {.name = "mu",
              .help = "friction type; blank: the slip factor of the table for code, grade, surface",
@@ -195,7 +199,8 @@ const Description& BoltGroupDescription() {
                      Joined(ColumnEntries(kLoadTorque)) +
                      " (弯矩M + 剪力V : " + Joined(ColumnEntries(kLoadBending)) + ")",
              .kind = FieldKind::Choice,
-             .label = "列数n"},
+             .label = "列数n",
+             .control = "cols"},
             {.name = "row-pitch",
              .defaultValue = pitches[0],
              .help = "mm",

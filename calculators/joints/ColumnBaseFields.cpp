@@ -62,13 +62,15 @@ const Description& ColumnBaseDescription() {
              .allowed = AllForms(),
              .help = "柱子形式; left out: the form holding the section, else the first form of "
                      "the base type",
-             .label = "柱子形式"},
+             .label = "柱子形式",
+             .control = "form"},
             {.name = "section",
              .allowed = AllSections(),
              .help = "型号 of the form; left out: 槽18b for the pinned base, else the form's first "
                      "section",
              .kind = FieldKind::Catalogue,
-             .label = "型号"},
+             .label = "型号",
+             .control = "section"},
             {.name = "N",
              .defaultValue = "60.00",
              .help = "axial force (下压), kN",

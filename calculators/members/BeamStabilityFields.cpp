@@ -36,7 +36,8 @@ const Description& BeamStabilityDescription() {
              .defaultValue = "HW100x100",
              .help = "a section name of the chosen H series (e.g. HN400x200)",
              .kind = FieldKind::Catalogue,
-             .label = "构件参数"},
+             .label = "构件参数",
+             .control = "section"},
             // The label of load cases 1 to 4; cases 5 to 10 relabel the box.
             {.name = "l1",
              .defaultValue = span[0],

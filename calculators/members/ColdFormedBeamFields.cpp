@@ -24,7 +24,8 @@ const Description& ColdFormedBeamDescription() {
              .defaultValue = CFChannelNames()[0],
              .help = "a section name of the kind's list",
              .kind = FieldKind::Catalogue,
-             .label = "选择截面"},
+             .label = "选择截面",
+             .control = "name"},
             // One radio button per case, beside its drawing, showing the case's number.
             {.name = "case",
              .defaultValue = "1",

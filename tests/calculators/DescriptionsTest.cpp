@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -30,6 +31,9 @@ namespace {
 // What a described control shows: a combo box's text, a line edit's text, the checked radio
 // button's text in a group; nothing for anything else.
 std::optional<std::string> Shown(const QWidget* control) {
+    if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
+        return std::string(check->isChecked() ? "是" : "否");
+    }
     if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
         return combo->currentText().toStdString();
     }
@@ -80,7 +84,7 @@ TEST(Descriptions, EveryDescribedControlOpensOnItsDefaultWithItsPresets) {
             // A control the opening picks hide (the thickness bands of a code without them) shows
             // no value.
             if (!field.defaultValue.empty() && field.kind != FieldKind::Switch &&
-                !control->isHidden()) {
+                !control->isHidden() && control->isEnabled()) {
                 // A list that shows other texts than the runner's values shows the default's.
                 const int index = IndexOf(field.allowed, field.defaultValue);
                 const std::string shownDefault =
