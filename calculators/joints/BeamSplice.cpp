@@ -7,6 +7,7 @@
 #include "engine/Bolts.h"
 #include "engine/Format.h"
 #include "engine/ISection.h"
+#include "engine/Materials2017.h"
 #include "engine/SectionRecord.h"
 #include "sections/SectionLists.h"
 
@@ -42,10 +43,28 @@ bool Strength(SteelGrade grade, double t, double& f, double& fv) {
     return GetSteelStrength(grade, t, f, fv, fce) && f > 0;
 }
 
+std::string GradeName(SteelGrade grade) {
+    return "Q" + FormatNumber("%d", grade);
+}
+
+// The same from table 4.4.1 of GB50017-2017.
+bool Strength2017(SteelGrade grade, double t, double& f, double& fv) {
+    const auto steel = GetSteelStrength2017(GradeName(grade), t);
+    if (!steel) {
+        return false;
+    }
+    f = steel->f;
+    fv = steel->fv;
+    return f > 0;
+}
+
 } // namespace
 
 std::span<const char* const> SpliceBeamKindNames() {
     return kBeamKinds;
+}
+std::span<const char* const> SpliceSurfaceNames(int edition) {
+    return edition == kSteel2017 ? FayingSurfaces2017() : FayingSurfaceNames(kCodeGB50017);
 }
 std::span<const char* const> SpliceMethodNames() {
     return kMethods;
@@ -146,7 +165,11 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     }
 
     // Layout, GB50017-2003 table 8.3.4; a value exactly at its limit passes.
-    const std::string rule = "，不符合GB50017-2003表8.3.4的规定";
+    const bool e2017 = in.edition == kSteel2017;
+    const std::string rule =
+        e2017 ? "，不符合GB50017-2017表11.5.2的规定" : "，不符合GB50017-2003表8.3.4的规定";
+    // 2017 states the long-joint reduction unchanged; the reference gives no number for it.
+    const char* longJoint = e2017 ? "（GB50017-2017长连接承载力折减规定）" : "（第7.2.4条）";
     auto below = [&](const std::string& what, double value, const char* limitName, double limit) {
         return Refused(r, what + "=" + Fmt2(value) + "mm小于" + limitName + "=" + Fmt2(limit) +
                               "mm" + rule);
@@ -190,15 +213,32 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     double fFlange = 0, fvFlange = 0, fWeb = 0, fvWeb = 0, fPlate = 0, fvPlate = 0, fWebPlate = 0,
            fvWebPlate = 0;
     const double plateT = in.innerPlates ? std::max(in.to, in.ti) : in.to;
-    if (!Strength(in.grade, tf, fFlange, fvFlange) || !Strength(in.grade, tw, fWeb, fvWeb) ||
-        !Strength(in.grade, plateT, fPlate, fvPlate) ||
-        !Strength(in.grade, in.tp, fWebPlate, fvWebPlate)) {
-        return Refused(r, "板厚超出GB50017-2003表3.4.1-1的范围");
+    const auto strength = e2017 ? Strength2017 : Strength;
+    if (!strength(in.grade, tf, fFlange, fvFlange) || !strength(in.grade, tw, fWeb, fvWeb) ||
+        !strength(in.grade, plateT, fPlate, fvPlate) ||
+        !strength(in.grade, in.tp, fWebPlate, fvWebPlate)) {
+        return Refused(r, e2017 ? "板厚超出GB50017-2017表4.4.1的范围"
+                                : "板厚超出GB50017-2003表3.4.1-1的范围");
     }
 
-    // Bolts.
-    r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
-    r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+    // Bolts. The 2017 hole factor k is 1.0 for the standard hole: the same product as 2003.
+    if (e2017) {
+        const auto surfaces = FayingSurfaces2017();
+        const std::optional<double> mu = GetSlipFactor2017(in.surface, GradeName(in.grade));
+        if (!mu) {
+            return Refused(r, "GB50017-2017表11.4.2-1不允许" + GradeName(in.grade) +
+                                  "钢材的接触面采用" +
+                                  (in.surface >= 0 && in.surface < static_cast<int>(surfaces.size())
+                                       ? std::string(surfaces[in.surface])
+                                       : std::string("这种处理方法")) +
+                                  "，请改选接触面处理方法");
+        }
+        r.mu = *mu;
+        r.pretension = GetBoltPretension2017(in.boltClass == 109 ? "10.9" : "8.8", in.d);
+    } else {
+        r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
+        r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+    }
     if (r.pretension <= 1 || r.mu <= 0.01) {
         return Refused(r, "规范未给出这种高强螺栓的预拉力或抗滑移系数");
     }
@@ -240,7 +280,8 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     }
     report += "螺栓：" + std::string(in.boltClass == 109 ? "10.9级" : "8.8级") + " M" +
               FormatNumber("%d", in.d) + " 摩擦型高强螺栓，d0=" + Fmt2(d0) +
-              "mm，P=" + FormatNumber("%d", r.pretension) + "kN，μ=" + Fmt2(r.mu) + "\r\n";
+              "mm，P=" + FormatNumber("%d", r.pretension) + "kN，μ=" + Fmt2(r.mu) +
+              (e2017 ? "（表11.4.2-2、表11.4.2-1，标准孔k=1.0）" : "") + "\r\n";
 
     // Flange splice.
     const int n = in.lines * in.rows;
@@ -248,11 +289,11 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     report += "\r\n-----翼缘拼接（每侧）-----\r\n";
     report += "螺栓 n=m*k=" + FormatNumber("%d", in.lines) + "*" + FormatNumber("%d", in.rows) +
               "=" + FormatNumber("%d", n) + "，nf=" + FormatNumber("%d", nfFlange) +
-              "，Nvb=0.9*nf*μ*P=" + Fmt2(nvbFlange) + "kN\r\n";
+              (e2017 ? "，Nvb=0.9*k*nf*μ*P=" : "，Nvb=0.9*nf*μ*P=") + Fmt2(nvbFlange) + "kN\r\n";
     if (etaFlange < 1) {
         report += "连接长度 l1=(k-1)*p=" + Fmt2(flangeLength) +
-                  "mm>15d0，η=1.1-l1/(150*d0)=" + Fmt3(etaFlange) +
-                  "（第7.2.4条），η*Nvb=" + Fmt2(r.nvbFlange) + "kN\r\n";
+                  "mm>15d0，η=1.1-l1/(150*d0)=" + Fmt3(etaFlange) + longJoint +
+                  "，η*Nvb=" + Fmt2(r.nvbFlange) + "kN\r\n";
     }
     const Check flangeBolts{"翼缘螺栓剪力 N/Nvb", r.flangeBolt, r.nvbFlange};
     report += Compare(flangeBolts, "N=Nf/n", "Nvb", "kN") + "\r\n";
@@ -297,12 +338,13 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     }
     r.webBolt = group.nMax;
     report += "\r\n-----腹板拼接（每侧）-----\r\n";
-    report += "螺栓 nr×nc=" + FormatNumber("%d", in.webRows) + "×" +
-              FormatNumber("%d", in.webCols) + "，nf=2，Nvb=0.9*nf*μ*P=" + Fmt2(nvbWeb) + "kN\r\n";
+    report +=
+        "螺栓 nr×nc=" + FormatNumber("%d", in.webRows) + "×" + FormatNumber("%d", in.webCols) +
+        (e2017 ? "，nf=2，Nvb=0.9*k*nf*μ*P=" : "，nf=2，Nvb=0.9*nf*μ*P=") + Fmt2(nvbWeb) + "kN\r\n";
     if (etaWeb < 1) {
         report += "连接长度 l1=(nc-1)*ph=" + Fmt2(webLength) +
-                  "mm>15d0，η=1.1-l1/(150*d0)=" + Fmt3(etaWeb) +
-                  "（第7.2.4条），η*Nvb=" + Fmt2(r.nvbWeb) + "kN\r\n";
+                  "mm>15d0，η=1.1-l1/(150*d0)=" + Fmt3(etaWeb) + longJoint +
+                  "，η*Nvb=" + Fmt2(r.nvbWeb) + "kN\r\n";
     }
     report += "e=ew+(nc-1)*ph/2=" + Fmt2(e) + "mm，";
     report += byForces ? "M'=Mw+V*e=" : "M'=Vn*e=";

@@ -18,6 +18,11 @@
 // shear stresses. Layout (table 8.3.4): pitches at least 3·d0, end distances along the force at
 // least 2·d0, edge distances across it at least 1.5·d0.
 //
+// To GB50017-2017 the formulas stay: f and fv of table 4.4.1 by thickness, μ of table 11.4.2-1
+// (three treatments; the wire brush not on Q420), P of table 11.4.2-2, Nvb = 0.9·k·nf·μ·P (11.4.2)
+// with k = 1.0 for the standard hole, layout table 11.5.2. The long-joint factor is unchanged;
+// its 2017 clause is cited by its subject, not by a number.
+//
 // Units: mm, kN, kN·m, N/mm2.
 
 #include <optional>
@@ -26,6 +31,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
@@ -51,6 +57,8 @@ std::span<const char* const> SpliceFlangeLineNames();  // bolt lines across a fl
 std::span<const char* const> SpliceFlangeRowNames();   // rows along the beam: "1" ... "8"
 std::span<const char* const> SpliceWebRowNames();      // "2" ... "20"
 std::span<const char* const> SpliceWebColumnNames();   // "1", "2", "3"
+// The faying surfaces of the edition: GB50017-2003 table 7.2.2-1 or GB50017-2017 table 11.4.2-1.
+std::span<const char* const> SpliceSurfaceNames(int edition);
 // Every rolled H section of the HW, HM and HN series, in catalogue order.
 std::vector<std::string> SpliceRolledHNames();
 
@@ -64,7 +72,7 @@ struct BeamSpliceInput {
     int boltClass = 109;
     int d = 22;
     double clearance = 2; // d0 = d + clearance
-    int surface = 0;      // GB50017-2003 table 7.2.2-1
+    int surface = 0;      // of SpliceSurfaceNames(edition)
     // Flange splice, each flange, one side of the joint.
     bool innerPlates = true;
     double bo = 300, to = 12; // outer plate
@@ -79,6 +87,7 @@ struct BeamSpliceInput {
     int webRows = 10, webCols = 2;
     double pv = 90, ph = 80; // vertical and horizontal pitch
     double ew = 50;          // splice line to the first column
+    int edition = kSteel2003;
 
     double d0() const { return d + clearance; }
 };

@@ -3,14 +3,21 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
+#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/DescribedGrid.h"
+#include "engine/Bolts.h"
+#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -39,6 +46,14 @@ void CBeamSpliceDlg::BuildControls() {
     QGroupBox* beam = group("梁截面", {"beam", "section", "B", "tf", "hw", "tw", "grade"});
     QGroupBox* forces = group("内力", {"method", "M", "V"});
     QGroupBox* bolts = group("摩擦型高强螺栓", {"bolt-grade", "d", "clearance", "surface"});
+    lists_["surface"]->SetItems(Items(SpliceSurfaceNames(kSteel2003)));
+    const FieldSpec& edition = description.Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
     QGroupBox* flange = group("翼缘拼接（每侧）", {"flange-plates", "bo", "to", "bi", "ti", "lines",
                                                    "rows", "g", "p", "ea"});
     QGroupBox* web =
@@ -72,6 +87,7 @@ void CBeamSpliceDlg::BuildControls() {
     lower->addWidget(picture_);
     lower->addWidget(report_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addLayout(MakeButtonRow(compute, cancel));
     layout->addLayout(lower, 1);
@@ -79,6 +95,7 @@ void CBeamSpliceDlg::BuildControls() {
     for (const char* field : {"beam", "method", "flange-plates"}) {
         connect(lists_[field], &ChoiceList::chosen, this, &CBeamSpliceDlg::UpdateEnabling);
     }
+    connect(editionList_, &ChoiceList::chosen, this, &CBeamSpliceDlg::OnEditionChosen);
     connect(compute, &QPushButton::clicked, this, &CBeamSpliceDlg::OnCompute);
 }
 
@@ -92,6 +109,8 @@ void CBeamSpliceDlg::OnInitDialog() {
         list->Select(IndexOf(spec.allowed, spec.defaultValue));
     }
     UpdateEnabling();
+    // A dialog opening on the 2017 edition takes its surfaces.
+    OnEditionChosen();
     picture_->SetPicture(QStringLiteral(":/pictures/beam_splice.svg"));
 }
 
@@ -108,6 +127,26 @@ void CBeamSpliceDlg::UpdateEnabling() {
     const bool inner = chosen_["flange-plates"] == 1;
     boxes_["bi"]->setEnabled(inner);
     boxes_["ti"]->setEnabled(inner);
+}
+
+void CBeamSpliceDlg::OnEditionChosen() {
+    const int year = editionList_->Year();
+    if (year == filledEdition_) {
+        return;
+    }
+    // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003 painted and
+    // rusted surfaces and the 2017 quartz sand go to the first entry.
+    ChoiceList* surfaces = lists_.at("surface");
+    const std::string kept = surfaces->SelectedText();
+    int index = 0;
+    if (year == kSteel2017) {
+        index = std::max(PinnedSurface2017Of(kept), 0);
+    } else if (kept == SpliceSurfaceNames(kSteel2017)[2]) {
+        index = 3;
+    }
+    surfaces->SetItems(Items(SpliceSurfaceNames(year)));
+    surfaces->Select(index);
+    filledEdition_ = year;
 }
 
 BeamSpliceInput CBeamSpliceDlg::Input() const {
@@ -129,6 +168,7 @@ BeamSpliceInput CBeamSpliceDlg::Input() const {
     in.d = static_cast<int>(TextToDouble(text("d").substr(1)));
     in.clearance = number("clearance");
     in.surface = chosen_.at("surface");
+    in.edition = editionList_->Year();
     in.innerPlates = chosen_.at("flange-plates") == 1;
     in.bo = number("bo");
     in.to = number("to");

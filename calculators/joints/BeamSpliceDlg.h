@@ -13,6 +13,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -30,6 +31,8 @@ private:
     void BuildControls();
     void OnInitDialog();
     void UpdateEnabling();
+    // The edition's faying surfaces, the pick kept where both editions have it.
+    void OnEditionChosen();
 
     // The value of each box and the chosen index of each list, by field name (the map's nodes
     // stay where they are, so the controls keep their members).
@@ -37,6 +40,9 @@ private:
     std::map<std::string, int> chosen_;
     std::map<std::string, ChoiceList*> lists_;
     std::map<std::string, ValueCombo*> boxes_;
+    int editionIndex_ = 0;
+    int filledEdition_ = kSteel2003; // the edition the surface list shows
+    EditionList* editionList_ = nullptr;
     CBitmapPreview* picture_ = nullptr;
     ReportBox* report_ = nullptr;
 };

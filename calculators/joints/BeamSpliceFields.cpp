@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "calculators/Calculators.h"
+#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/BeamSplice.h"
 #include "engine/Bolts.h"
 #include "engine/TextToNumber.h"
@@ -33,11 +36,23 @@ int CountOf(const std::string& text) {
     return static_cast<int>(TextToDouble(text));
 }
 
+// The faying surfaces of both editions, each once.
+std::vector<std::string> AllSurfaces() {
+    std::vector<std::string> names = TextsOf(SpliceSurfaceNames(kSteel2003));
+    for (const char* name : SpliceSurfaceNames(kSteel2017)) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.emplace_back(name);
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 const Description& BeamSpliceDescription() {
     static const Description description = [] {
         std::vector<FieldSpec> fields = {
+            SteelEditionField(),
             Choice("beam", TextsOf(SpliceBeamKindNames()), "焊接工字形",
                    "welded I (B, tf, hw, tw) or a rolled H section", "梁截面"),
             Choice("section", SpliceRolledHNames(), "HN700x300", "轧制H型钢: the section", "型号"),
@@ -61,8 +76,8 @@ const Description& BeamSpliceDescription() {
             Choice("d", TextsOf(SpliceDiameterNames()), "M22", "bolt diameter", "直径"),
             Number("clearance", {"2.0", "1.5"}, "hole minus bolt diameter, mm",
                    "孔径与螺栓直径的差", "mm"),
-            Choice("surface", TextsOf(FayingSurfaceNames(kCodeGB50017)),
-                   FayingSurfaceNames(kCodeGB50017)[0], "faying surface", "接触面处理"),
+            Choice("surface", AllSurfaces(), FayingSurfaceNames(kCodeGB50017)[0], "faying surface",
+                   "接触面处理"),
             Choice("flange-plates", TextsOf(SpliceFlangePlateNames()), "外侧和内侧盖板",
                    "outer cover plate only (nf 1) or outer and two inner plates (nf 2)",
                    "翼缘盖板"),
@@ -118,7 +133,17 @@ Outcome RunBeamSplice(const FieldValues& v) {
     in.boltClass = v.at("bolt-grade") == "10.9" ? 109 : 88;
     in.d = CountOf(v.at("d").substr(1));
     in.clearance = TextToDouble(v.at("clearance"));
-    in.surface = IndexOf(FayingSurfaceNames(kCodeGB50017), v.at("surface"));
+    in.edition = SteelEditionOf(v);
+    // The 2017 surfaces of table 11.4.2-1; a 2003 surface that one stands for is read as it.
+    in.surface = IndexOf(SpliceSurfaceNames(in.edition), v.at("surface"));
+    if (in.surface < 0 && in.edition == kSteel2017) {
+        in.surface = PinnedSurface2017Of(v.at("surface"));
+    }
+    if (in.surface < 0) {
+        return UsageError("ferrolab-calc: surface must be one of " +
+                          Joined(TextsOf(SpliceSurfaceNames(in.edition))) +
+                          " with edition=" + v.at("edition") + "\n");
+    }
     in.innerPlates = IndexOf(SpliceFlangePlateNames(), v.at("flange-plates")) == 1;
     in.bo = TextToDouble(v.at("bo"));
     in.to = TextToDouble(v.at("to"));

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "calculators/joints/BeamColumnPinned.h"
 #include "engine/Bolts.h"
 #include "engine/Format.h"
+#include "engine/Materials2017.h"
 #include "engine/SectionRecord.h"
 #include "engine/TextToNumber.h"
+#include "engine/Welds2017.h"
 
 namespace ferrolab {
 namespace {
@@ -42,6 +45,46 @@ std::string Comparison(const Check& check, const std::string& demand, const std:
            Fmt2(check.capacity) + unit + (ok ? "，满足" : "，不满足");
 }
 
+// The grade's name as the 2017 tables list it.
+std::string GradeName(SteelGrade grade) {
+    return "Q" + FormatNumber("%d", grade);
+}
+
+// The clause numbers the report cites, by edition: the formulas are the same in both.
+struct Clauses {
+    const char* spacing;
+    const char* pretension;
+    const char* slip;
+    const char* frictionFormula;
+    const char* frictionClause;
+    const char* boltStrengths;
+    const char* shearFormula;
+    const char* bearingFormula;
+    const char* weldLength;
+};
+constexpr Clauses kClauses2003 = {
+    .spacing = "GB50017-2003表8.3.4",
+    .pretension = "表7.2.2-2",
+    .slip = "表7.2.2-1",
+    .frictionFormula = "Nvb=0.9*nf*μ*P",
+    .frictionClause = "式7.2.2-1，nf=1",
+    .boltStrengths = "表3.4.1-4",
+    .shearFormula = "式7.2.1-1",
+    .bearingFormula = "式7.2.1-3",
+    .weldLength = "按规范7.1.3条取",
+};
+constexpr Clauses kClauses2017 = {
+    .spacing = "GB50017-2017表11.5.2",
+    .pretension = "表11.4.2-2",
+    .slip = "表11.4.2-1",
+    .frictionFormula = "Nvb=0.9*k*nf*μ*P",
+    .frictionClause = "式11.4.2-1，标准孔k=1.0，nf=1",
+    .boltStrengths = "表4.4.6",
+    .shearFormula = "式11.4.1-1",
+    .bearingFormula = "式11.4.1-3",
+    .weldLength = "按GB50017-2017第11.2.2条取",
+};
+
 } // namespace
 
 std::span<const char* const> SecondaryGradeNames() {
@@ -61,6 +104,9 @@ std::span<const char* const> SecondaryDiameterNames() {
 }
 std::span<const char* const> SecondaryBoltCountNames() {
     return kCounts;
+}
+std::span<const char* const> SecondarySurfaceNames(int edition) {
+    return edition == kSteel2017 ? FayingSurfaces2017() : FayingSurfaceNames(kCodeGB50017);
 }
 
 SteelGrade SecondaryGradeOf(std::string_view name) {
@@ -90,6 +136,8 @@ int SecondaryBoltClassOf(std::string_view name) {
 SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput& in) {
     SecondaryBeamJointResult r;
     const bool friction = in.kind == kSecondaryFrictionBolt;
+    const bool e2017 = in.edition == kSteel2017;
+    const Clauses& clause = e2017 ? kClauses2017 : kClauses2003;
 
     // Sizes and forces the formulas cannot take.
     if (!(in.v > 0)) {
@@ -120,14 +168,14 @@ SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput
     // Layout, GB50017-2003 table 8.3.4; a value exactly at its limit passes.
     const double d0 = in.d0();
     if (in.p < 3 * d0) {
-        return Refused(r, "螺栓间距p=" + Fmt2(in.p) + "mm小于3d0=" + Fmt2(3 * d0) +
-                              "mm，不符合GB50017-2003表8.3.4的规定");
+        return Refused(r, "螺栓间距p=" + Fmt2(in.p) + "mm小于3d0=" + Fmt2(3 * d0) + "mm，不符合" +
+                              clause.spacing + "的规定");
     }
     const double endDistance = (in.l - (in.n - 1) * in.p) / 2;
     if (endDistance < 2 * d0) {
-        return Refused(r,
-                       "螺栓端距(l-(n-1)*p)/2=" + Fmt2(endDistance) + "mm小于2d0=" + Fmt2(2 * d0) +
-                           "mm，不符合GB50017-2003表8.3.4的规定，请加大加劲肋高度l或减小螺栓间距p");
+        return Refused(r, "螺栓端距(l-(n-1)*p)/2=" + Fmt2(endDistance) +
+                              "mm小于2d0=" + Fmt2(2 * d0) + "mm，不符合" + clause.spacing +
+                              "的规定，请加大加劲肋高度l或减小螺栓间距p");
     }
     r.lw = in.l - 2 * in.hf;
     if (!(r.lw > 0)) {
@@ -167,33 +215,62 @@ SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput
 
     std::string boltCheckName;
     if (friction) {
-        r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
-        r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+        if (e2017) {
+            const auto surfaces = FayingSurfaces2017();
+            const std::optional<double> mu = GetSlipFactor2017(in.surface, GradeName(in.grade));
+            if (!mu) {
+                return Refused(
+                    r, "GB50017-2017表11.4.2-1不允许" + GradeName(in.grade) + "钢材的接触面采用" +
+                           (in.surface >= 0 && in.surface < static_cast<int>(surfaces.size())
+                                ? std::string(surfaces[in.surface])
+                                : std::string("这种处理方法")) +
+                           "，请改选接触面处理方法");
+            }
+            r.mu = *mu;
+            r.pretension = GetBoltPretension2017(in.boltClass == 109 ? "10.9" : "8.8", in.d);
+        } else {
+            r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
+            r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+        }
         if (r.pretension <= 1 || r.mu <= 0.01) {
             return Refused(r, "规范未给出这种高强螺栓的预拉力或抗滑移系数");
         }
-        // One friction plane: the secondary web lapped on one side of the stiffener.
+        // One friction plane: the secondary web lapped on one side of the stiffener. The 2017
+        // hole factor k is 1.0 for the standard hole, so both editions multiply the same terms.
         r.nvb = GetFrictionCapacity(1, r.pretension, r.mu);
         r.nb = r.nvb;
-        report += "预拉力P=" + FormatNumber("%d", r.pretension) +
-                  "kN（表7.2.2-2），抗滑移系数μ=" + Fmt2(r.mu) + "（表7.2.2-1）\r\n";
-        report += "一个高强螺栓的单面抗剪承载力 Nvb=0.9*nf*μ*P=" + Fmt2(r.nvb) +
-                  "kN（式7.2.2-1，nf=1）\r\n";
+        report += "预拉力P=" + FormatNumber("%d", r.pretension) + "kN（" + clause.pretension +
+                  "），抗滑移系数μ=" + Fmt2(r.mu) + "（" + clause.slip + "）\r\n";
+        report += std::string("一个高强螺栓的单面抗剪承载力 ") + clause.frictionFormula + "=" +
+                  Fmt2(r.nvb) + "kN（" + clause.frictionClause + "）\r\n";
         boltCheckName = "螺栓剪力 N/Nvb";
     } else {
         double ftb = 0, fvb = 0;
-        const double fcb = GetBoltBearingStrength(kCodeGB50017, in.grade, in.boltClass);
-        if (!GetBoltStrength(kCodeGB50017, in.boltClass, ftb, fvb) || fcb <= 0) {
+        double fcb = 0;
+        bool known = false;
+        if (e2017) {
+            // Table 4.4.6 lists grade C bolts 4.6 and 4.8 in one row.
+            const auto strength = GetOrdinaryBoltStrength2017("4.6/4.8");
+            fcb = GetBearingStrength2017(GradeName(in.grade), 'C');
+            known = strength.has_value() && (in.boltClass == 46 || in.boltClass == 48);
+            fvb = known ? strength->fvb : 0;
+        } else {
+            fcb = GetBoltBearingStrength(kCodeGB50017, in.grade, in.boltClass);
+            known = GetBoltStrength(kCodeGB50017, in.boltClass, ftb, fvb);
+        }
+        if (!known || fcb <= 0) {
             return Refused(r, "规范未给出这种螺栓或钢号的强度");
         }
         const double sumT = std::min(in.tw, in.ts);
         r.nvb = 3.1415927 * in.d * in.d / 4 * fvb * 0.001;
         r.ncb = in.d * sumT * fcb * 0.001;
         r.nb = std::min(r.nvb, r.ncb);
-        report += "fvb=" + Fmt2(fvb) + "N/mm2，fcb=" + Fmt2(fcb) + "N/mm2（表3.4.1-4）\r\n";
-        report += "一个螺栓的单面抗剪承载力 Nvb=π*d^2/4*fvb=" + Fmt2(r.nvb) + "kN（式7.2.1-1）\r\n";
+        report += "fvb=" + Fmt2(fvb) + "N/mm2，fcb=" + Fmt2(fcb) + "N/mm2（" +
+                  clause.boltStrengths + "）\r\n";
+        report += "一个螺栓的单面抗剪承载力 Nvb=π*d^2/4*fvb=" + Fmt2(r.nvb) + "kN（" +
+                  clause.shearFormula + "）\r\n";
         report += "Σt=min(tw,ts)=" + Fmt2(sumT) + "mm，承压承载力 Ncb=d*Σt*fcb=" + Fmt2(r.ncb) +
-                  "kN（式7.2.1-3）\r\n";
+                  "kN（" + clause.bearingFormula + "）\r\n";
         report += "一个螺栓的承载力设计值 Nb=min(Nvb,Ncb)=" + Fmt2(r.nb) + "kN\r\n";
         boltCheckName = "螺栓剪力 N/Nb";
     }
@@ -202,15 +279,35 @@ SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput
 
     // The two fillet welds of the stiffener along its height, under V and V·e.
     // ffw of table 3.4.1-3 does not vary with the plate thickness.
-    double fcw = 0, ftw = 0, fvw = 0;
-    GetWeldStrength(in.grade, 10, 2, fcw, ftw, fvw, r.ffw);
+    // 2017: table 4.4.5 by the electrode, the grade's usual one.
+    std::string electrode;
+    if (e2017) {
+        const auto electrodes = Electrodes2017(GradeName(in.grade));
+        const std::optional<double> ffw =
+            electrodes.empty() ? std::nullopt
+                               : GetFilletWeldStrength2017(GradeName(in.grade), electrodes[0]);
+        if (!ffw) {
+            return Refused(r, "GB50017-2017表4.4.5未给出" + GradeName(in.grade) +
+                                  "钢材角焊缝的强度设计值");
+        }
+        electrode = electrodes[0];
+        r.ffw = *ffw;
+    } else {
+        double fcw = 0, ftw = 0, fvw = 0;
+        GetWeldStrength(in.grade, 10, 2, fcw, ftw, fvw, r.ffw);
+    }
     r.he = 0.7 * in.hf;
     double sigmaN = 0;
     FilletWeldPairStress(0, in.v, r.m, r.he, r.lw, in.betaF, &sigmaN, &r.sigmaM, &r.tauV,
                          &r.sigmaFs);
     const Check weldCheck{"加劲肋焊缝应力 σfs/ffw", r.sigmaFs, r.ffw};
     report += "\r\n-----加劲肋与主梁腹板的连接焊缝（两条角焊缝）-----\r\n";
-    report += "he=0.7*hf=" + Fmt2(r.he) + "mm，按规范7.1.3条取 lw=l-2*hf=" + Fmt2(r.lw) + "mm\r\n";
+    report += "he=0.7*hf=" + Fmt2(r.he) + "mm，" + clause.weldLength + " lw=l-2*hf=" + Fmt2(r.lw) +
+              "mm\r\n";
+    if (e2017) {
+        report += "角焊缝强度设计值ffw=" + Fmt2(r.ffw) + "N/mm2（GB50017-2017表4.4.5，" +
+                  electrode + "型焊条）\r\n";
+    }
     report += "σ_M=6*M/(2*he*lw^2)=" + Fmt2(r.sigmaM) + "N/mm2\r\n";
     report += "τ_V=V/(2*he*lw)=" + Fmt2(r.tauV) + "N/mm2\r\n";
     report += "βf=" + Fmt2(in.betaF) + "，" +

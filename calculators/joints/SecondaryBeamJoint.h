@@ -14,6 +14,12 @@
 // Σt = min(tw, ts), 7.2.1). Layout (table 8.3.4): pitch at least 3·d0, end distance of the outer
 // bolts to the ends of the stiffener at least 2·d0 (the bolts centred on its height l).
 //
+// To GB50017-2017 the formulas stay and the numbers move: layout table 11.5.2, ordinary bolts
+// 11.4.1 (fvb, fcb of table 4.4.6), friction-type bolts Nvb = 0.9·k·nf·μ·P (11.4.2) with μ of
+// table 11.4.2-1 (three treatments; the wire brush not on Q420), P of table 11.4.2-2 and k = 1.0
+// for the standard hole, the welds 11.2.2 with ffw of table 4.4.5 for the grade's usual
+// electrode (E43 Q235, E50 Q345 and Q390, E55 Q420).
+//
 // Units: mm, kN, kN·m, N/mm2.
 
 #include <optional>
@@ -22,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
@@ -39,13 +46,15 @@ std::span<const char* const> SecondaryBoltKindNames();          // friction type
 std::span<const char* const> SecondaryBoltGradeNames(int kind); // "8.8", "10.9" | "4.6", "4.8"
 std::span<const char* const> SecondaryDiameterNames();          // "M16" ... "M30"
 std::span<const char* const> SecondaryBoltCountNames();         // "2" ... "10"
+// The faying surfaces of the edition: GB50017-2003 table 7.2.2-1 or GB50017-2017 table 11.4.2-1.
+std::span<const char* const> SecondarySurfaceNames(int edition);
 
 struct SecondaryBeamJointInput {
     SteelGrade grade = kQ235; // connected plates (the lower grade where they differ)
     int kind = kSecondaryFrictionBolt;
     int boltClass = 109;    // 88, 109 (friction type); 46, 48 (ordinary)
     int d = 20;             // mm
-    int surface = 0;        // faying surface, GB50017-2003 table 7.2.2-1 (friction type)
+    int surface = 0;        // faying surface of SecondarySurfaceNames(edition) (friction type)
     double clearance = 1.5; // hole diameter minus bolt diameter, d0 = d + clearance
     int n = 3;              // bolts in the column
     double p = 70;          // pitch
@@ -56,6 +65,7 @@ struct SecondaryBeamJointInput {
     double hf = 6;          // leg of the two stiffener-to-web fillet welds
     double l = 270;         // length of each weld = height of the stiffener
     double betaF = 1.22;    // front fillet factor: 1.22, or 1.0 under direct dynamic load
+    int edition = kSteel2003;
 
     double d0() const { return d + clearance; }
 };

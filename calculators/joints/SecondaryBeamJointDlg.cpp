@@ -3,15 +3,21 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
+#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/DescribedGrid.h"
 #include "engine/Bolts.h"
+#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -25,6 +31,14 @@ CSecondaryBeamJointDlg::CSecondaryBeamJointDlg(QWidget* parent) : QDialog(parent
 void CSecondaryBeamJointDlg::BuildControls() {
     const Description& description = SecondaryBeamJointDescription();
 
+    const FieldSpec& edition = description.Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
+
     auto* bolts = new QGroupBox(QStringLiteral("螺栓（单列，单面受剪）"), this);
     DescribedGrid boltGrid(description, bolts);
     gradeList_ = boltGrid.List("grade", &grade_);
@@ -32,7 +46,7 @@ void CSecondaryBeamJointDlg::BuildControls() {
     boltGradeList_ = boltGrid.List("bolt-grade", &boltGrade_,
                                    TextsOf(SecondaryBoltGradeNames(kSecondaryFrictionBolt)));
     diameterList_ = boltGrid.List("d", &diameter_);
-    surfaceList_ = boltGrid.List("surface", &surface_);
+    surfaceList_ = boltGrid.List("surface", &surface_, TextsOf(SecondarySurfaceNames(kSteel2003)));
     boxes_.push_back(boltGrid.Box("clearance", &in_.clearance));
     countList_ = boltGrid.List("n", &count_);
     boxes_.push_back(boltGrid.Box("p", &in_.p));
@@ -70,10 +84,12 @@ void CSecondaryBeamJointDlg::BuildControls() {
     upper->addLayout(right);
     upper->addWidget(picture_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addLayout(MakeButtonRow(compute, cancel));
     layout->addWidget(report_, 1);
 
+    connect(editionList_, &ChoiceList::chosen, this, &CSecondaryBeamJointDlg::OnEditionChosen);
     connect(boltKindList_, &ChoiceList::chosen, this, &CSecondaryBeamJointDlg::OnBoltKind);
     connect(compute, &QPushButton::clicked, this, &CSecondaryBeamJointDlg::OnCompute);
 }
@@ -90,9 +106,11 @@ void CSecondaryBeamJointDlg::OnInitDialog() {
     open(boltKindList_, "bolt-kind", SecondaryBoltKindNames());
     open(boltGradeList_, "bolt-grade", SecondaryBoltGradeNames(kSecondaryFrictionBolt));
     open(diameterList_, "d", SecondaryDiameterNames());
-    open(surfaceList_, "surface", FayingSurfaceNames(kCodeGB50017));
+    open(surfaceList_, "surface", SecondarySurfaceNames(kSteel2003));
     open(countList_, "n", SecondaryBoltCountNames());
     OnBoltKind();
+    // A dialog opening on the 2017 edition takes its surfaces.
+    OnEditionChosen();
     picture_->SetPicture(QStringLiteral(":/pictures/secondary_beam_joint.svg"));
 }
 
@@ -110,6 +128,26 @@ void CSecondaryBeamJointDlg::OnBoltKind() {
     tsBox_->setEnabled(!friction);
 }
 
+void CSecondaryBeamJointDlg::OnEditionChosen() {
+    const int year = editionList_->Year();
+    if (year == filledEdition_) {
+        return;
+    }
+    // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003 painted and
+    // rusted surfaces and the 2017 quartz sand go to the first entry.
+    const std::string kept = surfaceList_->SelectedText();
+    const auto names2017 = SecondarySurfaceNames(kSteel2017);
+    int index = 0;
+    if (year == kSteel2017) {
+        index = std::max(PinnedSurface2017Of(kept), 0);
+    } else if (kept == names2017[2]) {
+        index = 3;
+    }
+    surfaceList_->SetItems(Items(SecondarySurfaceNames(year)));
+    surfaceList_->Select(index);
+    filledEdition_ = year;
+}
+
 SecondaryBeamJointInput CSecondaryBeamJointDlg::Input() const {
     SecondaryBeamJointInput in = in_;
     in.grade = SecondaryGradeOf(gradeList_->SelectedText());
@@ -118,6 +156,7 @@ SecondaryBeamJointInput CSecondaryBeamJointDlg::Input() const {
     in.d = SecondaryDiameterOf(diameterList_->SelectedText());
     in.surface = surface_;
     in.n = static_cast<int>(TextToDouble(countList_->SelectedText()));
+    in.edition = editionList_->Year();
     return in;
 }
 

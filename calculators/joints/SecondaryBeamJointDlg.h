@@ -8,6 +8,7 @@
 
 namespace ferrolab {
 
+class EditionList;
 class ValueCombo;
 class ChoiceList;
 class ReportBox;
@@ -27,10 +28,15 @@ private:
     void BuildControls();
     void OnInitDialog();
     void OnBoltKind();
+    // The edition's faying surfaces, the pick kept where both editions have it.
+    void OnEditionChosen();
 
     SecondaryBeamJointInput in_;
+    int editionIndex_ = 0;
+    int filledEdition_ = kSteel2003; // the edition the surface list shows
     int grade_ = 0, boltKind_ = 0, boltGrade_ = 0, diameter_ = 0, surface_ = 0, count_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     ChoiceList* boltKindList_ = nullptr;
     ChoiceList* boltGradeList_ = nullptr;

@@ -1,8 +1,11 @@
+#include <algorithm>
 #include <sstream>
 
 #include "calculators/Calculators.h"
+#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/SecondaryBeamJoint.h"
 #include "engine/Bolts.h"
+#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
@@ -14,6 +17,17 @@ std::vector<std::string> AllBoltGrades() {
         grades.emplace_back(grade);
     }
     return grades;
+}
+
+// The faying surfaces of both editions, each once.
+std::vector<std::string> AllSurfaces() {
+    std::vector<std::string> names = TextsOf(SecondarySurfaceNames(kSteel2003));
+    for (const char* name : SecondarySurfaceNames(kSteel2017)) {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
+            names.emplace_back(name);
+        }
+    }
+    return names;
 }
 
 FieldSpec Number(const char* name, std::vector<std::string> presets, const char* help,
@@ -44,6 +58,7 @@ FieldSpec Choice(const char* name, std::vector<std::string> allowed, std::string
 const Description& SecondaryBeamJointDescription() {
     static const Description description = [] {
         std::vector<FieldSpec> fields = {
+            SteelEditionField(),
             Choice("grade", TextsOf(SecondaryGradeNames()), "Q235",
                    "steel of the connected plates (the lower grade where they differ)", "钢材等级",
                    "grade"),
@@ -54,9 +69,8 @@ const Description& SecondaryBeamJointDescription() {
                    "8.8 or 10.9 friction type, 4.6 or 4.8 ordinary", "等级", "boltGrade"),
             Choice("d", TextsOf(SecondaryDiameterNames()), "M20", "bolt diameter", "直径",
                    "diameter"),
-            Choice("surface", TextsOf(FayingSurfaceNames(kCodeGB50017)),
-                   FayingSurfaceNames(kCodeGB50017)[0], "faying surface (friction type)",
-                   "接触面处理", "surface"),
+            Choice("surface", AllSurfaces(), FayingSurfaceNames(kCodeGB50017)[0],
+                   "faying surface (friction type)", "接触面处理", "surface"),
             Number("clearance", {"1.5", "2.0", "1.0"}, "hole minus bolt diameter, mm",
                    "螺栓孔径与螺栓直径的差", "mm"),
             Choice("n", TextsOf(SecondaryBoltCountNames()), "3", "bolts in the single column",
@@ -93,10 +107,20 @@ Outcome RunSecondaryBeamJoint(const FieldValues& v) {
               << ")\n";
         return UsageError(usage.str());
     }
+    in.edition = SteelEditionOf(v);
+    // The 2017 surfaces of table 11.4.2-1; a 2003 surface that one stands for is read as it.
+    in.surface = IndexOf(SecondarySurfaceNames(in.edition), v.at("surface"));
+    if (in.surface < 0 && in.edition == kSteel2017) {
+        in.surface = PinnedSurface2017Of(v.at("surface"));
+    }
+    if (in.surface < 0) {
+        return UsageError("ferrolab-calc: surface must be one of " +
+                          Joined(TextsOf(SecondarySurfaceNames(in.edition))) +
+                          " with edition=" + v.at("edition") + "\n");
+    }
     in.grade = SecondaryGradeOf(v.at("grade"));
     in.boltClass = SecondaryBoltClassOf(v.at("bolt-grade"));
     in.d = SecondaryDiameterOf(v.at("d"));
-    in.surface = IndexOf(FayingSurfaceNames(kCodeGB50017), v.at("surface"));
     in.clearance = TextToDouble(v.at("clearance"));
     in.n = static_cast<int>(TextToDouble(v.at("n")));
     in.p = TextToDouble(v.at("p"));

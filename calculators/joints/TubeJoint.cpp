@@ -6,6 +6,8 @@
 #include <numbers>
 
 #include "engine/Format.h"
+#include "engine/Materials2017.h"
+#include "engine/Welds2017.h"
 
 namespace ferrolab {
 namespace {
@@ -38,6 +40,45 @@ struct Branch {
     const char* thetaName; // "θ1"
     double di, ti, theta;
 };
+
+// The clauses the report and the refusals cite, by edition.
+struct Clauses {
+    const char* chapter;
+    const char* steelTable;
+    const char* chordRatio;
+    const char* branchRatio;
+    const char* beta;
+    const char* theta;
+    const char* eccentricity;
+    const char* capacity;
+    const char* weld;
+};
+constexpr Clauses kClauses2003 = {
+    .chapter = "GB50017-2003第10章",
+    .steelTable = "GB50017-2003表3.4.1-1",
+    .chordRatio = "GB50017-2003第10.1.2条",
+    .branchRatio = "（di/ti≤60且≤100*(235/fy)），不符合GB50017-2003第10.1.2、10.3.3条",
+    .beta = "GB50017-2003第10.3.3条",
+    .theta = "GB50017-2003第10.3.3条（θ≥30°）",
+    .eccentricity = "GB50017-2003第10.1.5条",
+    .capacity = "第10.3.3条",
+    .weld = "第10.3.2条",
+};
+constexpr Clauses kClauses2017 = {
+    .chapter = "GB50017-2017第13章",
+    .steelTable = "GB50017-2017表4.4.1",
+    .chordRatio = "GB50017-2017第13.1.2条",
+    .branchRatio = "（di/ti≤100*(235/fy)），不符合GB50017-2017第13.1.2条",
+    .beta = "GB50017-2017第13.3.1条",
+    .theta = "GB50017-2017第13.3.1条（θ≥30°）",
+    .eccentricity = "GB50017-2017第13.2.1条",
+    .capacity = "第13.3.2条",
+    .weld = "第13.3.9条",
+};
+
+std::string GradeName(SteelGrade grade) {
+    return "Q" + FormatNumber("%d", grade);
+}
 
 } // namespace
 
@@ -95,43 +136,74 @@ TubeJointResult ComputeTubeJoint(const TubeJointInput& in) {
         r.notices.push_back(OutOfComputableRange());
         return r;
     }
-    double fv = 0, fce = 0;
-    if (!GetSteelStrength(in.grade, tC, r.f, fv, fce)) {
-        return Refused(r, "主管壁厚t超出GB50017-2003表3.4.1-1的范围");
+    const bool e2017 = in.edition == kSteel2017;
+    const Clauses& clause = e2017 ? kClauses2017 : kClauses2003;
+    // fy of a tube of wall t: 2017 reads it from table 4.4.1 with f.
+    auto yieldOf = [&](double wall) {
+        if (e2017) {
+            const auto steel = GetSteelStrength2017(GradeName(in.grade), wall);
+            return steel ? steel->fy : 0.0;
+        }
+        return double(GetYieldStrength(in.grade, wall));
+    };
+    if (e2017) {
+        const auto steel = GetSteelStrength2017(GradeName(in.grade), tC);
+        const auto electrodes = Electrodes2017(GradeName(in.grade));
+        const std::optional<double> ffw =
+            electrodes.empty() ? std::nullopt
+                               : GetFilletWeldStrength2017(GradeName(in.grade), electrodes[0]);
+        if (!steel || !ffw) {
+            return Refused(r, std::string("主管壁厚t超出") + clause.steelTable + "的范围");
+        }
+        r.f = steel->f;
+        r.fy = steel->fy;
+        r.ffw = *ffw;
+    } else {
+        double fv = 0, fce = 0;
+        if (!GetSteelStrength(in.grade, tC, r.f, fv, fce)) {
+            return Refused(r, "主管壁厚t超出GB50017-2003表3.4.1-1的范围");
+        }
+        r.fy = GetYieldStrength(in.grade, tC);
+        double fcw = 0, ftw = 0, fvw = 0;
+        GetWeldStrength(in.grade, tC, 2, fcw, ftw, fvw, r.ffw);
     }
-    r.fy = GetYieldStrength(in.grade, tC);
-    double fcw = 0, ftw = 0, fvw = 0;
-    GetWeldStrength(in.grade, tC, 2, fcw, ftw, fvw, r.ffw);
 
     // Validity limits of the joint formulas.
     const double chordLimit = 100 * 235 / r.fy;
     if (dC / tC > chordLimit) {
         return Refused(r, "主管的外径与壁厚之比D/t=" + Fmt2(dC / tC) + "超过100*(235/fy)=" +
-                              Fmt2(chordLimit) + "，不符合GB50017-2003第10.1.2条");
+                              Fmt2(chordLimit) + "，不符合" + clause.chordRatio);
     }
     for (const Branch& b : branches) {
-        const double limit = std::min(60.0, 100 * 235 / double(GetYieldStrength(in.grade, b.ti)));
+        const double fyBranch = yieldOf(b.ti);
+        if (!(fyBranch > 0)) {
+            return Refused(r, std::string(b.name) + "壁厚" + b.t + "超出" + clause.steelTable +
+                                  "的范围");
+        }
+        // 2017 13.1.2 keeps 100·εk² for every tube; the 60 of 2003 10.3.3 is not repeated.
+        const double slenderLimit = 100 * 235 / fyBranch;
+        const double limit = e2017 ? slenderLimit : std::min(60.0, slenderLimit);
         if (b.di / b.ti > limit) {
             return Refused(r, std::string(b.name) + "的外径与壁厚之比" + b.d + "/" + b.t + "=" +
-                                  Fmt2(b.di / b.ti) + "超过" + Fmt2(limit) +
-                                  "（di/ti≤60且≤100*(235/fy)），不符合GB50017-2003第10.1.2、"
-                                  "10.3.3条");
+                                  Fmt2(b.di / b.ti) + "超过" + Fmt2(limit) + clause.branchRatio);
         }
         const double beta = b.di / dC;
         if (beta < 0.2 || beta > 1.0) {
-            return Refused(r, std::string(b.name) + "与主管的外径之比β=" + b.d +
-                                  "/D=" + Fmt4(beta) +
-                                  "不在0.2～1.0的范围内，不符合GB50017-2003第10.3.3条");
+            return Refused(r, std::string(b.name) + "与主管的外径之比β=" + b.d + "/D=" +
+                                  Fmt4(beta) + "不在0.2～1.0的范围内，不符合" + clause.beta);
         }
         if (b.ti > tC) {
             return Refused(r, std::string(b.name) + "壁厚" + b.t + "=" + Fmt2(b.ti) +
                                   "mm大于主管壁厚t=" + Fmt2(tC) +
                                   "mm，主管的壁厚不应小于支管的壁厚");
         }
+        if (e2017 && b.ti < 0.2 * tC) {
+            return Refused(r, std::string(b.name) + "与主管的壁厚之比" + b.t + "/t=" +
+                                  Fmt4(b.ti / tC) + "小于0.2，不符合GB50017-2017第13.3.1条");
+        }
         if (!(b.theta >= 30 && b.theta <= 90)) {
             return Refused(r, std::string(b.name) + "轴线与主管轴线的夹角" + b.thetaName + "=" +
-                                  Fmt2(b.theta) +
-                                  "°不在30°～90°的范围内，不符合GB50017-2003第10.3.3条（θ≥30°）");
+                                  Fmt2(b.theta) + "°不在30°～90°的范围内，不符合" + clause.theta);
         }
         if (in.hf > 2 * b.ti) {
             return Refused(r, "焊脚尺寸hf=" + Fmt2(in.hf) + "mm大于2*" + b.t + "=" +
@@ -153,7 +225,7 @@ TubeJointResult ComputeTubeJoint(const TubeJointInput& in) {
         const double ratio = r.eccentricity / dC;
         if (!(ratio >= -0.55 && ratio <= 0.25)) {
             return Refused(r, "支管轴线交点的偏心e/D=" + Fmt4(ratio) +
-                                  "不在-0.55～0.25的范围内，不符合GB50017-2003第10.1.5条");
+                                  "不在-0.55～0.25的范围内，不符合" + clause.eccentricity);
         }
     }
     if (in.sigma > r.f) {
@@ -170,9 +242,10 @@ TubeJointResult ComputeTubeJoint(const TubeJointInput& in) {
     const double slender = std::pow(dC / tC, 0.2);
     r.psiD = r.beta <= 0.7 ? 0.069 + 0.93 * r.beta : 2 * r.beta - 0.68;
 
-    std::string report = "-----节点几何（GB50017-2003第10章）-----\r\n";
+    std::string report = std::string("-----节点几何（") + clause.chapter + "）-----\r\n";
     report += "主管 D×t=" + Fmt2(dC) + "×" + Fmt2(tC) + "mm，f=" + Fmt2(r.f) +
-              "N/mm2，fy=" + Fmt2(r.fy) + "N/mm2，D/t=" + Fmt2(dC / tC) + "\r\n";
+              "N/mm2，fy=" + Fmt2(r.fy) + "N/mm2" + (e2017 ? "（表4.4.1）" : "") +
+              "，D/t=" + Fmt2(dC / tC) + "\r\n";
     for (const Branch& b : branches) {
         report += std::string(b.name) + " " + b.d + "×" + b.t + "=" + Fmt2(b.di) + "×" +
                   Fmt2(b.ti) + "mm，" + b.thetaName + "=" + Fmt2(b.theta) + "°，" + b.d +
@@ -182,7 +255,7 @@ TubeJointResult ComputeTubeJoint(const TubeJointInput& in) {
         report += "间隙a=" + Fmt2(in.gap) + "mm，支管轴线交点偏心e=" + Fmt2(r.eccentricity) +
                   "mm，e/D=" + Fmt4(r.eccentricity / dC) + "\r\n";
     }
-    report += "\r\n-----节点承载力（第10.3.3条）-----\r\n";
+    report += std::string("\r\n-----节点承载力（") + clause.capacity + "）-----\r\n";
     if (in.sigma > 0) {
         report += "主管压应力σ=" + Fmt2(in.sigma) +
                   "N/mm2，ψn=1-0.3*σ/fy-0.3*(σ/fy)^2=" + Fmt4(r.psiN) + "\r\n";
@@ -251,8 +324,12 @@ TubeJointResult ComputeTubeJoint(const TubeJointInput& in) {
     }
 
     // Branch-to-chord welds, 10.3.2.
-    report += "\r\n-----支管与主管的连接焊缝（第10.3.2条）-----\r\n";
-    report += "he=0.7*hf=" + Fmt2(0.7 * in.hf) + "mm，ffw=" + Fmt2(r.ffw) + "N/mm2\r\n";
+    report += std::string("\r\n-----支管与主管的连接焊缝（") + clause.weld + "）-----\r\n";
+    report +=
+        "he=0.7*hf=" + Fmt2(0.7 * in.hf) + "mm，ffw=" + Fmt2(r.ffw) + "N/mm2" +
+        (e2017 ? "（表4.4.5，" + std::string(Electrodes2017(GradeName(in.grade))[0]) + "型焊条）"
+               : std::string()) +
+        "\r\n";
     for (std::size_t i = 0; i < branches.size(); ++i) {
         const Branch& b = branches[i];
         const double lw = TubeWeldLength(b.di, dC, b.theta);

@@ -10,6 +10,12 @@
 // (10.3.3), the chord wall not thinner than the branch's, θ from 30° to 90°, for the K joint a gap
 // a >= t1 + t2 and the eccentricity −0.55 <= e/D <= 0.25 (10.1.5), and hf <= 2·ti.
 //
+// To GB50017-2017 the X, T (Y) and gap K formulas and the weld length are those of 13.3.2 and
+// 13.3.9, unchanged; f and fy come from table 4.4.1 by the chord's wall, ffw from table 4.4.5 for
+// the grade's usual electrode, and the limits are cited as 13.1.2 (D/t and di/ti at most 100·εk²;
+// the branch's di/ti <= 60 of 2003 is not repeated there), 13.3.1 (0.2 <= β <= 1.0,
+// 0.2 <= ti/t <= 1.0, θ >= 30°) and 13.2.1 (e/D).
+//
 // Notation as in the code: D, t the chord; d1, t1, θ1 the branch (for the K joint the branch in
 // compression), d2, t2, θ2 the K joint's branch in tension. Units: mm, degrees, N/mm2, kN.
 
@@ -18,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Check.h"
 #include "engine/Materials.h"
 #include "engine/Notice.h"
@@ -49,6 +56,7 @@ struct TubeJointInput {
     double gap = 30;                      // K: gap a between the branches on the chord
     double sigma = 80; // the smaller chord compressive stress of the two sides; <= 0: tension
     double hf = 6;     // leg of the branch-to-chord fillet welds
+    int edition = kSteel2003;
 };
 
 struct TubeJointResult {

@@ -5,12 +5,14 @@
 
 #include <QBoxLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "calculators/joints/DescribedGrid.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -85,7 +87,16 @@ void CTubeJointDlg::BuildControls() {
     upper->addLayout(left);
     upper->addLayout(middle);
     upper->addWidget(picture_, 1);
+    // Nothing else in the dialog depends on the edition: the grades are those of both.
+    const FieldSpec& edition = TubeJointDescription().Field("edition");
+    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
+                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addLayout(MakeButtonRow(compute, cancel));
     layout->addWidget(report_, 1);
@@ -118,6 +129,7 @@ TubeJointInput CTubeJointDlg::Input() const {
     in.kind = static_cast<TubeJointKind>(kind_);
     in.grade = static_cast<SteelGrade>(TextToDouble(gradeList_->SelectedText().substr(1)));
     in.tension = force_ == 1;
+    in.edition = editionList_->Year();
     return in;
 }
 

@@ -12,6 +12,7 @@ namespace ferrolab {
 
 class ValueCombo;
 class ChoiceList;
+class EditionList;
 class ReportBox;
 class CBitmapPreview;
 
@@ -34,8 +35,10 @@ private:
     void OnJointKind();
 
     TubeJointInput in_;
+    int editionIndex_ = 0;
     int kind_ = 0, grade_ = 0, force_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* kindList_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     ChoiceList* forceList_ = nullptr;

@@ -33,6 +33,7 @@ FieldSpec Choice(const char* name, std::span<const char* const> allowed, const c
 const Description& TubeJointDescription() {
     static const Description description = [] {
         std::vector<FieldSpec> fields = {
+            SteelEditionField(),
             Choice("joint", TubeJointKindNames(), "X, T (Y) or K joint with a gap", "节点形式"),
             Choice("grade", TubeGradeNames(), "steel of the tubes", "钢材等级"),
             Number("D", {"245", "219", "273", "325", "377"}, "chord outside diameter, mm",
@@ -73,6 +74,7 @@ const Description& TubeJointDescription() {
 Outcome RunTubeJoint(const FieldValues& v) {
     TubeJointInput in;
     in.kind = static_cast<TubeJointKind>(IndexOf(TubeJointKindNames(), v.at("joint")));
+    in.edition = SteelEditionOf(v);
     in.grade = static_cast<SteelGrade>(TextToDouble(v.at("grade").substr(1)));
     in.chordD = TextToDouble(v.at("D"));
     in.chordT = TextToDouble(v.at("t"));

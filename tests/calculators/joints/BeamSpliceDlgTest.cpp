@@ -113,6 +113,32 @@ TEST_F(BeamSpliceDlgTest, RefusalKeepsThePreviousReport) {
 }
 
 // "节点设计" > "梁拼接" opens the dialog.
+// The edition through the "规范版本" list: the surfaces of table 11.4.2-1 (喷砂(丸) becomes
+// 抛丸(喷砂)), the runner's 2017 report, a dialog built after opening on 2017.
+TEST_F(BeamSpliceDlgTest, Edition2017RefillsTheSurfaces) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(Items(List("surface")).size(), 4u);
+    Pick(List("grade"), "Q345");
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(Items(List("surface")), (Texts{"喷硬质石英砂或铸钢棱角砂", "抛丸(喷砂)",
+                                             "钢丝刷清除浮锈或未经处理的干净轧制面"}));
+    EXPECT_EQ(List("surface")->SelectedText(), "抛丸(喷砂)");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({"edition=2017", "grade=Q345"}));
+    EXPECT_NE(Report().find("Nvb=0.9*k*nf*μ*P=136.80kN"), std::string::npos);
+    Pick(List("surface"), "喷硬质石英砂或铸钢棱角砂");
+    {
+        CBeamSpliceDlg next;
+        EXPECT_EQ(Child<ChoiceList>(&next, "edition")->currentText(), "GB50017-2017");
+        EXPECT_EQ(Child<ChoiceList>(&next, "surface")->currentText(), "抛丸(喷砂)");
+        EXPECT_EQ(next.Input().edition, kSteel2017);
+    }
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(List("surface")->SelectedText(), "喷砂(丸)");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({"grade=Q345"}));
+}
+
 TEST(BeamSpliceMenu, OpensFromTheMainMenu) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());

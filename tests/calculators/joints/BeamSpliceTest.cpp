@@ -234,6 +234,92 @@ TEST(BeamSplice, LayoutsAndSizesAreRefusedNamingTheRule) {
     EXPECT_TRUE(ComputeBeamSplice(limits).report);
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+// The opening welded splice on Q345 with M = 1500: Mw = 1500·8.3333e8/3.9549e9 = 316.07,
+// Nf = (1500 − 316.07)/1.020 = 1160.72 kN over 8 flange bolts = 145.09 kN. To 2017 抛丸(喷砂) gives
+// μ = 0.40 (2003 喷砂 0.50), P = 190 (M22 10.9), k = 1.0: Nvb = 0.9·1.0·2·0.40·190 = 136.80 <
+// 145.09 (2003: 0.9·2·0.50·190 = 171.00 passes). Web plates tp 8: f 305, fv 175 of table 4.4.1
+// (2003: 310, 180).
+TEST(BeamSplice2017, FlangeBoltsFailWhere2003Passes) {
+    BeamSpliceInput in;
+    in.grade = kQ345;
+    in.m = 1500;
+    in.edition = kSteel2017;
+    in.surface = 1;
+    const BeamSpliceResult r = ComputeBeamSplice(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_NEAR(r.mu, 0.40, 1e-12);
+    EXPECT_EQ(r.pretension, 190);
+    EXPECT_NEAR(r.nvbFlange, 136.8, 1e-9);
+    EXPECT_NEAR(r.flangeBolt, 145.09, 0.005);
+    for (const char* line : {
+             "螺栓：10.9级 M22 "
+             "摩擦型高强螺栓，d0=24.00mm，P=190kN，μ=0.40（表11.4.2-2、表11.4.2-1，"
+             "标准孔k=1.0）\r\n",
+             "螺栓 n=m*k=4*2=8，nf=2，Nvb=0.9*k*nf*μ*P=136.80kN\r\nN=Nf/n=145.09kN > Nvb=136.80kN",
+             "螺栓 nr×nc=10×2，nf=2，Nvb=0.9*k*nf*μ*P=136.80kN\r\n",
+             "<= fv=175.00N/mm2",
+         }) {
+        EXPECT_NE(r.report->find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(r.report->find("f=310.00"), std::string::npos);
+    EXPECT_FALSE(Satisfied(r.checks[0]));
+    in.edition = kSteel2003;
+    in.surface = 0;
+    const BeamSpliceResult old = ComputeBeamSplice(in);
+    ASSERT_TRUE(old.report);
+    EXPECT_NEAR(old.nvbFlange, 171.0, 1e-9);
+    EXPECT_TRUE(Satisfied(old.checks[0]));
+    EXPECT_NE(old.report->find("<= fv=180.00N/mm2"), std::string::npos);
+}
+
+// The long joint (8 rows at 80: l1 = 560 > 15·24): η = 1.1 − 560/3600 = 0.944, η·Nvb = 129.20,
+// cited by its subject; the layout rules by table 11.5.2; the wire brush refused on Q420.
+TEST(BeamSplice2017, LongJointLayoutAndSurfaces) {
+    BeamSpliceInput in;
+    in.grade = kQ345;
+    in.edition = kSteel2017;
+    in.surface = 1;
+    in.rows = 8;
+    const BeamSpliceResult r = ComputeBeamSplice(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_NEAR(r.nvbFlange, (1.1 - 560.0 / 3600) * 136.8, 1e-9);
+    EXPECT_NE(r.report->find("η=1.1-l1/(150*d0)=0.944（GB50017-2017长连接承载力折减规定），"
+                             "η*Nvb=129.20kN"),
+              std::string::npos);
+    EXPECT_EQ(r.report->find("7.2.4"), std::string::npos);
+    in.rows = 2;
+    in.endDistance = 40;
+    const BeamSpliceResult layout = ComputeBeamSplice(in);
+    ASSERT_EQ(layout.notices.size(), 1u);
+    EXPECT_EQ(
+        layout.notices[0],
+        InputError("翼缘螺栓端距ea=40.00mm小于2d0=48.00mm，不符合GB50017-2017表11.5.2的规定"));
+    in.endDistance = 50;
+    in.grade = kQ420;
+    in.surface = 2;
+    const BeamSpliceResult brush = ComputeBeamSplice(in);
+    ASSERT_EQ(brush.notices.size(), 1u);
+    EXPECT_EQ(brush.notices[0],
+              InputError("GB50017-2017表11.4.2-1不允许Q420钢材的接触面采用钢丝刷清除浮锈或未经处理"
+                         "的干净轧制面，请改选接触面处理方法"));
+    in.surface = 0; // quartz sand 0.45 on Q420: Nvb = 0.9·2·0.45·190 = 153.90
+    const BeamSpliceResult sand = ComputeBeamSplice(in);
+    ASSERT_TRUE(sand.report);
+    EXPECT_NEAR(sand.nvbFlange, 153.9, 1e-9);
+}
+
+TEST(BeamSplice2017, RunnerReadsTheEdition) {
+    const CliRun run = Call({"beam-splice", "edition=2017", "grade=Q345", "M=1500", "--verdict"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("N=Nf/n=145.09kN > Nvb=136.80kN"), std::string::npos);
+    EXPECT_EQ(Call({"beam-splice", "edition=2017", "surface=抛丸(喷砂)"}).out,
+              Call({"beam-splice", "edition=2017"}).out);
+    EXPECT_EQ(Call({"beam-splice", "surface=抛丸(喷砂)"}).status, 64);
+    EXPECT_EQ(Call({"beam-splice", "edition=2017", "surface=喷砂(丸)后生赤锈"}).status, 64);
+}
+
 TEST(BeamSpliceEntry, PrintsTheUnitsReport) {
     const CliRun run = Call({"beam-splice", "M=1500", "--verdict"});
     EXPECT_EQ(run.status, 0);

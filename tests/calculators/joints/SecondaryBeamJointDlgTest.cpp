@@ -123,6 +123,36 @@ TEST_F(SecondaryBeamJointDlgTest, RefusalKeepsThePreviousReport) {
     EXPECT_EQ(Report(), opening);
 }
 
+// The 2017 edition through the "规范版本" list: the surfaces of table 11.4.2-1, the pick carried
+// over (喷砂(丸) becomes 抛丸(喷砂)), and the runner's 2017 report.
+TEST_F(SecondaryBeamJointDlgTest, Edition2017RefillsTheSurfaces) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("surface")->SelectedText(), "喷砂(丸)");
+    Pick(List("grade"), "Q345");
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(Items(List("surface")), (Texts{"喷硬质石英砂或铸钢棱角砂", "抛丸(喷砂)",
+                                             "钢丝刷清除浮锈或未经处理的干净轧制面"}));
+    EXPECT_EQ(List("surface")->SelectedText(), "抛丸(喷砂)");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({"edition=2017", "grade=Q345", "surface=抛丸(喷砂)"}));
+    EXPECT_NE(Report().find("Nvb=0.9*k*nf*μ*P=55.80kN（式11.4.2-1"), std::string::npos);
+    EXPECT_EQ(Report().find("7.2.2"), std::string::npos);
+    // The wire brush goes back to the 2003 wire brush.
+    Pick(List("surface"), "钢丝刷清除浮锈或未经处理的干净轧制面");
+    {
+        CSecondaryBeamJointDlg next;
+        EXPECT_EQ(Child<ChoiceList>(&next, "edition")->currentText(), "GB50017-2017");
+        EXPECT_EQ(Child<ChoiceList>(&next, "surface")->currentText(), "抛丸(喷砂)");
+        EXPECT_EQ(next.Input().edition, kSteel2017);
+    }
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(Items(List("surface")).size(), 4u);
+    EXPECT_EQ(List("surface")->SelectedText(), "钢丝刷清除浮锈或未经处理的干净轧制表面");
+    Compute();
+    EXPECT_EQ(Report(),
+              RunnerReport({"grade=Q345", "surface=钢丝刷清除浮锈或未经处理的干净轧制表面"}));
+}
+
 // "节点设计" > "主次梁连接" opens the dialog.
 TEST(SecondaryBeamJointMenu, OpensFromTheMainMenu) {
     CTrabekApp app;

@@ -206,6 +206,133 @@ TEST(SecondaryBeamJoint, RefusalsNameTheirRule) {
               ComputeSecondaryBeamJoint(SecondaryBeamJointInput{}).report);
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+// The opening joint on Q345 to 2017, shot blasting 抛丸(喷砂): μ = 0.40 (table 11.4.2-1; 2003 gave
+// 喷砂 0.50 and Nvb = 0.9·0.50·155 = 69.75), P = 155 (table 11.4.2-2), standard hole k = 1.0:
+// Nvb = 0.9·1.0·1·0.40·155 = 55.80 kN against N1 = 51.52. The welds take ffw = 200 (E50, table
+// 4.4.5): σfs = 66.85 as before.
+TEST(SecondaryBeamJoint2017, FrictionBoltsCite2017Tables) {
+    SecondaryBeamJointInput in;
+    in.edition = kSteel2017;
+    in.grade = kQ345;
+    in.surface = 1;
+    const SecondaryBeamJointResult r = ComputeSecondaryBeamJoint(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_EQ(*r.report,
+              std::string(kOpeningGroup) +
+                  "预拉力P=155kN（表11.4.2-2），抗滑移系数μ=0.40（表11.4.2-1）\r\n"
+                  "一个高强螺栓的单面抗剪承载力 Nvb=0.9*k*nf*μ*P=55.80kN（式11.4.2-1，标准孔k=1.0，"
+                  "nf=1）\r\n"
+                  "N=51.52kN <= Nvb=55.80kN，满足\r\n"
+                  "\r\n-----加劲肋与主梁腹板的连接焊缝（两条角焊缝）-----\r\n"
+                  "he=0.7*hf=4.20mm，按GB50017-2017第11.2.2条取 lw=l-2*hf=258.00mm\r\n"
+                  "角焊缝强度设计值ffw=200.00N/mm2（GB50017-2017表4.4.5，E50型焊条）\r\n"
+                  "σ_M=6*M/(2*he*lw^2)=59.02N/mm2\r\n"
+                  "τ_V=V/(2*he*lw)=46.14N/mm2\r\n"
+                  "βf=1.22，σfs=sqrt((σ_M/βf)^2+τ_V^2)=66.85N/mm2 <= ffw=200.00N/mm2，满足");
+    EXPECT_NEAR(r.nvb, 55.8, 1e-9);
+    ASSERT_EQ(r.checks.size(), 2u);
+    EXPECT_EQ(VerdictLine(r.checks[0]), "螺栓剪力 N/Nvb = 0.92  满足");
+    EXPECT_EQ(VerdictLine(r.checks[1]), "加劲肋焊缝应力 σfs/ffw = 0.33  满足");
+    EXPECT_EQ(r.report->find("7."), std::string::npos);
+
+    // The same joint to 2003 keeps its own values: 喷砂 on Q345, μ 0.50, Nvb 69.75.
+    in.edition = kSteel2003;
+    in.surface = 0;
+    const SecondaryBeamJointResult old = ComputeSecondaryBeamJoint(in);
+    ASSERT_TRUE(old.report);
+    EXPECT_NEAR(old.nvb, 69.75, 1e-9);
+    EXPECT_NE(old.report->find("（表7.2.2-2），抗滑移系数μ=0.50（表7.2.2-1）"), std::string::npos);
+}
+
+// Table by table: the wire brush on Q235 0.30 and Q345 0.35, refused on Q420; quartz sand 0.45;
+// M24 8.8 P = 175: Nvb = 0.9·0.45·175 = 70.875 (pitch 80 >= 3·25.5, stiffener 300).
+TEST(SecondaryBeamJoint2017, SlipCoefficientsAndRefusals) {
+    const struct {
+        SteelGrade grade;
+        int surface, boltClass, d;
+        double nvb;
+    } cases[] = {
+        {kQ235, 2, 109, 20, 0.9 * 0.30 * 155},
+        {kQ345, 2, 109, 20, 0.9 * 0.35 * 155},
+        {kQ420, 0, 88, 24, 70.875},
+        {kQ390, 1, 88, 20, 0.9 * 0.40 * 125},
+    };
+    for (const auto& c : cases) {
+        SecondaryBeamJointInput in;
+        in.edition = kSteel2017;
+        in.grade = c.grade;
+        in.surface = c.surface;
+        in.boltClass = c.boltClass;
+        in.d = c.d;
+        in.l = 300;
+        in.p = 80;
+        const SecondaryBeamJointResult r = ComputeSecondaryBeamJoint(in);
+        ASSERT_TRUE(r.report) << c.grade;
+        EXPECT_NEAR(r.nvb, c.nvb, 1e-9) << c.grade;
+    }
+    SecondaryBeamJointInput in;
+    in.edition = kSteel2017;
+    in.grade = kQ420;
+    in.surface = 2;
+    const SecondaryBeamJointResult refused = ComputeSecondaryBeamJoint(in);
+    EXPECT_FALSE(refused.report);
+    ASSERT_EQ(refused.notices.size(), 1u);
+    EXPECT_EQ(refused.notices[0],
+              InputError("GB50017-2017表11.4.2-1不允许Q420钢材的接触面采用钢丝刷清除浮锈或未经处理"
+                         "的干净轧制面，请改选接触面处理方法"));
+    in.surface = 1;
+    in.p = 60;
+    const SecondaryBeamJointResult spacing = ComputeSecondaryBeamJoint(in);
+    ASSERT_EQ(spacing.notices.size(), 1u);
+    EXPECT_EQ(spacing.notices[0],
+              InputError("螺栓间距p=60.00mm小于3d0=64.50mm，不符合GB50017-2017表11.5.2的规定"));
+}
+
+// Grade C bolts 4.6 to 2017 (fvb 140, fcb 305 on Q235 of table 4.4.6, the 2003 values): the same
+// numbers as OrdinaryBoltsFail, cited by 11.4.1; Q420 ffw = 220 (E55).
+TEST(SecondaryBeamJoint2017, OrdinaryBoltsCite1141) {
+    SecondaryBeamJointInput in;
+    in.edition = kSteel2017;
+    in.kind = kSecondaryOrdinaryBolt;
+    in.boltClass = 46;
+    const SecondaryBeamJointResult r = ComputeSecondaryBeamJoint(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_NE(r.report->find("fvb=140.00N/mm2，fcb=305.00N/mm2（表4.4.6）\r\n"
+                             "一个螺栓的单面抗剪承载力 Nvb=π*d^2/4*fvb=43.98kN（式11.4.1-1）\r\n"
+                             "Σt=min(tw,ts)=8.00mm，承压承载力 Ncb=d*Σt*fcb=48.80kN（式11.4.1-3）"),
+              std::string::npos);
+    EXPECT_NE(r.report->find("ffw=160.00N/mm2（GB50017-2017表4.4.5，E43型焊条）"),
+              std::string::npos);
+    in.grade = kQ420; // fcb 425: Ncb = 20·8·425 = 68.00
+    const SecondaryBeamJointResult q420 = ComputeSecondaryBeamJoint(in);
+    ASSERT_TRUE(q420.report);
+    EXPECT_NEAR(q420.ncb, 68.0, 1e-9);
+    EXPECT_NEAR(q420.ffw, 220.0, 1e-9);
+}
+
+TEST(SecondaryBeamJoint2017, RunnerReadsTheEdition) {
+    const CliRun run = Call(
+        {"secondary-beam-joint", "edition=2017", "grade=Q345", "surface=抛丸(喷砂)", "--verdict"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Nvb=0.9*k*nf*μ*P=55.80kN"), std::string::npos);
+    EXPECT_NE(run.out.find("螺栓剪力 N/Nvb = 0.92  满足"), std::string::npos);
+    // A 2003 surface stands for the 2017 treatment it became: 喷砂(丸) is 抛丸(喷砂).
+    EXPECT_EQ(
+        Call({"secondary-beam-joint", "edition=2017", "grade=Q345"}).out,
+        Call({"secondary-beam-joint", "edition=2017", "grade=Q345", "surface=抛丸(喷砂)"}).out);
+    // A painted 2003 surface has no 2017 row; a 2017 treatment is no 2003 surface.
+    const CliRun painted =
+        Call({"secondary-beam-joint", "edition=2017", "surface=喷砂(丸)后生赤锈"});
+    EXPECT_EQ(painted.status, 64);
+    EXPECT_NE(painted.err.find("surface must be one of"), std::string::npos);
+    EXPECT_EQ(Call({"secondary-beam-joint", "surface=抛丸(喷砂)"}).status, 64);
+    const CliRun brush = Call({"secondary-beam-joint", "edition=2017", "grade=Q420",
+                               "surface=钢丝刷清除浮锈或未经处理的干净轧制面"});
+    EXPECT_EQ(brush.status, 2);
+}
+
 // --- ferrolab-calc secondary-beam-joint -------------------------------------------------------
 
 TEST(SecondaryBeamJointEntry, PrintsTheUnitsReport) {

@@ -96,6 +96,26 @@ TEST_F(TubeJointDlgTest, ChoicesReachTheReport) {
     EXPECT_NE(Report().find("受拉支管（β≤0.6）：NtT=1.4*NcT="), std::string::npos);
 }
 
+// The edition through the "规范版本" list reaches the report; a dialog built after opens on it.
+TEST_F(TubeJointDlgTest, Edition2017ReachesTheReport) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    Pick(List("grade"), "Q345");
+    Pick(List("edition"), "GB50017-2017");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({"edition=2017", "grade=Q345"}));
+    EXPECT_NE(Report().find("f=305.00N/mm2，fy=345.00N/mm2（表4.4.1）"), std::string::npos);
+    EXPECT_NE(Report().find("（第13.3.2条）"), std::string::npos);
+    EXPECT_EQ(Report().find("10."), std::string::npos);
+    {
+        CTubeJointDlg next;
+        EXPECT_EQ(Child<ChoiceList>(&next, "edition")->currentText(), "GB50017-2017");
+        EXPECT_EQ(next.Input().edition, kSteel2017);
+    }
+    Pick(List("edition"), "GB50017-2003");
+    Compute();
+    EXPECT_EQ(Report(), RunnerReport({"grade=Q345"}));
+}
+
 TEST_F(TubeJointDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();

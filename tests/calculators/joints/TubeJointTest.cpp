@@ -284,6 +284,109 @@ TEST(TubeJoint, ValidityLimitsAreRefusedNamingTheLimit) {
     }
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+// The opening X joint on Q345 with N = 202 kN. Table 4.4.1 gives f = 305 for t 8 (2003: 310),
+// fy = 345: ψn = 1 − 0.3·0.231884 − 0.3·0.231884² = 0.914304,
+// NcX = 11.23198·0.914304·8²·305 = 200.46 kN < 202 (2003: ·310 = 203.75 > 202);
+// weld ffw = 200 (E50, table 4.4.5): Nf = 0.7·6·461.33·200 = 387.51 kN.
+TEST(TubeJoint2017, XJointOnQ345FailsWhere2003Passes) {
+    TubeJointInput in;
+    in.edition = kSteel2017;
+    in.grade = kQ345;
+    in.n1 = 202;
+    const TubeJointResult r = ComputeTubeJoint(in);
+    ASSERT_TRUE(r.report);
+    EXPECT_EQ(*r.report,
+              "-----节点几何（GB50017-2017第13章）-----\r\n"
+              "主管 D×t=245.00×8.00mm，f=305.00N/mm2，fy=345.00N/mm2（表4.4.1），D/t=30.62\r\n"
+              "支管 d1×t1=133.00×6.00mm，θ1=60.00°，d1/D=0.5429\r\n"
+              "\r\n-----节点承载力（第13.3.2条）-----\r\n"
+              "主管压应力σ=80.00N/mm2，ψn=1-0.3*σ/fy-0.3*(σ/fy)^2=0.9143\r\n"
+              "β=d1/D=0.5429\r\n"
+              "受压支管：NcX=5.45/((1-0.81*β)*sinθ1)*ψn*t^2*f=200.46kN\r\n"
+              "N=202.00kN > NcX=200.46kN，不满足\r\n"
+              "\r\n-----支管与主管的连接焊缝（第13.3.9条）-----\r\n"
+              "he=0.7*hf=4.20mm，ffw=200.00N/mm2（表4.4.5，E50型焊条）\r\n"
+              "d1/D≤0.65：lw=(3.25*d1-0.025*D)*(0.534/sinθ1+0.466)=461.33mm\r\n"
+              "Nf=0.7*hf*lw*ffw=387.51kN\r\n"
+              "N=202.00kN <= Nf=387.51kN，满足");
+    EXPECT_NEAR(r.capacity1, 200.4595, 1e-4);
+    EXPECT_EQ(VerdictLine(r.checks[0]), "支管轴力 N/NcX = 1.01  不满足");
+    in.edition = kSteel2003;
+    const TubeJointResult old = ComputeTubeJoint(in);
+    ASSERT_TRUE(old.report);
+    EXPECT_NEAR(old.capacity1, 203.7457, 1e-4);
+    EXPECT_TRUE(Satisfied(old.checks[0]));
+}
+
+// The limits to 2017: di/ti only against 100·εk² (13.1.2), ti/t at least 0.2 (13.3.1), the other
+// limits under their 2017 numbers.
+TEST(TubeJoint2017, LimitsCite2017Clauses) {
+    const struct {
+        double chordT, t1, theta1, hf;
+        const char* message2003;
+        const char* message2017;
+    } cases[] = {
+        // 133/1.5 = 88.67: over 60 (2003) but within 100 (Q235); 1.5/8 = 0.1875 < 0.2.
+        {8, 1.5, 60, 3,
+         "支管的外径与壁厚之比d1/t1=88.67超过60.00（di/ti≤60且≤100*(235/fy)），不符合"
+         "GB50017-2003第10.1.2、10.3.3条",
+         "支管与主管的壁厚之比t1/t=0.1875小于0.2，不符合GB50017-2017第13.3.1条"},
+        // 133/1.2 = 110.83 over 100 in both.
+        {5, 1.2, 60, 2,
+         "支管的外径与壁厚之比d1/t1=110.83超过60.00（di/ti≤60且≤100*(235/fy)），不符合"
+         "GB50017-2003第10.1.2、10.3.3条",
+         "支管的外径与壁厚之比d1/t1=110.83超过100.00（di/ti≤100*(235/fy)），不符合"
+         "GB50017-2017第13.1.2条"},
+        {2, 1.5, 60, 3,
+         "主管的外径与壁厚之比D/t=122.50超过100*(235/fy)=100.00，不符合GB50017-2003第10.1.2条",
+         "主管的外径与壁厚之比D/t=122.50超过100*(235/fy)=100.00，不符合GB50017-2017第13.1.2条"},
+        {8, 6, 25, 6,
+         "支管轴线与主管轴线的夹角θ1=25.00°不在30°～90°的范围内，不符合GB50017-2003第10.3."
+         "3条（θ≥30°）",
+         "支管轴线与主管轴线的夹角θ1=25.00°不在30°～90°的范围内，不符合GB50017-2017第13.3."
+         "1条（θ≥30°）"},
+    };
+    for (const auto& c : cases) {
+        TubeJointInput in;
+        in.chordT = c.chordT;
+        in.t1 = c.t1;
+        in.theta1 = c.theta1;
+        in.hf = c.hf;
+        const TubeJointResult old = ComputeTubeJoint(in);
+        ASSERT_EQ(old.notices.size(), 1u) << c.message2017;
+        EXPECT_EQ(old.notices[0], InputError(c.message2003));
+        in.edition = kSteel2017;
+        const TubeJointResult r = ComputeTubeJoint(in);
+        EXPECT_FALSE(r.report);
+        ASSERT_EQ(r.notices.size(), 1u) << c.message2017;
+        EXPECT_EQ(r.notices[0], InputError(c.message2017));
+    }
+    // 133/1.9 = 70 passes to 2017 (1.9/8 = 0.2375, hf 3.8 = 2·t1).
+    TubeJointInput thin;
+    thin.edition = kSteel2017;
+    thin.t1 = 1.9;
+    thin.hf = 3.8;
+    EXPECT_TRUE(ComputeTubeJoint(thin).report);
+    // The K joint's eccentricity: a = 200 puts e/D above 0.25.
+    TubeJointInput k = KJoint();
+    k.edition = kSteel2017;
+    k.gap = 200;
+    const TubeJointResult far = ComputeTubeJoint(k);
+    ASSERT_EQ(far.notices.size(), 1u);
+    EXPECT_NE(far.notices[0].text.find("不符合GB50017-2017第13.2.1条"), std::string::npos);
+}
+
+TEST(TubeJoint2017, RunnerReadsTheEdition) {
+    const CliRun run = Call({"tube-joint", "edition=2017", "grade=Q345", "N1=202", "--verdict"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("NcX=5.45/((1-0.81*β)*sinθ1)*ψn*t^2*f=200.46kN"), std::string::npos);
+    EXPECT_NE(run.out.find("支管轴力 N/NcX = 1.01  不满足"), std::string::npos);
+    EXPECT_EQ(Call({"tube-joint", "edition=2017", "t1=1.5", "hf=3"}).status, 2);
+    EXPECT_EQ(Call({"tube-joint", "edition=2010"}).status, 64);
+}
+
 // --- ferrolab-calc tube-joint ----------------------------------------------------------------
 
 TEST(TubeJointEntry, PrintsTheUnitsReport) {
