@@ -3,6 +3,8 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -74,7 +76,7 @@ void CFilletWeldMNVDlg::BuildControls() {
     picture_ = frame.picture;
     report_ = frame.report;
     connect(frame.compute, &QPushButton::clicked, this, &CFilletWeldMNVDlg::OnCompute);
-    connect(editionList_, &ChoiceList::chosen, this, &CFilletWeldMNVDlg::OnGradeChanged);
+    connect(editionList_, &ChoiceList::chosen, this, &CFilletWeldMNVDlg::OnEditionChanged);
     connect(gradeList_, &ChoiceList::chosen, this, &CFilletWeldMNVDlg::OnGradeChanged);
 }
 
@@ -83,10 +85,18 @@ void CFilletWeldMNVDlg::OnInitDialog() {
     for (ValueCombo* box : {b1Box_, t1Box_, h0Box_, twBox_, b2Box_, t2Box_, hfBox_, fBox_, eBox_}) {
         box->SelectFirst();
     }
-    gradeList_->SetItems(FilletWeldGradeEntries());
-    // The welding methods of the edition the edition list opens on.
+    // The grades and welding methods of the edition the edition list opens on.
+    gradeList_->SetItems(FilletWeldGradeEntries(editionList_->Year()));
     OnGradeChanged();
     picture_->SetPicture(QStringLiteral(":/pictures/fillet_weld_mnv.svg"));
+}
+
+void CFilletWeldMNVDlg::OnEditionChanged() {
+    const std::string grade = gradeList_->SelectedText();
+    const std::vector<std::string> grades = FilletWeldGradeEntries(editionList_->Year());
+    gradeList_->SetItems(grades);
+    gradeList_->Select(std::max(IndexOf(grades, grade), 0));
+    OnGradeChanged();
 }
 
 void CFilletWeldMNVDlg::OnGradeChanged() {

@@ -25,6 +25,9 @@ private:
     // The edition or the grade picked: the welding methods of the edition, in GB50017-2017 the
     // electrodes table 4.4.5 matches to the grade.
     void OnGradeChanged();
+    // The edition picked: the grades of the edition (GB50017-2017 adds Q460 and Q345GJ), the
+    // grade kept where the new list holds it, then the welding methods.
+    void OnEditionChanged();
 
     double b1_ = 0, t1_ = 0, h0_ = 0, tw_ = 0, b2_ = 0, t2_ = 0, hf_ = 0, f_ = 0, e_ = 0;
     int edition_ = 0;

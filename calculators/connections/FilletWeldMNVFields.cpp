@@ -117,6 +117,9 @@ Outcome RunFilletWeldMnv(const FieldValues& v) {
     in.e = TextToDouble(v.at("e"));
     in.grade = v.at("grade");
     in.edition = SteelEditionOf(v);
+    if (auto error = GradeNotOffered(in.edition, in.grade)) {
+        return UsageError(*error);
+    }
     if (in.edition == kSteel2017) {
         if (auto error = ElectrodeNotOffered(in.grade, v.at("electrode"))) {
             return UsageError(*error);

@@ -7,7 +7,24 @@
 namespace ferrolab {
 
 std::vector<std::string> FilletWeldGradeEntries() {
+    return FilletWeldGradeEntries(kSteel2017);
+}
+
+std::vector<std::string> FilletWeldGradeEntries(int edition) {
+    if (edition == kSteel2017) {
+        return {"Q235", "Q345", "Q390", "Q420", "Q460", "Q345GJ"};
+    }
     return {"Q235", "Q345", "Q390", "Q420"};
+}
+
+std::optional<std::string> GradeNotOffered(int edition, const std::string& grade) {
+    const std::vector<std::string> grades = FilletWeldGradeEntries(edition);
+    if (IndexOf(grades, grade) >= 0) {
+        return std::nullopt;
+    }
+    return "ferrolab-calc: grade=" + grade + " is not offered by " +
+           (edition == kSteel2017 ? "GB50017-2017" : "GB50017-2003") + "; choose one of " +
+           Joined(grades) + "\n";
 }
 
 std::vector<std::string> WeldingMethodEntries(int edition, const std::string& grade) {
@@ -24,8 +41,8 @@ std::vector<std::string> WeldingMethodEntries(int edition, const std::string& gr
 std::variant<FilletWeldStrength2017, std::string>
 FindFilletWeldStrength2017(const std::string& grade, const std::string& electrode) {
     const std::vector<std::string> electrodes = TextsOf(Electrodes2017(grade));
-    if (electrodes.empty() || IndexOf(FilletWeldGradeEntries(), grade) < 0) {
-        return std::string("钢号应为 Q235、Q345、Q390 或 Q420");
+    if (electrodes.empty() || IndexOf(FilletWeldGradeEntries(kSteel2017), grade) < 0) {
+        return std::string("钢号应为 Q235、Q345、Q390、Q420、Q460 或 Q345GJ");
     }
     const std::string chosen = electrode.empty() ? electrodes.front() : electrode;
     const auto ffw = GetFilletWeldStrength2017(grade, chosen);

@@ -12,9 +12,13 @@
 
 namespace ferrolab {
 
-// The grade entries of the steel list, Q235 to Q420, in either edition. (Table 4.4.5 of the
-// 2017 edition also holds Q460 and Q345GJ; the runner's list of grades is kept as it was.)
+// The grade entries of the steel list: Q235 to Q420 in GB50017-2003 (table 3.4.1-3); GB50017-2017
+// adds Q460 and Q345GJ, which table 4.4.5 matches to electrodes. Without an edition: every grade
+// of either (the runner's field).
 std::vector<std::string> FilletWeldGradeEntries();
+std::vector<std::string> FilletWeldGradeEntries(int edition);
+// The usage message for a grade the edition's list does not offer; nothing when it is offered.
+std::optional<std::string> GradeNotOffered(int edition, const std::string& grade);
 
 // The welding-method list: "E43**手工焊" whatever the grade in GB50017-2003 (where it does not
 // enter the computation); in GB50017-2017 the electrodes table 4.4.5 matches to the grade, the

@@ -3,6 +3,8 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -109,15 +111,23 @@ void CFilletWeldTorqueDlg::OnInitDialog() {
     for (ValueCombo* box : {bBox_, hBox_, eBox_, hfBox_, fxBox_, fyBox_, betaBox_}) {
         box->SelectFirst();
     }
-    gradeList_->SetItems(FilletWeldGradeEntries());
+    gradeList_->SetItems(FilletWeldGradeEntries(editionList_->Year()));
     OnGradeChanged();
     OnEditionChanged();
     picture_->SetPicture(QStringLiteral(":/pictures/fillet_weld_torque.svg"));
 }
 
 void CFilletWeldTorqueDlg::OnEditionChanged() {
-    // Only GB50017-2017 shows and reads the grade and the welding method.
+    // Only GB50017-2017 shows and reads the grade and the welding method; its grades add Q460
+    // and Q345GJ, the grade kept where the new list holds it.
     strengthRows_->setVisible(editionList_->Year() == kSteel2017);
+    const std::string grade = gradeList_->SelectedText();
+    const std::vector<std::string> grades = FilletWeldGradeEntries(editionList_->Year());
+    if (static_cast<int>(grades.size()) != gradeList_->count()) {
+        gradeList_->SetItems(grades);
+        gradeList_->Select(std::max(IndexOf(grades, grade), 0));
+        OnGradeChanged();
+    }
 }
 
 void CFilletWeldTorqueDlg::OnGradeChanged() {

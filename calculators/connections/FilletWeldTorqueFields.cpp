@@ -92,6 +92,9 @@ Outcome RunFilletWeldTorque(const FieldValues& v) {
     in.fy = TextToDouble(v.at("Fy"));
     in.beta = TextToDouble(v.at("beta"));
     in.edition = SteelEditionOf(v);
+    if (auto error = GradeNotOffered(in.edition, v.at("grade"))) {
+        return UsageError(*error);
+    }
     if (in.edition == kSteel2017) {
         if (auto error = ElectrodeNotOffered(v.at("grade"), v.at("electrode"))) {
             return UsageError(*error);

@@ -147,8 +147,11 @@ ApproxPhiBResult ComputeApproxPhiB(const ApproxPhiBInput& in) {
     const auto type = static_cast<ApproxSection>(in.section);
     const bool rolled = IsRolledHSeries(in.series);
     Section s;
-    std::string text = "   -------根据GB50017-2003附录B.5，均匀弯曲的受弯构件------\r\n截面类型: " +
-                       std::string(kCaptions[in.section]) + "\r\n";
+    const bool e17 = in.edition == kSteel2017;
+    std::string text =
+        std::string(e17 ? "   -------根据GB50017-2017附录C.0.5，均匀弯曲的受弯构件------"
+                        : "   -------根据GB50017-2003附录B.5，均匀弯曲的受弯构件------") +
+        "\r\n截面类型: " + std::string(kCaptions[in.section]) + "\r\n";
 
     // B.5-2 takes Wx, A, h and αb of the welded plates, whichever way λy is found.
     if (type == ApproxSection::SinglySymmetricI) {
@@ -189,47 +192,73 @@ ApproxPhiBResult ComputeApproxPhiB(const ApproxPhiBInput& in) {
     if (!AllFinite({r.lambdaY, s.iy, s.wx, s.stemRatio})) {
         return Refuse(r, OutOfComputableRange().text);
     }
+    const std::string grade = std::to_string(in.fy);
+    if (e17) {
+        if (r.lambdaY > r.limit) {
+            return Refuse(r, "λy=" + Fmt2(r.lambdaY) + "大于120*εk=120*sqrt(235/" + grade +
+                                 ")=" + Fmt2(r.limit) + "，不能按附录C.0.5近似计算φb");
+        }
+        text += " λy≤120*εk=120*sqrt(235/" + grade + ")=" + Fmt2(r.limit) + "\r\n";
+    }
     if (r.lambdaY > r.limit) {
         return Refuse(r, "λy=" + Fmt2(r.lambdaY) + "大于120*sqrt(235/fy)=" + Fmt2(r.limit) +
                              "，不能按附录B.5近似计算φb");
     }
-    text += " λy≤120*sqrt(235/fy)=" + Fmt2(r.limit) + "\r\n";
-    const std::string grade = std::to_string(in.fy);
+    if (!e17) {
+        text += " λy≤120*sqrt(235/fy)=" + Fmt2(r.limit) + "\r\n";
+    }
     const std::string lambda = Fmt2(r.lambdaY);
     double raw = 0;
     switch (type) {
     case ApproxSection::DoublySymmetricI:
         raw = 1.07 - r.lambdaY * r.lambdaY / 44000 * steel;
-        text += " 按式B.5-1，φb=1.07-λy^2/44000*fy/235=1.07-" + lambda + "^2/44000*" + grade +
-                "/235=" + Fmt3(raw);
+        text += e17 ? " 按式C.0.5-1，φb=1.07-λy^2/(44000*εk^2)=1.07-" + lambda + "^2/(44000*235/" +
+                          grade + ")=" + Fmt3(raw)
+                    : " 按式B.5-1，φb=1.07-λy^2/44000*fy/235=1.07-" + lambda + "^2/44000*" + grade +
+                          "/235=" + Fmt3(raw);
         break;
     case ApproxSection::SinglySymmetricI:
         raw = 1.07 -
               s.wx / ((2 * s.alphaB + 0.1) * s.a * s.h) * r.lambdaY * r.lambdaY / 14000 * steel;
-        text += " 按式B.5-2，φb=1.07-Wx/((2*αb+0.1)*A*h)*λy^2/14000*fy/235=1.07-" + Fmt2(s.wx) +
-                "/((2*" + Fmt3(s.alphaB) + "+0.1)*" + Fmt2(s.a) + "*" + Fmt2(s.h) + ")*" + lambda +
-                "^2/14000*" + grade + "/235=" + Fmt3(raw);
+        text += e17 ? " 按式C.0.5-2，φb=1.07-Wx/((2*αb+0.1)*A*h)*λy^2/(14000*εk^2)=1.07-" +
+                          Fmt2(s.wx) + "/((2*" + Fmt3(s.alphaB) + "+0.1)*" + Fmt2(s.a) + "*" +
+                          Fmt2(s.h) + ")*" + lambda + "^2/(14000*235/" + grade + ")=" + Fmt3(raw)
+                    : " 按式B.5-2，φb=1.07-Wx/((2*αb+0.1)*A*h)*λy^2/14000*fy/235=1.07-" +
+                          Fmt2(s.wx) + "/((2*" + Fmt3(s.alphaB) + "+0.1)*" + Fmt2(s.a) + "*" +
+                          Fmt2(s.h) + ")*" + lambda + "^2/14000*" + grade + "/235=" + Fmt3(raw);
         break;
     case ApproxSection::DoubleAngleT:
         raw = 1 - 0.0017 * r.lambdaY * std::sqrt(steel);
-        text += " 按式B.5-3，φb=1-0.0017*λy*sqrt(fy/235)=1-0.0017*" + lambda + "*sqrt(" + grade +
-                "/235)=" + Fmt3(raw);
+        text += e17 ? " 按式C.0.5-3，φb=1-0.0017*λy/εk=1-0.0017*" + lambda + "/sqrt(235/" + grade +
+                          ")=" + Fmt3(raw)
+                    : " 按式B.5-3，φb=1-0.0017*λy*sqrt(fy/235)=1-0.0017*" + lambda + "*sqrt(" +
+                          grade + "/235)=" + Fmt3(raw);
         break;
     case ApproxSection::SplitOrPlateT:
         raw = 1 - 0.0022 * r.lambdaY * std::sqrt(steel);
-        text += " 按式B.5-4，φb=1-0.0022*λy*sqrt(fy/235)=1-0.0022*" + lambda + "*sqrt(" + grade +
-                "/235)=" + Fmt3(raw);
+        text += e17 ? " 按式C.0.5-4，φb=1-0.0022*λy/εk=1-0.0022*" + lambda + "/sqrt(235/" + grade +
+                          ")=" + Fmt3(raw)
+                    : " 按式B.5-4，φb=1-0.0022*λy*sqrt(fy/235)=1-0.0022*" + lambda + "*sqrt(" +
+                          grade + "/235)=" + Fmt3(raw);
         break;
     case ApproxSection::TFlangeInTension: {
         const double stemLimit = 18 * std::sqrt(235.0 / in.fy);
+        if (e17 && s.stemRatio > stemLimit) {
+            return Refuse(r, "T形截面腹板宽厚比b/t=" + Fmt2(s.stemRatio) +
+                                 "大于18*εk=" + Fmt2(stemLimit) + "，不能按式C.0.5-5计算φb");
+        }
         if (s.stemRatio > stemLimit) {
             return Refuse(r, "T形截面腹板宽厚比b/t=" + Fmt2(s.stemRatio) + "大于18*sqrt(235/fy)=" +
                                  Fmt2(stemLimit) + "，不能按式B.5-5计算φb");
         }
         raw = 1 - 0.0005 * r.lambdaY * std::sqrt(steel);
-        text += " 腹板宽厚比 b/t=" + Fmt2(s.stemRatio) + "≤18*sqrt(235/fy)=" + Fmt2(stemLimit) +
-                "\r\n 按式B.5-5，φb=1-0.0005*λy*sqrt(fy/235)=1-0.0005*" + lambda + "*sqrt(" +
-                grade + "/235)=" + Fmt3(raw);
+        text += e17 ? " 腹板宽厚比 b/t=" + Fmt2(s.stemRatio) + "≤18*εk=" + Fmt2(stemLimit) +
+                          "\r\n 按式C.0.5-5，φb=1-0.0005*λy/εk=1-0.0005*" + lambda + "/sqrt(235/" +
+                          grade + ")=" + Fmt3(raw)
+                    : " 腹板宽厚比 b/t=" + Fmt2(s.stemRatio) +
+                          "≤18*sqrt(235/fy)=" + Fmt2(stemLimit) +
+                          "\r\n 按式B.5-5，φb=1-0.0005*λy*sqrt(fy/235)=1-0.0005*" + lambda +
+                          "*sqrt(" + grade + "/235)=" + Fmt3(raw);
         break;
     }
     }
@@ -242,7 +271,8 @@ ApproxPhiBResult ComputeApproxPhiB(const ApproxPhiBInput& in) {
         r.phiB = 1.0;
         text += ">1.0，取φb=1.000";
     }
-    text += "\r\n 注：按式B.5-1至B.5-5算得的φb值大于0.6时，不需按式B.1-2换算成φb`值。";
+    text += e17 ? "\r\n 注：按式C.0.5-1至C.0.5-5算得的φb值大于0.6时，不需按式C.0.1-7换算成φb`值。"
+                : "\r\n 注：按式B.5-1至B.5-5算得的φb值大于0.6时，不需按式B.1-2换算成φb`值。";
     r.report = std::move(text);
     return r;
 }

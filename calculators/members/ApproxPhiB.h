@@ -7,11 +7,14 @@
 // and the stem hw x tw). The singly symmetric I always takes Wx, A, h and αb from the welded
 // plates. φb of B.5-1 and B.5-2 is capped at 1.0 and none is converted to φ'b: the formulas
 // already allow for inelastic buckling. The report gives the coefficient; it checks no stress.
+// To GB50017-2017 the same formulas are appendix C.0.5 (C.0.5-1 to C.0.5-5), written with
+// εk = sqrt(235/fy): λy <= 120·εk, fy/235 = 1/εk², and the T's stem b/t <= 18·εk.
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "calculators/Edition.h"
 #include "engine/Notice.h"
 
 namespace ferrolab {
@@ -43,6 +46,7 @@ struct ApproxPhiBInput {
     // the stem or web hw x tw (clear height), flange 2 B2 x t2 (the I's tension flange).
     double b1 = 300, t1 = 14, hw = 574, tw = 8, b2 = 200, t2 = 12;
     int fy = 235; // the grade's number
+    int edition = kSteel2003;
 };
 
 struct ApproxPhiBResult {

@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/ApproxPhiB.h"
 #include "calculators/members/BeamStability.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 namespace {
@@ -39,6 +41,15 @@ CApproxPhiBDlg::CApproxPhiBDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CApproxPhiBDlg::BuildControls() {
+    // 规范版本 at the top.
+    const FieldSpec& edition = Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
+
     typeGroup_ = new RadioGroup(QStringLiteral("截面类型"), QStringLiteral("sectionType"),
                                 ApproxSectionCaptions(), &type_, this);
     lambdaGroup_ = new RadioGroup(QStringLiteral("长细比λy"), QStringLiteral("lambdaFrom"),
@@ -105,6 +116,7 @@ void CApproxPhiBDlg::BuildControls() {
     upper->addWidget(sectionGroup);
     upper->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addWidget(MakeLabel("计算结果:", this));
     layout->addWidget(report_, 1);
@@ -155,6 +167,7 @@ void CApproxPhiBDlg::UpdateEnabling() {
 
 void CApproxPhiBDlg::OnCompute() {
     ApproxPhiBInput in;
+    in.edition = editionList_->Year();
     in.section = type_;
     in.lambdaTyped = lambdaFrom_ == 0;
     in.lambdaY = lambda_;

@@ -13,6 +13,7 @@ class ChoiceList;
 class RadioGroup;
 class ReportBox;
 class CBitmapPreview;
+class EditionList;
 
 class CApproxPhiBDlg : public QDialog {
     Q_OBJECT
@@ -34,10 +35,12 @@ private:
     // Enables what the section type and the way λy is found use.
     void UpdateEnabling();
 
+    int edition_ = 0;
     int type_ = 0, lambdaFrom_ = 0, series_ = 0, section_ = 0, grade_ = 0;
     double lambda_ = 0, stem_ = 0, l1_ = 0;
     double b1_ = 0, t1_ = 0, hw_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
 
+    EditionList* editionList_ = nullptr;
     RadioGroup* typeGroup_ = nullptr;
     RadioGroup* lambdaGroup_ = nullptr;
     ValueCombo* lambdaBox_ = nullptr;

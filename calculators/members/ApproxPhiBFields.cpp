@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/ApproxPhiB.h"
 #include "calculators/members/BeamStability.h"
@@ -29,6 +30,7 @@ const Description& ApproxPhiBDescription() {
             types.push_back(std::to_string(i + 1));
         }
         entry.fields = {
+            SteelEditionField(),
             {.name = "type",
              .defaultValue = "1",
              .allowed = types,
@@ -126,6 +128,7 @@ const Description& ApproxPhiBDescription() {
 
 Outcome RunApproxPhiB(const FieldValues& v) {
     ApproxPhiBInput in;
+    in.edition = SteelEditionOf(v);
     in.section = static_cast<int>(TextToDouble(v.at("type"))) - 1;
     in.lambdaTyped = v.at("lambda-from") != "section";
     in.lambdaY = TextToDouble(v.at("lambda"));

@@ -6,6 +6,7 @@
 #include "engine/BeamStability.h"
 #include "engine/Format.h"
 #include "engine/Materials.h"
+#include "engine/Materials2017.h"
 #include "engine/SectionRecord.h"
 
 namespace ferrolab {
@@ -84,8 +85,9 @@ CantileverBeamResult ComputeCantileverBeam(const CantileverBeamInput& in) {
     }
     const CantileverBeta beta = CantileverBetaB(in.loadCase, r.xi);
     if (beta.range == 0) {
-        r.notices.push_back(InputError("ξ=l1*t1/(b1*h)=" + Fmt3(r.xi) +
-                                       "，超出表B.4的适用范围0.60≤ξ≤3.10，规范没有给出βb"));
+        r.notices.push_back(InputError("ξ=l1*t1/(b1*h)=" + Fmt3(r.xi) + "，超出表" +
+                                       (in.edition == kSteel2017 ? "C.0.4" : "B.4") +
+                                       "的适用范围0.60≤ξ≤3.10，规范没有给出βb"));
         return r;
     }
     r.betaB = beta.betaB;
@@ -101,14 +103,31 @@ CantileverBeamResult ComputeCantileverBeam(const CantileverBeamInput& in) {
         return r;
     }
     // The stress is worked at a flange's outer fibre: f of the flange thickness.
-    double fv = 0, fce = 0;
-    if (!GetSteelStrength(in.fy, s.t1, r.f, fv, fce)) {
-        r.notices.push_back(
-            InputError("翼缘厚度t=" + Fmt2(s.t1) + "mm超出钢材强度设计值表的范围(不大于100mm)"));
-        return r;
+    const bool edition2017 = in.edition == kSteel2017;
+    if (edition2017) {
+        const std::optional<Steel2017> steel =
+            GetSteelStrength2017("Q" + std::to_string(in.fy), s.t1);
+        if (!steel) {
+            r.notices.push_back(InputError("翼缘厚度t=" + Fmt2(s.t1) +
+                                           "mm超出GB50017-2017表4.4.1的范围(不大于100mm)"));
+            return r;
+        }
+        r.f = steel->f;
+    } else {
+        double fv = 0, fce = 0;
+        if (!GetSteelStrength(in.fy, s.t1, r.f, fv, fce)) {
+            r.notices.push_back(InputError("翼缘厚度t=" + Fmt2(s.t1) +
+                                           "mm超出钢材强度设计值表的范围(不大于100mm)"));
+            return r;
+        }
     }
 
-    std::string text = "   -------根据GB50017-2003附录B.4 表B.4------\r\n";
+    std::string text = edition2017 ? "   -------根据GB50017-2017附录C.0.4 表C.0.4------\r\n"
+                                   : "   -------根据GB50017-2003附录B.4 表B.4------\r\n";
+    if (edition2017) {
+        text += "钢号Q" + std::to_string(in.fy) + "，εk^2=235/fy=235/" + std::to_string(in.fy) +
+                "，按表4.4.1(翼缘厚" + Fmt2(s.t1) + "mm) f=" + Fmt2(r.f) + "N/mm2\r\n";
+    }
     text += rolled ? "截面 " + in.name
                    : "焊接工字钢 翼缘 B*t=" + Fmt2(in.b) + "*" + Fmt2(in.t) +
                          "mm, 腹板 hw*tw=" + Fmt2(in.hw) + "*" + Fmt2(in.tw) + "mm";
@@ -124,6 +143,21 @@ CantileverBeamResult ComputeCantileverBeam(const CantileverBeamInput& in) {
     substituted.replace(substituted.find("ξ"), std::string("ξ").size(), Fmt3(r.xi));
     text += "βb=" + formula + " = " + substituted + "= " + Fmt3(r.betaB) + "\r\n";
     text += "长细比 λy=l1/iy=" + Fmt2(span) + "/" + Fmt2(s.iy) + "=" + Fmt2(r.lambdaY) + "\r\n";
+    if (edition2017) {
+        text += " 按式C.0.1-1(ηb=0)，φb=βb*4320*A*h*(1+(λy*t1/(4.4*h))^2)^0.5*εk^2/(Wx*λy^2) =" +
+                Fmt3(r.phiB);
+        if (r.inelastic) {
+            text += ",\r\n φb>0.6,按式C.0.1-7 得φb`=1.07-0.282/φb=" + Fmt3(r.phi) +
+                    (r.phi >= 1.0 ? " (不大于1.0)" : "");
+        }
+        text += "\r\n -------根据GB50017-2017之6.2.2，该悬臂梁整体稳定性验算 Mx/(φb*Wx)=" +
+                Fmt2(r.sigma) + "N/mm2, f=" + Fmt2(r.f) + "N/mm2";
+        text += "\r\n 注：表C.0.4是按支承端为固定的情况确定的，当用于由邻跨延伸出来的伸臂梁时，"
+                "应在构造上采取措施加强支承处的抗扭能力。";
+        r.checks.push_back({"整体稳定 Mx/(φb*Wx)/f", r.sigma, r.f});
+        r.report = std::move(text);
+        return r;
+    }
     text += " 按附B.1-1式(ηb=0)，φb=βb*4320*A*h*(1+(λy*t1/(4.4*h))^2)^0.5*235/(fy*Wx*λy^2) =" +
             Fmt3(r.phiB);
     if (r.inelastic) {

@@ -9,12 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
 #include "calculators/members/CantileverBeam.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/EditionList.h"
 
 namespace ferrolab {
 namespace {
@@ -38,6 +40,15 @@ CCantileverBeamDlg::CCantileverBeamDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CCantileverBeamDlg::BuildControls() {
+    // 规范版本 at the top.
+    const FieldSpec& edition = Field("edition");
+    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
+                                   edition.allowed, &edition_, this);
+    auto* editionRow = new QHBoxLayout;
+    editionRow->addWidget(MakeLabel("规范版本:", this));
+    editionRow->addWidget(editionList_);
+    editionRow->addStretch(1);
+
     // 截面: series and section, or the welded plates.
     auto* sectionGroup = new QGroupBox(QStringLiteral("截面"), this);
     seriesList_ = new ChoiceList(QStringLiteral("series"), Items(Field("series").allowed), &series_,
@@ -96,10 +107,12 @@ void CCantileverBeamDlg::BuildControls() {
     upper->addLayout(middle);
     upper->addWidget(picture_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(editionRow);
     layout->addLayout(upper);
     layout->addWidget(MakeLabel("验算结果:", this));
     layout->addWidget(report_, 1);
 
+    connect(editionList_, &ChoiceList::chosen, this, &CCantileverBeamDlg::OnEditionChanged);
     connect(seriesList_, &ChoiceList::chosen, this, &CCantileverBeamDlg::OnSeriesChanged);
     connect(compute, &QPushButton::clicked, this, &CCantileverBeamDlg::OnCompute);
 }
@@ -116,6 +129,12 @@ void CCantileverBeamDlg::OnInitDialog() {
     weldedGroup_->setEnabled(false);
     sectionList_->setEnabled(true);
     picture_->SetPicture(QStringLiteral(":/pictures/cantilever_beam.svg"));
+    OnEditionChanged();
+}
+
+void CCantileverBeamDlg::OnEditionChanged() {
+    caseGroup_->setTitle(editionList_->Year() == kSteel2017 ? QStringLiteral("荷载情况(表C.0.4)")
+                                                            : QStringLiteral("荷载情况(表B.4)"));
 }
 
 void CCantileverBeamDlg::OnSeriesChanged() {
@@ -130,6 +149,7 @@ void CCantileverBeamDlg::OnSeriesChanged() {
 
 void CCantileverBeamDlg::OnCompute() {
     CantileverBeamInput in;
+    in.edition = editionList_->Year();
     in.series = seriesList_->SelectedText();
     in.name = sectionList_->SelectedText();
     in.b = b_;

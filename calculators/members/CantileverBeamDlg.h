@@ -13,6 +13,7 @@ class ChoiceList;
 class RadioGroup;
 class ReportBox;
 class CBitmapPreview;
+class EditionList;
 
 class CCantileverBeamDlg : public QDialog {
     Q_OBJECT
@@ -34,11 +35,15 @@ private:
     void BuildControls();
     void OnInitDialog();
     void OnSeriesChanged();
+    // The load-case frame names the table of the chosen edition (B.4 or C.0.4).
+    void OnEditionChanged();
 
+    int edition_ = 0;
     int series_ = 0, section_ = 0, grade_ = 0;
     int caseIndex_ = 0; // radio index: load case 1 is index 0
     double b_ = 0, t_ = 0, hw_ = 0, tw_ = 0, l1_ = 0, mx_ = 0;
 
+    EditionList* editionList_ = nullptr;
     ChoiceList* seriesList_ = nullptr;
     ChoiceList* sectionList_ = nullptr;
     QGroupBox* weldedGroup_ = nullptr;

@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "calculators/Calculators.h"
+#include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
 #include "calculators/members/CantileverBeam.h"
@@ -23,6 +24,7 @@ const Description& CantileverBeamDescription() {
         const std::vector<std::string> mx = {"10.00",  "20.00",  "50.00",
                                              "100.00", "200.00", "300.00"};
         entry.fields = {
+            SteelEditionField(),
             {.name = "series",
              .defaultValue = BeamSeriesEntries().front(),
              .allowed = BeamSeriesEntries(),
@@ -96,6 +98,7 @@ const Description& CantileverBeamDescription() {
 
 Outcome RunCantileverBeam(const FieldValues& v) {
     CantileverBeamInput in;
+    in.edition = SteelEditionOf(v);
     in.series = v.at("series");
     in.name = v.at("name");
     if (IsRolledHSeries(in.series)) {

@@ -32,7 +32,7 @@ TEST(ConnectionEntries, ListedWithTheirFields) {
     // Defaults are the dialog's opening state; lists that depend on other picks default to blank.
     const std::pair<const char*, const char*> fields[] = {
         {"fillet-weld-mnv", "\n  b2=50.00  bottom flange width, mm\n"},
-        {"fillet-weld-mnv", "\n  grade=Q235  (Q235|Q345|Q390|Q420)"},
+        {"fillet-weld-mnv", "\n  grade=Q235  (Q235|Q345|Q390|Q420|Q460|Q345GJ)"},
         {"fillet-weld-torque", "\n  beta=1.0  "},
         {"bolt-capacity", "\n  d=  blank: the first of the list;"},
         {"bolt-capacity", "\n  thickness-sum=6  (6|7|"},

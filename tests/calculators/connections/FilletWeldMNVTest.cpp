@@ -132,9 +132,19 @@ TEST(FilletWeldMnv2017, FilletWeldStrengthByGradeAndElectrode) {
         const char* shown;
         double ffw;
     } cases[] = {
-        {"Q235", "", "E43", 160},    {"Q235", "E43", "E43", 160}, {"Q345", "", "E50", 200},
-        {"Q345", "E55", "E55", 200}, {"Q390", "", "E50", 200},    {"Q390", "E55", "E55", 220},
-        {"Q420", "", "E55", 220},    {"Q420", "E60", "E60", 240},
+        {"Q235", "", "E43", 160},
+        {"Q235", "E43", "E43", 160},
+        {"Q345", "", "E50", 200},
+        {"Q345", "E55", "E55", 200},
+        {"Q390", "", "E50", 200},
+        {"Q390", "E55", "E55", 220},
+        {"Q420", "", "E55", 220},
+        {"Q420", "E60", "E60", 240},
+        // Offered only to 2017: Q460 takes E55 or E60, Q345GJ E50 or E55 (table 4.4.5).
+        {"Q460", "", "E55", 220},
+        {"Q460", "E60", "E60", 240},
+        {"Q345GJ", "", "E50", 200},
+        {"Q345GJ", "E55", "E55", 200},
     };
     for (const auto& c : cases) {
         FilletWeldMnvInput in = Symmetric();
@@ -180,7 +190,9 @@ TEST(FilletWeldMnv2017, ElectrodeTheTableDoesNotMatchIsRefused) {
     } cases[] = {
         {"Q420", "E50", "Q420钢的焊条应为 E55、E60（GB50017-2017表4.4.5）"},
         {"Q235", "E55", "Q235钢的焊条应为 E43（GB50017-2017表4.4.5）"},
-        {"Q460", "", "钢号应为 Q235、Q345、Q390 或 Q420"},
+        {"Q460", "E50", "Q460钢的焊条应为 E55、E60（GB50017-2017表4.4.5）"},
+        {"Q345GJ", "E60", "Q345GJ钢的焊条应为 E50、E55（GB50017-2017表4.4.5）"},
+        {"Q275", "", "钢号应为 Q235、Q345、Q390、Q420、Q460 或 Q345GJ"},
     };
     for (const auto& c : cases) {
         FilletWeldMnvInput in = Symmetric();

@@ -7,6 +7,7 @@
 
 #include "calculators/connections/FilletWeldMNVDlg.h"
 #include "calculators/connections/FilletWeldTorqueDlg.h"
+#include "cli/Registry.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
 
@@ -109,6 +110,80 @@ TEST(WeldEditionEntries, RunnerTakesTheEditionAndTheElectrode) {
     // GB50017-2003 reads neither grade nor electrode.
     EXPECT_EQ(Call({"fillet-weld-torque", "grade=Q420", "electrode=E43"}).out,
               Call({"fillet-weld-torque"}).out);
+}
+
+TEST_F(FilletWeldMnvEditionTest, GB50017_2017OffersQ460AndQ345GJ) {
+    const Texts old = {"Q235", "Q345", "Q390", "Q420"};
+    EXPECT_EQ(Items(List("grade")), old);
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345", "Q390", "Q420", "Q460", "Q345GJ"}));
+    Pick(List("grade"), "Q460");
+    EXPECT_EQ(Items(List("method")), (Texts{"E55**手工焊", "E60**手工焊"}));
+    Choose(List("method"), 1);
+    Compute();
+    EXPECT_TRUE(notices.notices().empty());
+    EXPECT_EQ(Report().rfind("钢材为:Q460,焊条为E60型,查GB50017-2017表4.4.5，得角焊缝的抗拉、"
+                             "抗压、抗剪强度设计值为:240.00(N/mm2),\r\n",
+                             0),
+              0u);
+    EXPECT_EQ(Call({"fillet-weld-mnv", "edition=2017", "grade=Q460", "electrode=E60"}).out,
+              cli::ToUnixLines(Report()));
+    Pick(List("grade"), "Q345GJ");
+    EXPECT_EQ(Items(List("method")), (Texts{"E50**手工焊", "E55**手工焊"}));
+    // Back to 2003: its four grades; Q345GJ is not among them, so the list opens on Q235.
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(Items(List("grade")), old);
+    EXPECT_EQ(List("grade")->currentText(), "Q235");
+    EXPECT_EQ(Items(List("method")), (Texts{"E43**手工焊"}));
+    // A dialog built on 2017 opens with the six grades.
+    Pick(List("edition"), "GB50017-2017");
+    const CFilletWeldMNVDlg next;
+    EXPECT_EQ(Child<ChoiceList>(&next, "grade")->count(), 6);
+}
+
+TEST_F(FilletWeldTorqueEditionTest, GB50017_2017OffersQ460AndQ345GJ) {
+    EXPECT_EQ(List("grade")->count(), 4);
+    Choose(List("edition"), 1);
+    EXPECT_EQ(Items(List("grade")), (Texts{"Q235", "Q345", "Q390", "Q420", "Q460", "Q345GJ"}));
+    Pick(List("grade"), "Q345GJ");
+    EXPECT_EQ(Items(List("method")), (Texts{"E50**手工焊", "E55**手工焊"}));
+    Compute();
+    // The opening presets: τA 620.53 against ffw 200 of E50 on Q345GJ.
+    EXPECT_NE(Report().find("钢材为:Q345GJ,焊条为E50型,查GB50017-2017表4.4.5，得角焊缝的抗拉、"
+                            "抗压、抗剪强度设计值为:200.00(N/mm2),\r\n"
+                            "按GB50017-2017式(11.2.2-3)，A点 τA =620.53N/mm2 > ffw =200.00N/mm2"),
+              std::string::npos)
+        << Report();
+    Choose(List("edition"), 0);
+    EXPECT_EQ(List("grade")->count(), 4);
+    EXPECT_EQ(List("grade")->currentText(), "Q235");
+}
+
+TEST(WeldEditionEntries, Q460AndQ345GJOnlyUnderGB50017_2017) {
+    // GB50017-2003 refuses them, naming the edition.
+    const CliRun mnv = Call({"fillet-weld-mnv", "grade=Q460"});
+    EXPECT_EQ(mnv.status, 64);
+    EXPECT_EQ(mnv.out, "");
+    EXPECT_EQ(mnv.err, "ferrolab-calc: grade=Q460 is not offered by GB50017-2003; choose one of "
+                       "Q235|Q345|Q390|Q420\n");
+    const CliRun torque = Call({"fillet-weld-torque", "edition=2003", "grade=Q345GJ"});
+    EXPECT_EQ(torque.status, 64);
+    EXPECT_EQ(torque.err, "ferrolab-calc: grade=Q345GJ is not offered by GB50017-2003; choose one "
+                          "of Q235|Q345|Q390|Q420\n");
+    // GB50017-2017: Q460 blank takes E55, ffw 220: τA 45.06/220 = 0.20.
+    const CliRun q460 = Call({"fillet-weld-torque", "edition=2017", "b=180", "h=400", "e=100",
+                              "hf=10", "Fy=100", "beta=1.22", "grade=Q460", "--verdict"});
+    EXPECT_EQ(q460.status, 0);
+    EXPECT_NE(q460.out.find("按GB50017-2017式(11.2.2-3)，A点 τA =45.06N/mm2 <= ffw =220.00N/mm2\n"),
+              std::string::npos);
+    EXPECT_NE(q460.out.find("A点折算应力 τA/ffw = 0.20  满足"), std::string::npos);
+    EXPECT_EQ(Call({"fillet-weld-mnv", "edition=2017", "grade=Q345GJ"})
+                  .out.rfind("钢材为:Q345GJ,焊条为E50型", 0),
+              0u);
+    const CliRun wrong = Call({"fillet-weld-mnv", "edition=2017", "grade=Q460", "electrode=E50"});
+    EXPECT_EQ(wrong.status, 64);
+    EXPECT_EQ(wrong.err,
+              "ferrolab-calc: electrode=E50 is not offered for Q460; choose one of E55|E60\n");
 }
 
 } // namespace

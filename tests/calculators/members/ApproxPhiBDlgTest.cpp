@@ -134,6 +134,37 @@ TEST_F(ApproxPhiBDlgTest, RefusalsKeepThePreviousReport) {
     EXPECT_EQ(Report(), first);
 }
 
+TEST_F(ApproxPhiBDlgTest, Edition2017ThroughTheListMatchesTheRunnerAndIsRemembered) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    // λy = 70.3 in Q345: φb = 0.905 either way, worked with εk² to 2017 (see the unit test).
+    Pick(List("grade"), "Q345");
+    Compute();
+    EXPECT_NE(Report().find("1.07-70.30^2/44000*345/235=0.905\r\n"), std::string::npos);
+    Pick(List("edition"), "GB50017-2017");
+    Compute();
+    EXPECT_NE(Report().find(" λy≤120*εk=120*sqrt(235/345)=99.04\r\n"
+                            " 按式C.0.5-1，φb=1.07-λy^2/(44000*εk^2)=1.07-70.30^2/(44000*235/345)="
+                            "0.905\r\n"),
+              std::string::npos)
+        << Report();
+    EXPECT_EQ(Report().find("2003"), std::string::npos);
+    EXPECT_EQ(Report().find("B."), std::string::npos);
+    EXPECT_EQ(Call({"approx-phib", "edition=2017", "grade=Q345"}).out,
+              cli::ToUnixLines(Report()) + "\n");
+    const std::string report = Report();
+    // Past 120·εk the refusal cites C.0.5 and the report stays.
+    ferrolab::test::Type(Box("lambda"), "100");
+    Compute();
+    ASSERT_EQ(notices.notices().size(), 1u);
+    EXPECT_EQ(notices.notices()[0], InputError("λy=100.00大于120*εk=120*sqrt(235/345)=99.04，"
+                                               "不能按附录C.0.5近似计算φb"));
+    EXPECT_EQ(Report(), report);
+    // A dialog built after the choice opens on 2017.
+    CApproxPhiBDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+}
+
 TEST(ApproxPhiBMenuCommand, OpensItsDialog) {
     CTrabekApp app;
     ASSERT_TRUE(app.InitInstance());

@@ -218,4 +218,105 @@ TEST(ApproxPhiBRunner, PrintsTheReportAndRefuses) {
               cli::kExitUsage);
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+ApproxPhiBInput In2017(ApproxPhiBInput in) {
+    in.edition = kSteel2017;
+    return in;
+}
+
+// Q345, doubly symmetric, λy = 70.3 typed: 120·εk = 120·sqrt(235/345) = 120·0.82532 = 99.04;
+// εk² = 0.681159, φb = 1.07 − 4942.09/(44000·0.681159) = 1.07 − 0.16490 = 0.905.
+const char* const kDoublySymmetricQ345Report2017 =
+    "   -------根据GB50017-2017附录C.0.5，均匀弯曲的受弯构件------\r\n"
+    "截面类型: 双轴对称工字形(含H型钢)\r\n"
+    "长细比 λy=70.30\r\n"
+    " λy≤120*εk=120*sqrt(235/345)=99.04\r\n"
+    " 按式C.0.5-1，φb=1.07-λy^2/(44000*εk^2)=1.07-70.30^2/(44000*235/345)=0.905\r\n"
+    " 注：按式C.0.5-1至C.0.5-5算得的φb值大于0.6时，不需按式C.0.1-7换算成φb`值。";
+
+// The welded singly symmetric I of the 2003 case at l1 = 5 m in Q345: iy = 59.43, λy = 84.14
+// (<= 99.04); Wx/((2αb + 0.1)·A·h) = 2642962.17/(1.6949·11192·600) = 0.23221,
+// λy²/(14000·εk²) = 7079.1/9536.2 = 0.74234, φb = 1.07 − 0.17238 = 0.898.
+const char* const kSinglySymmetricQ345Report2017 =
+    "   -------根据GB50017-2017附录C.0.5，均匀弯曲的受弯构件------\r\n"
+    "截面类型: 单轴对称工字形\r\n"
+    "焊接工字形截面 受压翼缘 B1*t1=300.00*14.00mm, 腹板 hw*tw=574.00*8.00mm, 受拉翼缘 "
+    "B2*t2=200.00*12.00mm\r\n"
+    "截面面积 A=11192.00mm2 \t 截面总高 h=600.00mm \t 受压纤维 Wx=2642962.17mm3\r\n"
+    "αb=I1/(I1+I2)=0.797\r\n"
+    "长细比 λy=l1/iy=5000.00/59.43=84.14\r\n"
+    " λy≤120*εk=120*sqrt(235/345)=99.04\r\n"
+    " 按式C.0.5-2，φb=1.07-Wx/((2*αb+0.1)*A*h)*λy^2/(14000*εk^2)=1.07-2642962.17/((2*0.797+0.1)*"
+    "11192.00*600.00)*84.14^2/(14000*235/345)=0.898\r\n"
+    " 注：按式C.0.5-1至C.0.5-5算得的φb值大于0.6时，不需按式C.0.1-7换算成φb`值。";
+
+ApproxPhiBInput WeldedSinglySymmetric(double l1, int fy) {
+    ApproxPhiBInput in;
+    in.section = 1;
+    in.lambdaTyped = false;
+    in.series = "焊接截面";
+    in.l1 = l1;
+    in.fy = fy;
+    return in;
+}
+
+TEST(ApproxPhiB2017, HandWorkedReports) {
+    EXPECT_EQ(ComputeApproxPhiB(In2017(Typed(0, 70.3, 345))).report.value_or("refused"),
+              kDoublySymmetricQ345Report2017);
+    EXPECT_EQ(ComputeApproxPhiB(In2017(WeldedSinglySymmetric(5, 345))).report.value_or("refused"),
+              kSinglySymmetricQ345Report2017);
+    // The T formulas with λy/εk, Q390 (εk = 0.77625), λy = 60: C.0.5-3 1 − 0.0017·77.295 = 0.869,
+    // C.0.5-4 1 − 0.0022·77.295 = 0.830; C.0.5-5 in Q235, λy = 80: 1 − 0.0005·80 = 0.960.
+    const struct {
+        ApproxPhiBInput in;
+        const char* line;
+        double phiB;
+    } cases[] = {
+        {Typed(2, 60, 390), " 按式C.0.5-3，φb=1-0.0017*λy/εk=1-0.0017*60.00/sqrt(235/390)=0.869",
+         0.86860},
+        {Typed(3, 60, 390), " 按式C.0.5-4，φb=1-0.0022*λy/εk=1-0.0022*60.00/sqrt(235/390)=0.830",
+         0.82995},
+        {Typed(4, 80, 235),
+         " 腹板宽厚比 b/t=12.00≤18*εk=18.00\r\n"
+         " 按式C.0.5-5，φb=1-0.0005*λy/εk=1-0.0005*80.00/sqrt(235/235)=0.960",
+         0.96},
+    };
+    for (const auto& c : cases) {
+        const ApproxPhiBResult r = ComputeApproxPhiB(In2017(c.in));
+        ASSERT_TRUE(r.report) << c.line;
+        EXPECT_NE(r.report->find(std::string(c.line) + "\r\n 注：按式C.0.5-1至C.0.5-5"),
+                  std::string::npos)
+            << *r.report;
+        EXPECT_EQ(r.report->find("B."), std::string::npos) << *r.report;
+        EXPECT_NEAR(r.phiB, c.phiB, 5e-5) << c.line;
+    }
+}
+
+TEST(ApproxPhiB2017, RefusalsCiteTheEditionsLimits) {
+    // 6 m: λy = 100.97 > 99.04 in Q345; the 2003 edition words the same limit its own way.
+    const ApproxPhiBResult slender = ComputeApproxPhiB(In2017(WeldedSinglySymmetric(6, 345)));
+    ASSERT_EQ(slender.notices.size(), 1u);
+    EXPECT_EQ(slender.notices[0], InputError("λy=100.97大于120*εk=120*sqrt(235/345)=99.04，"
+                                             "不能按附录C.0.5近似计算φb"));
+    const ApproxPhiBResult old = ComputeApproxPhiB(WeldedSinglySymmetric(6, 345));
+    ASSERT_EQ(old.notices.size(), 1u);
+    EXPECT_EQ(old.notices[0],
+              InputError("λy=100.97大于120*sqrt(235/fy)=99.04，不能按附录B.5近似计算φb"));
+    // The stem b/t = 15 against 18·εk = 13.97 in Q390.
+    ApproxPhiBInput stem = In2017(Typed(4, 60, 390));
+    stem.stemRatio = 15;
+    const ApproxPhiBResult r = ComputeApproxPhiB(stem);
+    ASSERT_EQ(r.notices.size(), 1u);
+    EXPECT_EQ(r.notices[0],
+              InputError("T形截面腹板宽厚比b/t=15.00大于18*εk=13.97，不能按式C.0.5-5计算φb"));
+}
+
+TEST(ApproxPhiB2017, Runner) {
+    const test::CliRun run = Call({"approx-phib", "edition=2017", "grade=Q345", "lambda=70.30"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, cli::ToUnixLines(kDoublySymmetricQ345Report2017) + "\n");
+    EXPECT_EQ(Call({"approx-phib", "edition=2001"}).status, cli::kExitUsage);
+}
+
 } // namespace

@@ -12,6 +12,7 @@
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
 #include "ui/BitmapPreview.h"
+#include "ui/RadioGroup.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
@@ -25,6 +26,7 @@ protected:
         return Child<QRadioButton>(&dlg, QStringLiteral("loadCase_%1").arg(loadCase - 1));
     }
     QGroupBox* Welded() { return Child<QGroupBox>(&dlg, "weldedGroup"); }
+    QString caseGroupTitle() { return Child<RadioGroup>(&dlg, "loadCase")->title(); }
 };
 
 TEST_F(CantileverBeamDlgTest, OpeningState) {
@@ -150,6 +152,40 @@ TEST_F(CantileverBeamDlgTest, RefusalsKeepThePreviousReport) {
     EXPECT_EQ(notices.notices().back(),
               InputError("焊接工字钢的截面尺寸B、t、hw、tw必须是大于0的数"));
     EXPECT_EQ(Report(), first);
+}
+
+TEST_F(CantileverBeamDlgTest, Edition2017ThroughTheListMatchesTheRunnerAndIsRemembered) {
+    EXPECT_EQ(Items(List("edition")), (Texts{"GB50017-2003", "GB50017-2017"}));
+    EXPECT_EQ(List("edition")->currentText(), "GB50017-2003");
+    EXPECT_EQ(caseGroupTitle(), "荷载情况(表B.4)");
+    // The welded I of the unit test in Q345 at 4 m, Mx = 300: σ = 274.37 <= f = 305 (table
+    // 4.4.1, 16 mm), where 2003 compares it with 310.
+    Pick(List("series"), "焊接工字钢");
+    Pick(Box("l1"), "4.00");
+    Pick(Box("mx"), "300.00");
+    Pick(List("grade"), "Q345");
+    Compute();
+    EXPECT_NE(Report().find("Mx/(φb*Wx)=274.37N/mm2, f=310.00N/mm2"), std::string::npos);
+    Pick(List("edition"), "GB50017-2017");
+    EXPECT_EQ(caseGroupTitle(), "荷载情况(表C.0.4)");
+    Compute();
+    EXPECT_EQ(Report().rfind("   -------根据GB50017-2017附录C.0.4 表C.0.4------\r\n钢号Q345，", 0),
+              0u)
+        << Report();
+    EXPECT_NE(Report().find("Mx/(φb*Wx)=274.37N/mm2, f=305.00N/mm2"), std::string::npos);
+    EXPECT_EQ(Report().find("2003"), std::string::npos);
+    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines(),
+              QStringList({"整体稳定 Mx/(φb*Wx)/f = 0.90  满足"}));
+    const CliRun run = Call({"cantilever-phib", "edition=2017", "series=焊接工字钢", "grade=Q345",
+                             "l1=4.00", "Mx=300.00"});
+    EXPECT_EQ(run.out, cli::ToUnixLines(Report()) + "\n");
+    // A dialog built after the choice opens on 2017.
+    CCantileverBeamDlg again;
+    EXPECT_EQ(Child<ChoiceList>(&again, "edition")->currentText(), "GB50017-2017");
+    EXPECT_EQ(Child<RadioGroup>(&again, "loadCase")->title(), "荷载情况(表C.0.4)");
+    // Back to 2003: the 2003 table again.
+    Pick(List("edition"), "GB50017-2003");
+    EXPECT_EQ(caseGroupTitle(), "荷载情况(表B.4)");
 }
 
 TEST(CantileverMenuCommand, OpensItsDialog) {

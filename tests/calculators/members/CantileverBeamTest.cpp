@@ -230,4 +230,86 @@ TEST(CantileverBeamRunner, PrintsTheReportAndRefuses) {
     EXPECT_EQ(Call({"cantilever-phib", "name=HN400x200"}).status, cli::kExitUsage);
 }
 
+// --- GB50017-2017 ------------------------------------------------------------------------------
+
+// The failing welded case in Q345 to 2017: the section, ξ and βb as above; φb = 1.605·235/345
+// (εk² of C.0.1-1) = 1.093, φ'b = 1.07 − 0.282/1.0933 = 0.812; σ = 300e6/(0.81207·1346450.77) =
+// 274.37 <= f = 305 of table 4.4.1 for the 16 mm flange (2003 had 310): passes (0.90).
+const char* const kQ345Report2017 =
+    "   -------根据GB50017-2017附录C.0.4 表C.0.4------\r\n"
+    "钢号Q345，εk^2=235/fy=235/345，按表4.4.1(翼缘厚16.00mm) f=305.00N/mm2\r\n"
+    "焊接工字钢 翼缘 B*t=200.00*16.00mm, 腹板 hw*tw=368.00*8.00mm\r\n"
+    "截面面积 A=9344.00mm2 \t 截面总高 h=400.00mm\r\n"
+    "受压翼缘宽度 b1=200.00mm \t 受压翼缘厚度 t1=16.00mm\r\n"
+    "Wx=1346450.77mm3 \t iy=47.80mm\r\n"
+    " ξ=l1*t1/(b1*h)=4000.00*16.00/(200.00*400.00) =0.800\r\n"
+    "   0.60≤ξ≤1.24,  自由端一个集中荷载作用在上翼缘\r\n"
+    "βb=0.21+0.67*ξ = 0.21+0.67*0.800= 0.746\r\n"
+    "长细比 λy=l1/iy=4000.00/47.80=83.68\r\n"
+    " 按式C.0.1-1(ηb=0)，φb=βb*4320*A*h*(1+(λy*t1/(4.4*h))^2)^0.5*εk^2/(Wx*λy^2) =1.093,\r\n"
+    " φb>0.6,按式C.0.1-7 得φb`=1.07-0.282/φb=0.812\r\n"
+    " -------根据GB50017-2017之6.2.2，该悬臂梁整体稳定性验算 Mx/(φb*Wx)=274.37N/mm2, "
+    "f=305.00N/mm2\r\n"
+    " 注：表C.0.4是按支承端为固定的情况确定的，当用于由邻跨延伸出来的伸臂梁时，"
+    "应在构造上采取措施加强支承处的抗扭能力。";
+
+CantileverBeamInput In2017(CantileverBeamInput in, int fy) {
+    in.edition = kSteel2017;
+    in.fy = fy;
+    return in;
+}
+
+TEST(CantileverBeam2017, HandWorkedQ345ReportAndFOfTable441) {
+    const CantileverBeamResult r =
+        ComputeCantileverBeam(In2017(Welded(200, 16, 368, 8, 4, 1, 300), 345));
+    EXPECT_EQ(r.report.value_or("refused"), kQ345Report2017);
+    ASSERT_EQ(r.checks.size(), 1u);
+    EXPECT_EQ(VerdictLine(r.checks[0]), "整体稳定 Mx/(φb*Wx)/f = 0.90  满足");
+    // The same inputs to 2003 take f = 310 and the 2003 clauses.
+    const CantileverBeamResult old = ComputeCantileverBeam([] {
+        CantileverBeamInput in = Welded(200, 16, 368, 8, 4, 1, 300);
+        in.fy = 345;
+        return in;
+    }());
+    EXPECT_EQ(old.f, 310);
+    EXPECT_NEAR(old.sigma, r.sigma, 1e-9);
+    // f by grade and flange band of table 4.4.1: 20 mm Q235 205, 20 mm Q390 330, 50 mm Q345 290.
+    const struct {
+        double t;
+        int fy;
+        double f;
+    } bands[] = {{20, 235, 205}, {20, 390, 330}, {50, 345, 290}, {16, 420, 375}};
+    for (const auto& b : bands) {
+        const CantileverBeamResult band =
+            ComputeCantileverBeam(In2017(Welded(400, b.t, 800, 12, 14, 3, 100), b.fy));
+        ASSERT_TRUE(band.report) << b.t << " " << b.fy;
+        EXPECT_EQ(band.f, b.f) << b.t << " " << b.fy;
+        EXPECT_EQ(band.report->find("2003"), std::string::npos);
+        EXPECT_EQ(band.report->find("B."), std::string::npos) << *band.report;
+    }
+}
+
+TEST(CantileverBeam2017, RefusalsCiteThe2017Tables) {
+    CantileverBeamInput shortOverhang = In2017(CantileverBeamInput{}, 235);
+    shortOverhang.l1 = 0.5;
+    const CantileverBeamResult xi = ComputeCantileverBeam(shortOverhang);
+    ASSERT_EQ(xi.notices.size(), 1u);
+    EXPECT_EQ(xi.notices[0],
+              InputError("ξ=l1*t1/(b1*h)=0.400，超出表C.0.4的适用范围0.60≤ξ≤3.10，规范没有给出βb"));
+    const CantileverBeamResult thick =
+        ComputeCantileverBeam(In2017(Welded(400, 120, 368, 8, 4, 1, 100), 235));
+    ASSERT_EQ(thick.notices.size(), 1u);
+    EXPECT_EQ(thick.notices[0],
+              InputError("翼缘厚度t=120.00mm超出GB50017-2017表4.4.1的范围(不大于100mm)"));
+}
+
+TEST(CantileverBeam2017, Runner) {
+    const test::CliRun run = Call({"cantilever-phib", "edition=2017", "series=焊接工字钢",
+                                   "grade=Q345", "l1=4", "Mx=300", "--verdict"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              cli::ToUnixLines(kQ345Report2017) + "\n整体稳定 Mx/(φb*Wx)/f = 0.90  满足\n");
+    EXPECT_EQ(Call({"cantilever-phib", "edition=2010"}).status, cli::kExitUsage);
+}
+
 } // namespace
