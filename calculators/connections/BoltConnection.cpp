@@ -301,33 +301,29 @@ std::string MomentLabel(int loadCase) {
 
 BoltGroupResult ComputeBoltGroup(const BoltGroupInput& in) {
     BoltGroupResult r;
-    auto refuse = [&r](const std::string& text) {
-        r.notices.push_back(InputError(text));
-        return r;
-    };
     if (in.loadCase != kLoadTorque && in.loadCase != kLoadBending) {
         r.report = std::string();
         return r;
     }
     if (in.rows < 1 || in.cols < 1) {
-        return refuse("请选择螺栓的行数和列数");
+        return Refused(r, "请选择螺栓的行数和列数");
     }
     if (!(in.rowPitch > 0) || !std::isfinite(in.rowPitch)) {
-        return refuse("行距应为大于0的数");
+        return Refused(r, "行距应为大于0的数");
     }
     if (in.loadCase == kLoadTorque) {
         if (!(in.colPitch > 0) || !std::isfinite(in.colPitch)) {
-            return refuse("列距应为大于0的数");
+            return Refused(r, "列距应为大于0的数");
         }
         if (in.m < 0 || in.n < 0 || in.v < 0) {
             // The corner bolt where the three actions add up is the one worked; reversed
             // actions load another corner more.
-            return refuse("M、V、N 按图示方向输入，不能为负数");
+            return Refused(r, "M、V、N 按图示方向输入，不能为负数");
         }
         const BoltGroupForces f =
             GetBoltGroupForces(in.m, in.n, in.v, in.rows, in.cols, in.rowPitch, in.colPitch);
         if (!f.valid || !std::isfinite(f.nMax) || !std::isfinite(f.sumA + f.sumB)) {
-            return refuse("输入的数值过大");
+            return Refused(r, "输入的数值过大");
         }
         r.nMax = f.nMax;
         r.report = f.text;
@@ -338,7 +334,7 @@ BoltGroupResult ComputeBoltGroup(const BoltGroupInput& in) {
     const BoltGroupBending b =
         GetBoltGroupBending(in.kind == kFrictionBolt, in.m, in.v, in.rows, in.cols, in.rowPitch);
     if (!b.valid || !std::isfinite(b.nMax) || !std::isfinite(b.sumY)) {
-        return refuse("输入的数值过大");
+        return Refused(r, "输入的数值过大");
     }
     r.nMax = b.nMax;
     r.report = b.text + "\r\n 竖向力V由端板刨平顶紧于承板传递\r\n";

@@ -24,10 +24,6 @@ std::string E2(double v) {
 
 FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
     FilletWeldMnvResult r;
-    auto refuse = [&r](const std::string& text) {
-        r.notices.push_back(InputError(text));
-        return r;
-    };
 
     const struct {
         double value;
@@ -37,29 +33,29 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
                  {in.hf, "焊脚尺寸 hf"}};
     for (const auto& size : sizes) {
         if (!(size.value > 0) || !std::isfinite(size.value)) {
-            return refuse(std::string(size.name) + " 应为大于0的数");
+            return Refused(r, std::string(size.name) + " 应为大于0的数");
         }
     }
     if (in.b1 <= kFlangeWeldLoss) {
-        return refuse("上翼缘宽度 b1 应大于10mm（翼缘焊缝的计算长度为 b1-10）");
+        return Refused(r, "上翼缘宽度 b1 应大于10mm（翼缘焊缝的计算长度为 b1-10）");
     }
     if (in.b2 <= kFlangeWeldLoss) {
-        return refuse("下翼缘宽度 b2 应大于10mm（翼缘焊缝的计算长度为 b2-10）");
+        return Refused(r, "下翼缘宽度 b2 应大于10mm（翼缘焊缝的计算长度为 b2-10）");
     }
     r.a = 1.4 * in.hf;
     if (in.h0 <= r.a) {
-        return refuse("腹板净高度 h0 应大于 1.4hf（两条腹板焊缝的有效厚度之和）");
+        return Refused(r, "腹板净高度 h0 应大于 1.4hf（两条腹板焊缝的有效厚度之和）");
     }
     if (in.f < 0 || in.e < 0) {
         // The stresses are worked at A and B for the force as drawn; a reversed force or
         // eccentricity loads the opposite fibres, which this check does not look at.
-        return refuse("F 和 e 按图示方向输入，不能为负数");
+        return Refused(r, "F 和 e 按图示方向输入，不能为负数");
     }
     const bool edition2017 = in.edition == kSteel2017;
     if (edition2017) {
         const auto strength = FindFilletWeldStrength2017(in.grade, in.electrode);
         if (const auto* message = std::get_if<std::string>(&strength)) {
-            return refuse(*message);
+            return Refused(r, *message);
         }
         r.ffw = std::get<FilletWeldStrength2017>(strength).ffw;
         r.electrode = std::get<FilletWeldStrength2017>(strength).electrode;
@@ -67,7 +63,7 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
         const SteelGrade grade = GradeOfEntry(in.grade);
         double fcw = 0, ftw = 0, fvw = 0;
         if (!GetWeldStrength(grade, kWeldLookupThickness, 1, fcw, ftw, fvw, r.ffw)) {
-            return refuse("钢号应为 Q235、Q345、Q390 或 Q420");
+            return Refused(r, "钢号应为 Q235、Q345、Q390 或 Q420");
         }
     }
 
@@ -82,10 +78,10 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
                       &s);
     r.iF = r.i1 - r.i0;
     if (!std::isfinite(r.iF) || !std::isfinite(r.m)) {
-        return refuse("输入的数值过大");
+        return Refused(r, "输入的数值过大");
     }
     if (!(r.iF > 0)) {
-        return refuse("焊缝截面的惯性矩 If 不大于0，请检查截面尺寸");
+        return Refused(r, "焊缝截面的惯性矩 If 不大于0，请检查截面尺寸");
     }
     r.sigmaA = r.m * (in.h0 + in.t1 + in.t2 - r.hc) / r.iF;
     r.sigmaB = r.m * (in.h0 + in.t2 - r.hc) / r.iF;
@@ -93,7 +89,7 @@ FilletWeldMnvResult ComputeFilletWeldMnv(const FilletWeldMnvInput& in) {
     r.combinedB = std::sqrt(r.sigmaB * r.sigmaB + r.tauF * r.tauF);
     for (const double v : {r.sigmaA, r.sigmaB, r.tauF, r.combinedB, r.hc}) {
         if (!std::isfinite(v)) {
-            return refuse("输入的数值过大");
+            return Refused(r, "输入的数值过大");
         }
     }
 

@@ -19,14 +19,10 @@ std::string E2(double v) {
 
 FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) {
     FilletWeldTorqueResult r;
-    auto refuse = [&r](const std::string& text) {
-        r.notices.push_back(InputError(text));
-        return r;
-    };
     // βf = 1.22 for front fillet welds, 1.0 under dynamic loads (GB50017-2003 7.1.3,
     // GB50017-2017 11.2.2 alike).
     if (in.beta > 1.22 || in.beta < 1.0 || !std::isfinite(in.beta)) {
-        return refuse("老哥，不要乱填数,β在1~1.22之间");
+        return Refused(r, "老哥，不要乱填数,β在1~1.22之间");
     }
     const struct {
         double value;
@@ -34,17 +30,17 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
     } sizes[] = {{in.b, "b"}, {in.h, "h"}, {in.hf, "hf"}};
     for (const auto& size : sizes) {
         if (!(size.value > 0) || !std::isfinite(size.value)) {
-            return refuse(std::string(size.name) + " 应为大于0的数");
+            return Refused(r, std::string(size.name) + " 应为大于0的数");
         }
     }
     if (in.b <= kCraterLoss) {
-        return refuse("b 应大于5mm（水平焊缝的计算长度为 b-5）");
+        return Refused(r, "b 应大于5mm（水平焊缝的计算长度为 b-5）");
     }
     const bool edition2017 = in.edition == kSteel2017;
     if (edition2017) {
         const auto strength = FindFilletWeldStrength2017(in.grade, in.electrode);
         if (const auto* message = std::get_if<std::string>(&strength)) {
-            return refuse(*message);
+            return Refused(r, *message);
         }
         r.ffw = std::get<FilletWeldStrength2017>(strength).ffw;
         r.electrode = std::get<FilletWeldStrength2017>(strength).electrode;
@@ -52,7 +48,7 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
     if (in.e < 0 || in.fx < 0 || in.fy < 0) {
         // The stresses are worked at corner A for the forces as drawn; reversed forces load
         // another corner more, which this check does not look at.
-        return refuse("e、Fx 和 Fy 按图示方向输入，不能为负数");
+        return Refused(r, "e、Fx 和 Fy 按图示方向输入，不能为负数");
     }
 
     const double l = in.b - kCraterLoss;
@@ -77,7 +73,7 @@ FilletWeldTorqueResult ComputeFilletWeldTorque(const FilletWeldTorqueInput& in) 
     for (const double v :
          {r.af, r.x, r.t, r.ifx, r.ify, r.ifp, r.tauTAx, r.tauTAy, r.tauFAy, r.tauFAx, r.tauA}) {
         if (!std::isfinite(v)) {
-            return refuse("输入的数值过大");
+            return Refused(r, "输入的数值过大");
         }
     }
 
