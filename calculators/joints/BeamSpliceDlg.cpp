@@ -105,8 +105,8 @@ void CBeamSpliceDlg::OnInitDialog() {
         box->SelectFirst();
     }
     for (auto& [field, list] : lists_) {
-        const FieldSpec& spec = description.Field(field);
-        list->Select(IndexOf(spec.allowed, spec.defaultValue));
+        const FieldSpec& described = description.Field(field);
+        list->Select(IndexOf(described.allowed, described.defaultValue));
     }
     UpdateEnabling();
     // A dialog opening on the 2017 edition takes its surfaces.

@@ -21,33 +21,33 @@ public:
 
     // A value box on the next row, bound to member.
     ValueCombo* Box(const char* field, double* member) {
-        const FieldSpec& spec = description_.Field(field);
-        auto* box = new ValueCombo(QString::fromStdString(spec.control), Items(spec.presets),
-                                   member, parent_);
-        AddRow(spec, box);
+        const FieldSpec& described = description_.Field(field);
+        auto* box = new ValueCombo(QString::fromStdString(described.control),
+                                   Items(described.presets), member, parent_);
+        AddRow(described, box);
         return box;
     }
 
     // A pick-only list on the next row, bound to member; items default to the allowed values.
     ChoiceList* List(const char* field, int* member) {
-        const FieldSpec& spec = description_.Field(field);
-        return List(field, member, spec.allowed);
+        const FieldSpec& described = description_.Field(field);
+        return List(field, member, described.allowed);
     }
     ChoiceList* List(const char* field, int* member, const std::vector<std::string>& items) {
-        const FieldSpec& spec = description_.Field(field);
-        auto* list =
-            new ChoiceList(QString::fromStdString(spec.control), Items(items), member, parent_);
-        AddRow(spec, list);
+        const FieldSpec& described = description_.Field(field);
+        auto* list = new ChoiceList(QString::fromStdString(described.control), Items(items), member,
+                                    parent_);
+        AddRow(described, list);
         return list;
     }
 
     QGridLayout* grid() const { return grid_; }
 
 private:
-    void AddRow(const FieldSpec& spec, QWidget* control) {
-        const std::string label = spec.label + ":";
+    void AddRow(const FieldSpec& described, QWidget* control) {
+        const std::string label = described.label + ":";
         AddGridRow(grid_, row_++, label.c_str(), control,
-                   spec.unit.empty() ? nullptr : spec.unit.c_str());
+                   described.unit.empty() ? nullptr : described.unit.c_str());
     }
 
     const Description& description_;
