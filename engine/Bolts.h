@@ -17,9 +17,6 @@
 
 namespace ferrolab {
 
-inline constexpr int kCodeGB50017 = 0;
-inline constexpr int kCodeGB50018 = 1;
-
 // Ordinary bolts, GB50017-2003 table 3.4.1-4 / GB50018-2002 table 4.2.5: ftb (tension) and fvb
 // (shear). Code 0: 46/48 170/140, 56 210/190, 88 400/320; code 1: 46/48 165/125. Any other
 // combination writes nothing and returns false.

@@ -15,6 +15,13 @@
 
 namespace ferrolab {
 
+// The design codes whose tables the engine holds: code 0 is GB50017, code 1 GB50018-2002 (cold-
+// formed steel), wherever a code is passed.
+enum DesignCode : int {
+    kCodeGB50017 = 0,
+    kCodeGB50018 = 1,
+};
+
 // 235 (Q235), 345 (Q345), 390 (Q390), 420 (Q420).
 using SteelGrade = int;
 

@@ -64,6 +64,21 @@ template <class T> bool InRange(int index, const std::vector<T>& list) {
 
 } // namespace
 
+int DesignCodeAt(int listIndex) {
+    switch (listIndex) {
+    case 0:
+        return kDesignCodeColdFormed;
+    case 1:
+        return kDesignCodeGB50017;
+    default:
+        return -1;
+    }
+}
+
+int ListIndexOf(int code) {
+    return code == kDesignCodeColdFormed ? 0 : code == kDesignCodeGB50017 ? 1 : -1;
+}
+
 std::vector<std::string> DesignCodeEntries() {
     return {kCodeEntries.begin(), kCodeEntries.end()};
 }
@@ -180,7 +195,7 @@ std::optional<DesignValuesView> DesignValues2017(const DesignValuesInput& in) {
     }
     DesignValuesView view;
     view.editionEntry = "GB50017-2017";
-    view.codeEntry = DesignCodeEntries()[kDesignCodeGB50017];
+    view.codeEntry = DesignCodeEntries()[static_cast<std::size_t>(ListIndexOf(kDesignCodeGB50017))];
     view.gradeEntry = in.gradeEntry;
     view.bandEntry = ThicknessEntries2017(in.gradeEntry)[static_cast<std::size_t>(in.band)];
     view.electrodeEntry =
@@ -202,7 +217,7 @@ std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in)
     const std::vector<std::string> plates = SpotWeldPlateEntries();
     const auto categories = PlateCategoryNames();
     const bool gb50017 = in.code == kDesignCodeGB50017;
-    if (!InRange(in.code, codes) || !Offers(in.code, in.grade) ||
+    if (!InRange(ListIndexOf(in.code), codes) || !Offers(in.code, in.grade) ||
         !InRange(in.spotWeldPlate, plates) || in.plateCategory < 0 ||
         in.plateCategory >= static_cast<int>(categories.size()) ||
         (gb50017 ? !InRange(in.band, bands) : in.band != 0)) {
@@ -213,7 +228,7 @@ std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in)
     if (in.edition == kSteel2017) {
         view.editionEntry = "GB50017-2017";
     }
-    view.codeEntry = codes[static_cast<std::size_t>(in.code)];
+    view.codeEntry = codes[static_cast<std::size_t>(ListIndexOf(in.code))];
     view.gradeEntry = "Q" + FormatNumber("%d", in.grade);
     // The code pick: its headline texts, grade "Q235", band "<=16".
     view.strength = TextsOnCodeChange(in.code);

@@ -34,9 +34,13 @@ inline constexpr const char* kEditionLabel = "规范版本:";
 inline constexpr const char* kElectrodeLabel = "焊条型号:";
 inline constexpr const char* kBoltGroup = "螺栓连接的强度设计值(N/mm2)";
 
-// Index in the code list.
-inline constexpr int kDesignCodeColdFormed = 0; // "GB50018-2002 冷弯薄壁型钢结构技术规范"
-inline constexpr int kDesignCodeGB50017 = 1;    // "GB50017 普通钢结构规范"
+// The codes the dialog offers, as engine DesignCode values; its list shows the cold-formed code
+// first ("GB50018-2002 冷弯薄壁型钢结构技术规范", "GB50017 普通钢结构规范").
+inline constexpr int kDesignCodeColdFormed = kCodeGB50018;
+inline constexpr int kDesignCodeGB50017 = kCodeGB50017;
+// The code at a place of the dialog's list, and back; -1 for a place or code not in the list.
+int DesignCodeAt(int listIndex);
+int ListIndexOf(int code);
 
 std::vector<std::string> DesignCodeEntries();
 // The grades a code offers: "Q235", "Q345" (cold-formed) or "Q235" to "Q420" (GB50017); empty

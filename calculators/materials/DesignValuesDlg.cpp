@@ -139,7 +139,7 @@ void CDesignValuesDlg::BuildControls() {
 }
 
 void CDesignValuesDlg::OnInitDialog() {
-    codeList_->Select(kDesignCodeColdFormed);
+    codeList_->Select(ListIndexOf(kDesignCodeColdFormed));
     gradeList_->SetItems(GradeEntries(kDesignCodeColdFormed));
     ShowThickness(false);
     ShowEdition(false);
@@ -176,7 +176,7 @@ void CDesignValuesDlg::SetStrengthTexts(const std::string& steel, const std::str
 }
 
 bool CDesignValuesDlg::Edition2017Mode() const {
-    return code_ == kDesignCodeGB50017 && editionList_->Year() == kSteel2017;
+    return Code() == kDesignCodeGB50017 && editionList_->Year() == kSteel2017;
 }
 
 void CDesignValuesDlg::ShowEdition(bool shown) {
@@ -196,14 +196,14 @@ void CDesignValuesDlg::Show2017Texts() {
 }
 
 void CDesignValuesDlg::OnEditionChanged() {
-    if (code_ == kDesignCodeGB50017) {
+    if (Code() == kDesignCodeGB50017) {
         OnCodeChanged();
     }
 }
 
 void CDesignValuesDlg::OnCodeChanged() {
     // GB50018-2002 has one edition: the edition list belongs to the GB50017 mode.
-    ShowEdition(code_ == kDesignCodeGB50017);
+    ShowEdition(Code() == kDesignCodeGB50017);
     if (Edition2017Mode()) {
         gradeList_->SetItems(GradeEntries2017());
         ShowThickness(true);
@@ -215,9 +215,9 @@ void CDesignValuesDlg::OnCodeChanged() {
         return;
     }
     Show2017Controls(false);
-    gradeList_->SetItems(GradeEntries(code_));
-    const StrengthTexts texts = TextsOnCodeChange(code_);
-    if (code_ == kDesignCodeGB50017) {
+    gradeList_->SetItems(GradeEntries(Code()));
+    const StrengthTexts texts = TextsOnCodeChange(Code());
+    if (Code() == kDesignCodeGB50017) {
         ShowThickness(true);
         thicknessList_->SetItems(ThicknessEntries(kQ235));
         SetStrengthTexts(texts.steel, texts.weld);
@@ -238,12 +238,12 @@ void CDesignValuesDlg::OnGradeChanged() {
         return;
     }
     const int grade = SelectedGrade();
-    if (code_ == kDesignCodeGB50017) {
+    if (Code() == kDesignCodeGB50017) {
         thicknessList_->SetItems(ThicknessEntries(grade));
     } else {
         limitBox_->setText(QString::fromStdString(PlateLimitText(grade, plateCategory_)));
     }
-    const StrengthTexts texts = TextsOnGradeChange(code_, grade);
+    const StrengthTexts texts = TextsOnGradeChange(Code(), grade);
     SetStrengthTexts(texts.steel, texts.weld);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "calculators/materials/DesignValues.h"
+
 class QLabel;
 class QLineEdit;
 
@@ -43,7 +45,9 @@ private:
     void SetStrengthTexts(const std::string& steel, const std::string& weld);
 
     int edition_ = 0;
-    int code_ = 0;
+    int code_ = 0; // the place picked in the code list
+    // The code picked, as the calculation unit takes it.
+    int Code() const { return DesignCodeAt(code_); }
     int gradeIndex_ = 0;
     int band_ = 0;
     int electrode_ = 0;

@@ -136,7 +136,7 @@ Outcome RunDesignValues(const FieldValues& v) {
     // differ from what the code pick selects (Q235, "<=16"), then the spot-weld plate and
     // the plate category.
     DesignValuesInput in;
-    in.code = IndexOf(kCodeIds, v.at("code"));
+    in.code = DesignCodeAt(IndexOf(kCodeIds, v.at("code")));
     in.edition = SteelEditionOf(v);
     if (in.edition == kSteel2017 && in.code == kDesignCodeGB50017) {
         return Run2017(v, in);
