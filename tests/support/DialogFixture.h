@@ -22,6 +22,24 @@ protected:
     QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     void Compute() { Click(ComputeButton()); }
 
+    // Types `text` into the box and presses "计算": exactly one more message box comes, captioned
+    // "输入错误", and the report stays `report`; then the box gets its text back. Returns the box.
+    Notice RefuseTyped(const char* box, const QString& text, const std::string& report) {
+        const QString before = Box(box)->currentText();
+        const std::size_t count = notices.notices().size();
+        Type(Box(box), text);
+        Compute();
+        Notice shown;
+        EXPECT_EQ(notices.notices().size(), count + 1) << box;
+        if (notices.notices().size() == count + 1) {
+            shown = notices.notices().back();
+        }
+        EXPECT_EQ(shown.caption, "输入错误") << box;
+        EXPECT_EQ(Report(), report) << box;
+        Type(Box(box), before);
+        return shown;
+    }
+
     // Every dialog opens on a fresh installation's settings, whatever an earlier test chose.
     struct FreshSettings {
         FreshSettings() { QSettings().remove(QStringLiteral("Editions")); }
