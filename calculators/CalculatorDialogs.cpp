@@ -31,6 +31,7 @@ QDialog* MakeCalculatorDialog(int command, QWidget* parent) {
     }
     QDialog* dialog = it->second(parent);
     AttachCalculationFileButtons(dialog, command);
+    AttachSheetInputs(dialog, command);
     return dialog;
 }
 

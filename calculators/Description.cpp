@@ -48,7 +48,7 @@ Description Describe(std::string id, std::string caption, std::vector<FieldSpec>
             field.kind = FieldKind::Choice;
         }
     }
-    return Description{std::move(id), std::move(caption), std::move(fields)};
+    return Description{std::move(id), std::move(caption), std::move(fields), "report"};
 }
 
 Outcome UsageError(std::string message) {

@@ -54,6 +54,8 @@ struct Description {
     std::string id;      // kebab-case, e.g. "fillet-weld-mnv"
     std::string caption; // the dialog's caption
     std::vector<FieldSpec> fields;
+    // The objectName of the dialog's report box that shows this calculator's report.
+    std::string report = "report";
 
     const FieldSpec* Find(std::string_view name) const;
     const FieldSpec& Field(std::string_view name) const; // the field must exist

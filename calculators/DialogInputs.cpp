@@ -15,11 +15,13 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "calculators/CalculationFile.h"
 #include "calculators/CalculatorDialogs.h"
 #include "engine/TextFile.h"
 #include "ui/MessageBox.h"
+#include "ui/ReportBox.h"
 
 namespace ferrolab {
 namespace {
@@ -73,10 +75,12 @@ std::optional<std::string> ReadControl(const QWidget* control, const FieldSpec& 
     if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
         return std::string(check->isChecked() ? "1" : "0");
     }
+    // Radio buttons: the allowed value whose entry the checked button shows, or the one at its
+    // place where the field names no entries.
     const std::vector<QRadioButton*> buttons = Buttons(control);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i]->isChecked()) {
-            if (i < field.allowed.size()) {
+            if (field.entries.empty() && i < field.allowed.size()) {
                 return field.allowed[i];
             }
             return Value(field, buttons[i]->text().toStdString());
@@ -112,7 +116,7 @@ void WriteControl(QWidget* control, const FieldSpec& field, const std::string& v
         return;
     }
     const std::vector<QRadioButton*> buttons = Buttons(control);
-    int index = IndexOf(field.allowed, value);
+    int index = field.entries.empty() ? IndexOf(field.allowed, value) : -1;
     if (index < 0) {
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             if (buttons[i]->text().toStdString() == Shown(field, value)) {
@@ -145,6 +149,58 @@ FieldValues ReadDialogInputs(const QDialog* dialog, const Description& descripti
         }
     }
     return values;
+}
+
+std::vector<SheetField> SheetInputs(const Description& description, const FieldValues& values) {
+    std::vector<SheetField> lines;
+    for (const FieldSpec& field : description.fields) {
+        const auto value = values.find(field.name);
+        if (value == values.end()) {
+            continue;
+        }
+        QString shown;
+        if (field.kind == FieldKind::Switch) {
+            shown = QString::fromUtf8(value->second == "1" ? "是" : "否");
+        } else {
+            shown = QString::fromStdString(Shown(field, value->second));
+        }
+        const QString label = QString::fromStdString(field.label);
+        const QString unit = QString::fromStdString(field.unit);
+        if (!shown.isEmpty() && !unit.isEmpty() && !label.contains('(' + unit + ')')) {
+            shown += QLatin1Char(' ') + unit;
+        }
+        lines.push_back({label, shown});
+    }
+    return lines;
+}
+
+void AttachSheetInputs(QDialog* dialog, int command) {
+    const Calculator* saved = CalculatorOfCommand(command);
+    if (!saved) {
+        return;
+    }
+    std::set<ReportBox*> claimed;
+    auto attach = [dialog](ReportBox* box, const Description& description) {
+        box->SetSheetInputs([dialog, &description] {
+            return SheetInputs(description, ReadDialogInputs(dialog, description));
+        });
+    };
+    for (const Calculator& row : AllCalculators()) {
+        if (row.command != command || &row == saved) {
+            continue;
+        }
+        const Description& description = row.description();
+        for (ReportBox* box :
+             dialog->findChildren<ReportBox*>(QString::fromStdString(description.report))) {
+            attach(box, description);
+            claimed.insert(box);
+        }
+    }
+    for (ReportBox* box : dialog->findChildren<ReportBox*>()) {
+        if (!claimed.contains(box)) {
+            attach(box, saved->description());
+        }
+    }
 }
 
 std::vector<std::string> ApplyDialogInputs(QDialog* dialog, const Description& description,

@@ -15,14 +15,26 @@
 #include <vector>
 
 #include "calculators/Calculators.h"
+#include "ui/ReportSheet.h"
 
 class QDialog;
 class QWidget;
 
 namespace ferrolab {
 
-// The values of every described control the dialog has, enabled and not hidden.
+// The values of every described control the dialog has, enabled and not hidden: what a report is
+// computed from (a control the dialog disables or hides takes no part in it).
 FieldValues ReadDialogInputs(const QDialog* dialog, const Description& description);
+
+// The calculation sheet's input lines of the values: each described field with a value, in the
+// description's order, under its described label; a choice as the dialog lists it, a switch as
+// "是" or "否", and the described unit after the value unless the label carries it ("F(kN)").
+std::vector<SheetField> SheetInputs(const Description& description, const FieldValues& values);
+
+// Makes each report box of the dialog of `command` print its calculator's described inputs on
+// its sheet: the box the calculator's description names, and every other box the calculator
+// whose file the dialog saves.
+void AttachSheetInputs(QDialog* dialog, int command);
 
 // Puts the values into the dialog's controls, in the description's order, the way a user picks
 // and types them. Controls that are disabled when their turn comes are left alone. Returns the

@@ -58,6 +58,14 @@ void ReportBox::SetInputScope(QWidget* scope, const std::vector<QWidget*>& exclu
     excluded_.assign(excluded.begin(), excluded.end());
 }
 
+void ReportBox::SetSheetInputs(std::function<std::vector<SheetField>()> read) {
+    sheetInputs_ = std::move(read);
+}
+
+std::vector<SheetField> ReportBox::SheetInputs() const {
+    return sheetInputs_ ? sheetInputs_() : GatherInputs(window());
+}
+
 void ReportBox::MarkRefused() {
     if (following_ && !document()->isEmpty()) {
         refused_ = true;
@@ -210,7 +218,7 @@ ReportSheet ReportBox::Sheet() const {
     const bool computed = following_ && !document()->isEmpty();
     return ReportSheet{dialog->windowTitle(),
                        SheetDate(),
-                       computed ? computedInputs_ : GatherInputs(dialog),
+                       computed ? computedInputs_ : SheetInputs(),
                        Report(),
                        VerdictLines(),
                        stale_ ? QString::fromUtf8(kStaleNote) : QString()};
@@ -275,7 +283,7 @@ void ReportBox::SetReport(const std::string& report) {
     refused_ = false;
     if (following_ && !report.empty()) {
         computedState_ = InputState();
-        computedInputs_ = GatherInputs(window());
+        computedInputs_ = SheetInputs();
         WatchInputs();
     } else {
         computedState_.clear();

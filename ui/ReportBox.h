@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ public:
     // The inputs of this box's reports: the input controls inside `scope`, less those inside
     // any of `excluded` (for a dialog that shows two independent reports).
     void SetInputScope(QWidget* scope, const std::vector<QWidget*>& excluded = {});
+    // Where the sheet's inputs come from: the calculator's described inputs as the dialog holds
+    // them. Unset, the sheet reads the dialog's input controls as laid out (GatherInputs).
+    void SetSheetInputs(std::function<std::vector<SheetField>()> read);
     // A compute was refused: the report shown no longer answers the inputs.
     void MarkRefused();
     // The report shown was computed from other inputs than those the dialog shows now.
@@ -90,6 +94,7 @@ private:
     // UpdateStale.
     QStringList InputState() const;
     std::vector<QWidget*> Inputs() const;
+    std::vector<SheetField> SheetInputs() const;
     void WatchInputs();
     void UpdateStale();
     void ShowStale(bool stale);
@@ -100,6 +105,7 @@ private:
     std::vector<QPointer<QWidget>> excluded_;
     QStringList computedState_;
     std::vector<SheetField> computedInputs_;
+    std::function<std::vector<SheetField>()> sheetInputs_;
     bool refused_ = false;
     bool stale_ = false;
     QLabel* staleNote_ = nullptr;

@@ -102,7 +102,9 @@ const Description& BoltCapacityDescription() {
              .label = "孔型",
              .control = "hole"},
         };
-        return Describe(entry.id, entry.caption, entry.fields);
+        Description described = Describe(entry.id, entry.caption, entry.fields);
+        described.report = "capacity";
+        return described;
     }();
     return description;
 }

@@ -3,6 +3,7 @@
 #include "calculators/connections/FilletWeldMNV.h"
 #include "calculators/connections/FilletWeldStrength.h"
 #include "engine/TextToNumber.h"
+#include "engine/Welds2017.h"
 #include <sstream>
 
 namespace ferrolab {
@@ -95,7 +96,7 @@ const Description& FilletWeldMnvDescription() {
              .help = "steel grade",
              .label = "钢号",
              .control = "grade"},
-            // No control: the welding-method list follows the grade.
+            // The welding-method list follows the grade and the edition.
             ElectrodeField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);
@@ -121,10 +122,10 @@ Outcome RunFilletWeldMnv(const FieldValues& v) {
         return UsageError(*error);
     }
     if (in.edition == kSteel2017) {
-        if (auto error = ElectrodeNotOffered(in.grade, v.at("electrode"))) {
+        in.electrode = ElectrodeOfEntry(v.at("electrode"));
+        if (auto error = ElectrodeNotOffered(in.grade, in.electrode)) {
             return UsageError(*error);
         }
-        in.electrode = v.at("electrode");
     }
     const FilletWeldMnvResult result = ComputeFilletWeldMnv(in);
     return Outcome{result.report, result.notices, result.checks};

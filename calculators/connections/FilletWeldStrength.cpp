@@ -67,9 +67,10 @@ FieldSpec ElectrodeField() {
     return FieldSpec{
         .name = "electrode",
         .help = "edition 2017; blank: the first of the grade; Q235 E43, Q345|Q390 E50|E55, "
-                "Q420 E55|E60",
+                "Q420 E55|E60 (or as the list shows it, E50**手工焊)",
         .kind = FieldKind::Choice,
-        .label = "焊接方法及焊条"};
+        .label = "焊接方法及焊条",
+        .control = "method"};
 }
 
 std::optional<std::string> ElectrodeNotOffered(const std::string& grade,

@@ -1,6 +1,7 @@
 #include "calculators/Calculators.h"
 #include "calculators/connections/FilletWeldTorque.h"
 #include "engine/TextToNumber.h"
+#include "engine/Welds2017.h"
 #include <sstream>
 
 namespace ferrolab {
@@ -96,11 +97,11 @@ Outcome RunFilletWeldTorque(const FieldValues& v) {
         return UsageError(*error);
     }
     if (in.edition == kSteel2017) {
-        if (auto error = ElectrodeNotOffered(v.at("grade"), v.at("electrode"))) {
+        in.grade = v.at("grade");
+        in.electrode = ElectrodeOfEntry(v.at("electrode"));
+        if (auto error = ElectrodeNotOffered(in.grade, in.electrode)) {
             return UsageError(*error);
         }
-        in.grade = v.at("grade");
-        in.electrode = v.at("electrode");
     }
     const FilletWeldTorqueResult result = ComputeFilletWeldTorque(in);
     std::optional<std::string> text;

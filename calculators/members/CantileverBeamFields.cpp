@@ -76,7 +76,10 @@ const Description& CantileverBeamDescription() {
              .defaultValue = "1",
              .allowed = {"1", "2", "3"},
              .help = "load case of table B.4: 1 free-end point load on the top flange, 2 on the "
-                     "bottom flange, 3 uniform load on the top flange"},
+                     "bottom flange, 3 uniform load on the top flange",
+             .label = "荷载情况(表B.4)",
+             .control = "loadCase",
+             .entries = TextsOf(CantileverLoadCaseCaptions())},
             {.name = "grade",
              .defaultValue = "Q235",
              .allowed = {"Q235", "Q345", "Q390", "Q420"},

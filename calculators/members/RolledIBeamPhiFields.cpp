@@ -23,7 +23,9 @@ const Description& RolledIBeamPhiDescription() {
              .allowed = {"0", "1", "2", "3", "4"},
              .help = "0 集中荷载作用于上翼缘, 1 集中荷载作用于下翼缘, 2 均布荷载作用于上翼缘, "
                      "3 均布荷载作用于下翼缘, 4 跨中有侧向支承点",
-             .label = "荷载情况"},
+             .label = "荷载情况",
+             .control = "loadCase",
+             .entries = TextsOf(IBeamLoadCaseCaptions())},
             {.name = "name",
              .defaultValue = beams.front(),
              .allowed = {beams.begin(), beams.end()},

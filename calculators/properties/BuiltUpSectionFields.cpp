@@ -57,19 +57,21 @@ const Description& BuiltUpSectionDescription() {
              .label = "下翼缘厚度 t2",
              .presets = t2,
              .control = "t2"},
-            // No control: the runner takes the method's number, the dialog's radio buttons show
-            // its name.
+            // The runner takes the method's number, the dialog's radio buttons show its name.
             {.name = "method",
              .defaultValue = "0",
              .allowed = {"0", "1", "2"},
              .help = "0 精确计算法 1, 1 精确计算法 2, 2 常用简化计算法",
-             .label = "计算方法"},
-            // No control, for the same reason.
+             .label = "计算方法",
+             .control = "method",
+             .entries = {"精确计算法 1", "精确计算法 2", "常用简化计算法"}},
             {.name = "format",
              .defaultValue = "0",
              .allowed = {"0", "1"},
              .help = "0 科学计数法, 1 小数点后两位",
-             .label = "计算结果表达方式"},
+             .label = "计算结果表达方式",
+             .control = "format",
+             .entries = {"科学计数法", "小数点后两位"}},
             {.name = "unit",
              .defaultValue = "mm",
              .allowed = {"mm", "cm", "m"},

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -21,7 +22,10 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/DialogInputs.h"
 #include "tests/support/GuiHelpers.h"
+#include "ui/MessageBox.h"
+#include "ui/ReportBox.h"
 #include "ui/ReportSheet.h"
 
 using namespace ferrolab;
@@ -112,9 +116,22 @@ std::optional<SheetField> SheetLine(QDialog* dialog, QWidget* control) {
         }
     }
     const std::vector<SheetField> with = GatherInputs(dialog);
-    control->hide();
+    // A group of radio buttons may hold another control (the end-moment ratio of a load case):
+    // only its buttons go.
+    std::vector<QWidget*> gone;
+    for (QRadioButton* radio : control->findChildren<QRadioButton*>()) {
+        gone.push_back(radio);
+    }
+    if (gone.empty()) {
+        gone.push_back(control);
+    }
+    for (QWidget* w : gone) {
+        w->hide();
+    }
     const std::vector<SheetField> without = GatherInputs(dialog);
-    control->show();
+    for (QWidget* w : gone) {
+        w->show();
+    }
     for (QWidget* w : hidden) {
         w->hide();
     }
@@ -232,6 +249,76 @@ TEST(Descriptions, ReadmeTableListsEveryCalculatorInTableOrder) {
         ids.push_back(row.description().id);
     }
     EXPECT_EQ(listed, ids);
+}
+
+// The sheet's input lines: described labels in the description's order, a listed value as the
+// dialog lists it, a switch as 是/否, the unit after the value unless the label carries it.
+TEST(SheetInputs, DescribedLabelsUnitsAndListedTexts) {
+    const Description description =
+        Describe("test", "测试",
+                 {{.name = "edition",
+                   .defaultValue = "2003",
+                   .allowed = {"2003", "2017"},
+                   .label = "规范版本",
+                   .entries = {"GB50017-2003", "GB50017-2017"}},
+                  {.name = "hf", .label = "焊脚尺寸 hf", .unit = "mm"},
+                  {.name = "F", .label = "F(kN)", .unit = "kN"},
+                  {.name = "grade", .allowed = {"Q235", "Q345"}, .label = "钢号"},
+                  {.name = "x-check", .kind = FieldKind::Switch, .label = "绕x轴"},
+                  {.name = "y-check", .kind = FieldKind::Switch, .label = "绕y轴"},
+                  {.name = "lx", .label = "计算长度", .unit = "m"},
+                  {.name = "note", .label = "说明", .unit = "mm"}});
+    const FieldValues values = {{"F", "150"},      {"hf", "8"},      {"edition", "2017"},
+                                {"grade", "Q345"}, {"x-check", "1"}, {"y-check", "0"},
+                                {"note", ""}};
+    const std::vector<SheetField> expected = {{"规范版本", "GB50017-2017"},
+                                              {"焊脚尺寸 hf", "8 mm"},
+                                              {"F(kN)", "150"},
+                                              {"钢号", "Q345"},
+                                              {"绕x轴", "是"},
+                                              {"绕y轴", "否"},
+                                              {"说明", ""}};
+    EXPECT_EQ(SheetInputs(description, values), expected); // lx has no value: no line
+}
+
+// Every dialog of the table, computed on its opening values: the values its sheet lists give the
+// runner the very report the dialog shows, and the sheet lists them as SheetInputs renders them.
+TEST(SheetInputs, WhatTheSheetListsComputesTheReportShown) {
+    const NoticeRecorder notices; // a compute that refuses shows its message here, not in a box
+    int compared = 0;
+    for (const Calculator& row : AllCalculators()) {
+        const Description& description = row.description();
+        if (row.command == 0) {
+            continue;
+        }
+        const std::unique_ptr<QDialog> dialog(MakeCalculatorDialog(row.command));
+        dialog->show();
+        auto* box = dialog->findChild<ReportBox*>(QString::fromStdString(description.report));
+        if (!box) {
+            continue; // a result box, no report to keep
+        }
+        if (auto* compute = dialog->findChild<QPushButton*>(QStringLiteral("computeButton"));
+            compute && compute->isEnabled() && box->objectName() == QStringLiteral("report")) {
+            compute->click();
+        }
+        if (box->Report().empty()) {
+            continue; // nothing computed on the opening values (a section still to pick)
+        }
+        const FieldValues shown = ReadDialogInputs(dialog.get(), description);
+        EXPECT_EQ(box->Sheet().inputs, SheetInputs(description, shown)) << description.id;
+        FieldValues values = description.Defaults();
+        for (const auto& [name, value] : shown) {
+            values[name] = value;
+        }
+        const Outcome outcome = row.run(values);
+        ASSERT_TRUE(outcome.report) << description.id << " " << outcome.usage;
+        // (The torque weld's runner prints the two boxes its compute fills above the report.)
+        EXPECT_TRUE(outcome.report->ends_with(box->Report())) << description.id << "\n"
+                                                              << *outcome.report << "\n"
+                                                              << box->Report();
+        ++compared;
+    }
+    EXPECT_GE(compared, 14);
 }
 
 } // namespace

@@ -95,10 +95,15 @@ TEST(WeldEditionEntries, RunnerTakesTheEditionAndTheElectrode) {
     EXPECT_EQ(Call({"fillet-weld-mnv", "edition=2017", "grade=Q345"})
                   .out.rfind("钢材为:Q345,焊条为E50型", 0),
               0u);
-    const CliRun wrong = Call({"fillet-weld-mnv", "edition=2017", "grade=Q420", "electrode=E50"});
-    EXPECT_EQ(wrong.status, 64);
-    EXPECT_EQ(wrong.err,
-              "ferrolab-calc: electrode=E50 is not offered for Q420; choose one of E55|E60\n");
+    // The dialog's list text, the way a file saved from the dialog holds it.
+    EXPECT_EQ(Call({"fillet-weld-mnv", "edition=2017", "grade=Q390", "electrode=E55**手工焊"}).out,
+              mnv.out);
+    for (const char* electrode : {"electrode=E50", "electrode=E50**手工焊"}) {
+        const CliRun wrong = Call({"fillet-weld-mnv", "edition=2017", "grade=Q420", electrode});
+        EXPECT_EQ(wrong.status, 64);
+        EXPECT_EQ(wrong.err,
+                  "ferrolab-calc: electrode=E50 is not offered for Q420; choose one of E55|E60\n");
+    }
 
     const CliRun torque = Call({"fillet-weld-torque", "edition=2017", "b=180", "h=400", "e=100",
                                 "hf=10", "Fy=100", "beta=1.22", "grade=Q345", "--verdict"});
