@@ -30,6 +30,17 @@ struct PlateValues {
     double b1 = 0, t1 = 0, hw = 0, h = 0, tw = 0, b2 = 0, t2 = 0;
 };
 
+// The plates of an I section of two flanges and a web into a calculation unit's input that
+// names them b1, t1, hw, tw, b2, t2.
+template <class Input> void CopyPlates(const PlateValues& plates, Input& in) {
+    in.b1 = plates.b1;
+    in.t1 = plates.t1;
+    in.hw = plates.hw;
+    in.tw = plates.tw;
+    in.b2 = plates.b2;
+    in.t2 = plates.t2;
+}
+
 // One row of the group.
 struct PlateRow {
     Plate plate;

@@ -169,13 +169,7 @@ void CApproxPhiBDlg::OnCompute() {
     in.l1 = l1_;
     in.series = seriesList_->SelectedText();
     in.name = sectionList_->SelectedText();
-    const PlateValues& p = plates_->Values();
-    in.b1 = p.b1;
-    in.t1 = p.t1;
-    in.hw = p.hw;
-    in.tw = p.tw;
-    in.b2 = p.b2;
-    in.t2 = p.t2;
+    CopyPlates(plates_->Values(), in);
     in.fy = GradeOfEntry(gradeList_->SelectedText());
     const ApproxPhiBResult result = ComputeApproxPhiB(in);
     ShowOutcome(this, report_, result.report, result.notices);

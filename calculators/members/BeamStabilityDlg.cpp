@@ -234,13 +234,7 @@ BeamStabilityInput CBeamStabilityDlg::Input() const {
     in.vy = vy_;
     in.gammaX = gammaX_;
     in.gammaY = gammaY_;
-    const PlateValues& p = plates_->Values();
-    in.b1 = p.b1;
-    in.t1 = p.t1;
-    in.hw = p.hw;
-    in.tw = p.tw;
-    in.b2 = p.b2;
-    in.t2 = p.t2;
+    CopyPlates(plates_->Values(), in);
     in.compressedFlange = flange_;
     in.loadCase = caseIndex_ + 1;
     in.r = r_;

@@ -169,14 +169,8 @@ void CBuiltUpSectionDlg::UpdatePreview() {
 }
 
 void CBuiltUpSectionDlg::OnCompute() {
-    const PlateValues& p = plates_->Values();
     BuiltUpSectionInput in;
-    in.b1 = p.b1;
-    in.t1 = p.t1;
-    in.hw = p.hw;
-    in.tw = p.tw;
-    in.b2 = p.b2;
-    in.t2 = p.t2;
+    CopyPlates(plates_->Values(), in);
     in.method = static_cast<IxMethod>(method_);
     in.format = static_cast<ResultFormat>(format_);
     in.unit = unitList_->SelectedText();
