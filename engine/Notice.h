@@ -27,12 +27,20 @@ inline Notice InputError(std::string text) {
     return Notice{std::move(text), kInputErrorCaption, NoticeIcon::Error};
 }
 
+// A refused compute whose result shows its text under another name than `report` (the bolt
+// capacity box's `text`): that text absent, so that the dialog keeps what it showed, and the box
+// that says why.
+template <class Result, class Owner, class Shown>
+Result Refused(Result result, Shown Owner::*shown, std::string text) {
+    (result.*shown).reset();
+    result.notices.push_back(InputError(std::move(text)));
+    return result;
+}
+
 // A refused compute: no report, so that the dialog keeps the previous one, and the box that
 // says why. Works on any result that holds an optional report and its notices.
 template <class Result> Result Refused(Result result, std::string text) {
-    result.report.reset();
-    result.notices.push_back(InputError(std::move(text)));
-    return result;
+    return Refused(std::move(result), &Result::report, std::move(text));
 }
 
 // The refusal of inputs whose intermediate results leave the range of a double (a length so

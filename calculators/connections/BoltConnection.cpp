@@ -77,6 +77,12 @@ bool ValidCode(int code) {
     return code == kCodeGB50017 || code == kCodeGB50018;
 }
 
+// The capacity box's text stands where other results hold their report: a refusal leaves it
+// absent and says why.
+BoltCapacityResult Refused(BoltCapacityResult result, std::string text) {
+    return ferrolab::Refused(std::move(result), &BoltCapacityResult::text, std::move(text));
+}
+
 } // namespace
 
 std::vector<std::string> BoltCodeEntries(int edition) {
@@ -171,39 +177,36 @@ std::optional<double> TableSlipFactor(int code, int edition, SteelGrade grade, i
 
 BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
     BoltCapacityResult r;
-    auto refuse = [&r](const std::string& text) {
-        r.notices.push_back(InputError(text));
-        return r;
-    };
     if (!ValidCode(in.code) || (in.n != 1 && in.n != 2)) {
-        return refuse("所选的规范或受剪面个数不在表中");
+        return Refused(r, "所选的规范或受剪面个数不在表中");
     }
     const bool edition2017 = in.code == kCodeGB50017 && in.edition == kSteel2017;
     if (in.kind == kFrictionBolt && edition2017) {
         const std::string grade = GradeName(in.grade);
         const auto surfaces = FayingSurfaces2017();
         if (in.surface < 0 || in.surface >= static_cast<int>(surfaces.size())) {
-            return refuse("所选的摩擦面处理方法不在表11.4.2-1中");
+            return Refused(r, "所选的摩擦面处理方法不在表11.4.2-1中");
         }
         if (!GetSlipFactor2017(in.surface, grade)) {
             // Table 11.4.2-1 prints no slip factor here: the treatment is not permitted.
-            return refuse("GB50017-2017表11.4.2-1不允许" + grade + "钢的摩擦面采用“" +
-                          surfaces[static_cast<std::size_t>(in.surface)] + "”，请选用其他处理方法");
+            return Refused(r, "GB50017-2017表11.4.2-1不允许" + grade + "钢的摩擦面采用“" +
+                                  surfaces[static_cast<std::size_t>(in.surface)] +
+                                  "”，请选用其他处理方法");
         }
         const auto k = GetHoleTypeFactor2017(in.hole);
         if (!k) {
-            return refuse("所选的孔型不在11.4.2条中");
+            return Refused(r, "所选的孔型不在11.4.2条中");
         }
         r.k = *k;
         r.p = GetBoltPretension2017(ClassName2017(in.boltClass), in.d);
         if (r.p <= 0) {
-            return refuse("规范未给出这种高强螺栓的预拉力");
+            return Refused(r, "规范未给出这种高强螺栓的预拉力");
         }
         r.ntb = 0.8 * r.p;
         // Formula 11.4.2-1: Nvb = 0.9·k·nf·μ·P.
         r.nvb = 0.9 * r.k * in.n * in.mu * r.p;
         if (!std::isfinite(r.nvb)) {
-            return refuse("抗滑移系数 μ 的数值过大");
+            return Refused(r, "抗滑移系数 μ 的数值过大");
         }
         const std::string hole = HoleTypes2017()[static_cast<std::size_t>(in.hole)];
         r.text = "根据规范GB50017-2017之表11.4.2-2，高强螺栓预拉力设计值 P= " +
@@ -217,12 +220,12 @@ BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
     if (in.kind == kFrictionBolt) {
         r.p = GetBoltPretension(in.code, in.d, in.boltClass);
         if (r.p <= 1) {
-            return refuse("规范未给出这种高强螺栓的预拉力");
+            return Refused(r, "规范未给出这种高强螺栓的预拉力");
         }
         r.ntb = 0.8 * r.p;
         r.nvb = GetFrictionCapacity(in.n, r.p, in.mu);
         if (!std::isfinite(r.nvb)) {
-            return refuse("抗滑移系数 μ 的数值过大");
+            return Refused(r, "抗滑移系数 μ 的数值过大");
         }
         r.text = std::string(kPretensionWording[in.code]) + FormatNumber("%2i", r.p) + "kN  \r\n" +
                  "一个高强螺栓的抗拉承载力设计值 Ntb=0.8P= " + Fmt2(r.ntb) + "kN  \r\n" +
@@ -247,7 +250,7 @@ BoltCapacityResult ComputeBoltCapacity(const BoltCapacityInput& in) {
         strengths = GetBoltStrength(in.code, in.boltClass, r.ftb, r.fvb);
     }
     if (!strengths || !GetBoltThreadArea(in.d, r.de, r.ae) || r.fcb <= 0 || in.thicknessSum <= 0) {
-        return refuse("规范未给出这种螺栓、直径或钢号的强度");
+        return Refused(r, "规范未给出这种螺栓、直径或钢号的强度");
     }
     r.ntb = r.ae * r.ftb * 0.001;
     r.nvb = in.n * kPi7 * in.d * in.d * r.fvb * 0.00025;

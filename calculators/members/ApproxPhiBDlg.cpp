@@ -16,6 +16,7 @@
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 #include "ui/EditionList.h"
+#include "ui/WeldedIPlates.h"
 
 namespace ferrolab {
 namespace {
@@ -27,6 +28,11 @@ const FieldSpec& Field(const char* name) {
 // The presets of a value box, as the description lists them.
 std::vector<const char*> Presets(const char* name) {
     return Items(Field(name).presets);
+}
+
+// A plate row as the description gives the field: its label and presets.
+PlateRow PlateRowOf(Plate plate, const char* name) {
+    return {plate, Field(name).label + ":", Presets(name)};
 }
 
 const std::vector<const char*> kLambdaWays = {"直接输入λy", "由l1和截面计算λy=l1/iy"};
@@ -73,22 +79,10 @@ void CApproxPhiBDlg::BuildControls() {
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, sectionGroup);
     weldedGroup_ = new QGroupBox(QStringLiteral("焊接截面参数(mm)"), sectionGroup);
     weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, weldedGroup_);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, weldedGroup_);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("hw"), &hw_, weldedGroup_);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("tw"), &tw_, weldedGroup_);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B2"), &b2_, weldedGroup_);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t2"), &t2_, weldedGroup_);
-    auto* weldedGrid = new QGridLayout(weldedGroup_);
-    int row = 0;
-    for (const auto& [name, box] : {std::pair{"B1", b1Box_},
-                                    {"t1", t1Box_},
-                                    {"hw", hwBox_},
-                                    {"tw", twBox_},
-                                    {"B2", b2Box_},
-                                    {"t2", t2Box_}}) {
-        AddGridRow(weldedGrid, row++, (Field(name).label + ":").c_str(), box);
-    }
+    plates_ = new WeldedIPlates(new QGridLayout(weldedGroup_),
+                                {PlateRowOf(Plate::B1, "B1"), PlateRowOf(Plate::T1, "t1"),
+                                 PlateRowOf(Plate::Hw, "hw"), PlateRowOf(Plate::Tw, "tw"),
+                                 PlateRowOf(Plate::B2, "B2"), PlateRowOf(Plate::T2, "t2")});
     auto* sectionLayout = new QVBoxLayout(sectionGroup);
     sectionLayout->addWidget(seriesList_);
     sectionLayout->addWidget(sectionList_);
@@ -128,10 +122,10 @@ void CApproxPhiBDlg::BuildControls() {
 }
 
 void CApproxPhiBDlg::OnInitDialog() {
-    for (ValueCombo* box :
-         {lambdaBox_, stemBox_, l1Box_, b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+    for (ValueCombo* box : {lambdaBox_, stemBox_, l1Box_}) {
         box->SelectFirst();
     }
+    plates_->SelectFirst();
     gradeList_->Select(0);
     seriesList_->Select(0);
     sectionList_->SetItems(Items(BeamSeriesNames(seriesList_->SelectedText())));
@@ -175,12 +169,7 @@ void CApproxPhiBDlg::OnCompute() {
     in.l1 = l1_;
     in.series = seriesList_->SelectedText();
     in.name = sectionList_->SelectedText();
-    in.b1 = b1_;
-    in.t1 = t1_;
-    in.hw = hw_;
-    in.tw = tw_;
-    in.b2 = b2_;
-    in.t2 = t2_;
+    CopyPlates(plates_->Values(), in);
     in.fy = GradeOfEntry(gradeList_->SelectedText());
     const ApproxPhiBResult result = ComputeApproxPhiB(in);
     ShowOutcome(this, report_, result.report, result.notices);

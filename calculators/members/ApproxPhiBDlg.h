@@ -14,6 +14,7 @@ class RadioGroup;
 class ReportBox;
 class CBitmapPreview;
 class EditionList;
+class WeldedIPlates;
 
 class CApproxPhiBDlg : public QDialog {
     Q_OBJECT
@@ -38,7 +39,6 @@ private:
     int edition_ = 0;
     int type_ = 0, lambdaFrom_ = 0, series_ = 0, section_ = 0, grade_ = 0;
     double lambda_ = 0, stem_ = 0, l1_ = 0;
-    double b1_ = 0, t1_ = 0, hw_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
 
     EditionList* editionList_ = nullptr;
     RadioGroup* typeGroup_ = nullptr;
@@ -49,12 +49,7 @@ private:
     ChoiceList* seriesList_ = nullptr;
     ChoiceList* sectionList_ = nullptr;
     QGroupBox* weldedGroup_ = nullptr;
-    ValueCombo* b1Box_ = nullptr;
-    ValueCombo* t1Box_ = nullptr;
-    ValueCombo* hwBox_ = nullptr;
-    ValueCombo* twBox_ = nullptr;
-    ValueCombo* b2Box_ = nullptr;
-    ValueCombo* t2Box_ = nullptr;
+    WeldedIPlates* plates_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     CBitmapPreview* picture_ = nullptr;
     ReportBox* report_ = nullptr;

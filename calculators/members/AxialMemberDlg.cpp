@@ -4,7 +4,6 @@
 #include "calculators/Calculators.h"
 
 #include <QBoxLayout>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +14,7 @@
 #include "calculators/materials/DesignValues.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
+#include "ui/WeldedIPlates.h"
 
 namespace ferrolab {
 namespace {
@@ -130,38 +130,27 @@ void CAxialMemberDlg::BuildControls() {
     picture_->setMinimumSize(220, 190);
 
     auto* welded = new QGroupBox(QStringLiteral("焊接工字形截面"), this);
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, welded);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, welded);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("Hw"), &hw_, welded);
-    hBox_ = new ValueCombo(QStringLiteral("h"), kDepthPresets, &h_, welded);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("Tw"), &tw_, welded);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B1"), &b2_, welded);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t1"), &t2_, welded);
-    hwMode_ = new QRadioButton(QStringLiteral("腹板净高度 Hw:"), welded);
-    hwMode_->setObjectName(QStringLiteral("heightModeHw"));
-    hMode_ = new QRadioButton(QStringLiteral("截面总高度 H"), welded);
-    hMode_->setObjectName(QStringLiteral("heightModeH"));
-    auto* heightModes = new QButtonGroup(this);
-    heightModes->addButton(hwMode_, 0);
-    heightModes->addButton(hMode_, 1);
-    flangeList_ = new ChoiceList(QStringLiteral("flange"), Choices("flange"), &flange_, welded);
     auto* weldedGrid = new QGridLayout(welded);
-    int row = 0;
-    auto addRow = [&](QWidget* rowLabel, QWidget* box) {
-        weldedGrid->addWidget(rowLabel, row, 0);
-        weldedGrid->addWidget(box, row, 1);
-        weldedWidgets_.push_back(rowLabel);
-        weldedWidgets_.push_back(box);
-        ++row;
-    };
-    addRow(label("上翼缘宽度 B1:", welded), b1Box_);
-    addRow(label("上翼缘厚度 t1:", welded), t1Box_);
-    addRow(hwMode_, hwBox_);
-    addRow(hMode_, hBox_);
-    addRow(label("腹板厚度  Tw:", welded), twBox_);
-    addRow(label("下翼缘宽度 B2:", welded), b2Box_);
-    addRow(label("下翼缘厚度 t2:", welded), t2Box_);
-    addRow(label("翼缘为:", welded), flangeList_);
+    // Both flanges list the same plates.
+    plates_ = new WeldedIPlates(weldedGrid,
+                                {{Plate::B1, "上翼缘宽度 B1:", Presets("B1")},
+                                 {Plate::T1, "上翼缘厚度 t1:", Presets("t1")},
+                                 {Plate::Hw, "腹板净高度 Hw:", Presets("Hw")},
+                                 {Plate::H, "截面总高度 H", kDepthPresets},
+                                 {Plate::Tw, "腹板厚度  Tw:", Presets("Tw")},
+                                 {Plate::B2, "下翼缘宽度 B2:", Presets("B1")},
+                                 {Plate::T2, "下翼缘厚度 t2:", Presets("t1")}},
+                                WeldedIPlates::Heights::Radios);
+    hwBox_ = plates_->Box(Plate::Hw);
+    hBox_ = plates_->Box(Plate::H);
+    flangeList_ = new ChoiceList(QStringLiteral("flange"), Choices("flange"), &flange_, welded);
+    QLabel* flangeLabel = label("翼缘为:", welded);
+    const int flangeRow = weldedGrid->rowCount();
+    weldedGrid->addWidget(flangeLabel, flangeRow, 0);
+    weldedGrid->addWidget(flangeList_, flangeRow, 1);
+    weldedWidgets_ = plates_->Widgets();
+    weldedWidgets_.push_back(flangeLabel);
+    weldedWidgets_.push_back(flangeList_);
 
     compute_ = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
@@ -199,43 +188,30 @@ void CAxialMemberDlg::BuildControls() {
     connect(yCheck_, &QCheckBox::clicked, this, &CAxialMemberDlg::OnAxisToggled);
 
     // The flanges stay equal: each width and thickness is copied into its twin.
-    auto mirror = [this](ValueCombo* from, ValueCombo* to, bool chosen) {
-        to->SetValueText(chosen ? from->itemText(from->currentIndex()) : from->currentText());
+    auto widthChanged = [this] { OnWeldedChanged(); };
+    auto thicknessChanged = [this] {
+        ApplyThicknessRule();
+        OnWeldedChanged();
     };
-    auto bindPair = [this, mirror](ValueCombo* from, ValueCombo* to, bool thickness) {
-        auto after = [this, thickness] {
-            if (thickness) {
-                ApplyThicknessRule();
-            }
-            OnWeldedChanged();
-        };
-        connect(from, &ValueCombo::typed, this, [from, to, mirror, after] {
-            mirror(from, to, false);
-            after();
-        });
-        connect(from, &ValueCombo::chosen, this, [from, to, mirror, after] {
-            mirror(from, to, true);
-            after();
-        });
-    };
-    bindPair(b1Box_, b2Box_, false);
-    bindPair(b2Box_, b1Box_, false);
-    bindPair(t1Box_, t2Box_, true);
-    bindPair(t2Box_, t1Box_, true);
-    auto hwChanged = [this] {
-        hBox_->SetValue(hw_ + 2 * t1_);
+    plates_->MirrorEdits(Plate::B1, Plate::B2, widthChanged);
+    plates_->MirrorEdits(Plate::B2, Plate::B1, widthChanged);
+    plates_->MirrorEdits(Plate::T1, Plate::T2, thicknessChanged);
+    plates_->MirrorEdits(Plate::T2, Plate::T1, thicknessChanged);
+    auto hwChanged = [this, &p = plates_->Values()] {
+        hBox_->SetValue(p.hw + 2 * p.t1);
         OnWeldedChanged();
     };
     connect(hwBox_, &ValueCombo::typed, this, hwChanged);
     connect(hwBox_, &ValueCombo::chosen, this, hwChanged);
-    auto hChanged = [this] {
-        hwBox_->SetValue(h_ - 2 * t1_);
+    auto hChanged = [this, &p = plates_->Values()] {
+        hwBox_->SetValue(p.h - 2 * p.t1);
         OnWeldedChanged();
     };
     connect(hBox_, &ValueCombo::typed, this, hChanged);
     connect(hBox_, &ValueCombo::chosen, this, hChanged);
-    connect(twBox_, &ValueCombo::typed, this, &CAxialMemberDlg::OnWeldedChanged);
-    connect(twBox_, &ValueCombo::chosen, this, &CAxialMemberDlg::OnWeldedChanged);
+    ValueCombo* twBox = plates_->Box(Plate::Tw);
+    connect(twBox, &ValueCombo::typed, this, &CAxialMemberDlg::OnWeldedChanged);
+    connect(twBox, &ValueCombo::chosen, this, &CAxialMemberDlg::OnWeldedChanged);
     connect(compute_, &QPushButton::clicked, this, &CAxialMemberDlg::OnCompute);
 }
 
@@ -263,7 +239,7 @@ void CAxialMemberDlg::OnInitDialog() {
     report_->SetReport("");
     picture_->SetPicture(PictureOf(AxialSectionKind::HW));
     // The welded inputs wait, disabled and blank, until the welded kind loads its defaults.
-    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, hBox_, twBox_, b2Box_, t2Box_}) {
+    for (ValueCombo* box : plates_->Boxes()) {
         box->setCurrentIndex(-1);
         box->SetValueText(QString());
     }
@@ -316,27 +292,28 @@ void CAxialMemberDlg::LoadName() {
 }
 
 void CAxialMemberDlg::LoadWeldedDefaults() {
-    for (ValueCombo* box : {t1Box_, t2Box_, b1Box_, b2Box_, twBox_, hwBox_}) {
-        box->SelectFirst();
-    }
+    plates_->SelectFirst();
     flangeList_->Select(0);
     flameCut_ = 1;
-    hBox_->SetValue(hw_ + 2 * t1_);
-    hwMode_->setChecked(true);
-    section_ = WeldedAxialSection(b1_, t1_, tw_, hw_);
+    const PlateValues& p = plates_->Values();
+    hBox_->SetValue(p.hw + 2 * p.t1);
+    plates_->HwMode()->setChecked(true);
+    section_ = WeldedAxialSection(p.b1, p.t1, p.tw, p.hw);
 }
 
 void CAxialMemberDlg::ApplyThicknessRule() {
-    if (hwMode_->isChecked()) {
-        hBox_->SetValue(2 * t1_ + hw_);
+    const PlateValues& p = plates_->Values();
+    if (plates_->HwMode()->isChecked()) {
+        hBox_->SetValue(2 * p.t1 + p.hw);
     } else {
-        hwBox_->SetValue(h_ - 2 * t1_);
+        hwBox_->SetValue(p.h - 2 * p.t1);
     }
 }
 
 void CAxialMemberDlg::OnWeldedChanged() {
     compute_->setEnabled(true);
-    section_ = WeldedAxialSection(b1_, t1_, tw_, hw_);
+    const PlateValues& p = plates_->Values();
+    section_ = WeldedAxialSection(p.b1, p.t1, p.tw, p.hw);
     properties_->SetReport(WeldedPropertyText(*section_));
 }
 

@@ -11,7 +11,6 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 namespace ferrolab {
 
@@ -20,6 +19,7 @@ class ChoiceList;
 class EditionList;
 class ReportBox;
 class CBitmapPreview;
+class WeldedIPlates;
 
 class CAxialMemberDlg : public QDialog {
     Q_OBJECT
@@ -54,7 +54,6 @@ private:
 
     // Inputs.
     double netFactor_ = 0, allowable_ = 0, n_ = 0, lx_ = 0, ly_ = 0;
-    double b1_ = 0, t1_ = 0, hw_ = 0, h_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
     int edition_ = 0, kind_ = 0, name_ = 0, gradeIndex_ = 0, forceTypeIndex_ = 0, flange_ = 0;
     int grade_ = kQ235;
     int flameCut_ = 1;
@@ -81,15 +80,9 @@ private:
     QLabel* lyLabel_ = nullptr;
     ReportBox* report_ = nullptr;
     CBitmapPreview* picture_ = nullptr;
-    ValueCombo* b1Box_ = nullptr;
-    ValueCombo* t1Box_ = nullptr;
-    ValueCombo* hwBox_ = nullptr;
+    WeldedIPlates* plates_ = nullptr;
+    ValueCombo* hwBox_ = nullptr; // the two heights: the one entered, the one that follows
     ValueCombo* hBox_ = nullptr;
-    ValueCombo* twBox_ = nullptr;
-    ValueCombo* b2Box_ = nullptr;
-    ValueCombo* t2Box_ = nullptr;
-    QRadioButton* hwMode_ = nullptr;
-    QRadioButton* hMode_ = nullptr;
     ChoiceList* flangeList_ = nullptr;
     std::vector<QWidget*> weldedWidgets_; // the welded inputs with their labels
     QPushButton* compute_ = nullptr;

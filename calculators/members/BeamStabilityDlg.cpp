@@ -85,21 +85,13 @@ void CBeamStabilityDlg::BuildControls() {
     // 焊接工字钢截面参数(mm), enabled for the welded I only.
     weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), this);
     weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, weldedGroup_);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, weldedGroup_);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("H"), &hw_, weldedGroup_);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("Tw"), &tw_, weldedGroup_);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B2"), &b2_, weldedGroup_);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t2"), &t2_, weldedGroup_);
-    auto* weldedGrid = new QGridLayout(weldedGroup_);
-    const std::pair<const char*, ValueCombo*> rows[] = {
-        {"上翼缘宽度 B1:", b1Box_}, {"上翼缘厚度 t1:", t1Box_}, {"腹板净高度 H:", hwBox_},
-        {"腹板厚度  Tw:", twBox_},  {"下翼缘宽度 B2:", b2Box_}, {"下翼缘厚度 t2:", t2Box_}};
-    int row = 0;
-    for (const auto& [text, box] : rows) {
-        weldedGrid->addWidget(MakeLabel(text, weldedGroup_), row, 0);
-        weldedGrid->addWidget(box, row++, 1);
-    }
+    plates_ = new WeldedIPlates(new QGridLayout(weldedGroup_),
+                                {{Plate::B1, "上翼缘宽度 B1:", Presets("B1")},
+                                 {Plate::T1, "上翼缘厚度 t1:", Presets("t1")},
+                                 {Plate::Hw, "腹板净高度 H:", Presets("H")},
+                                 {Plate::Tw, "腹板厚度  Tw:", Presets("Tw")},
+                                 {Plate::B2, "下翼缘宽度 B2:", Presets("B2")},
+                                 {Plate::T2, "下翼缘厚度 t2:", Presets("t2")}});
     flangeList_ = new ChoiceList(QStringLiteral("compressedFlange"), Choices("compressed-flange"),
                                  &flange_, this);
     auto* flangeRow = new QHBoxLayout;
@@ -150,19 +142,18 @@ void CBeamStabilityDlg::BuildControls() {
 
     connect(seriesList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSeriesChanged);
     connect(caseGroup_, &RadioGroup::chosen, this, &CBeamStabilityDlg::OnLoadCaseChanged);
-    connect(b1Box_, &ValueCombo::typed, this, [this] { MirrorInto(b1Box_, b2Box_, false); });
-    connect(b1Box_, &ValueCombo::chosen, this, [this] { MirrorInto(b1Box_, b2Box_, true); });
-    connect(b2Box_, &ValueCombo::typed, this, [this] { MirrorInto(b2Box_, b1Box_, false); });
-    connect(b2Box_, &ValueCombo::chosen, this, [this] { MirrorInto(b2Box_, b1Box_, true); });
-    connect(t1Box_, &ValueCombo::typed, this, [this] { MirrorInto(t1Box_, t2Box_, false); });
-    connect(t1Box_, &ValueCombo::chosen, this, [this] { MirrorInto(t1Box_, t2Box_, true); });
+    // A new width of either flange is written into the other's box; a new top flange thickness
+    // into the bottom one's.
+    plates_->MirrorEdits(Plate::B1, Plate::B2);
+    plates_->MirrorEdits(Plate::B2, Plate::B1);
+    plates_->MirrorEdits(Plate::T1, Plate::T2);
     // After the mirroring above, so that both flanges hold their new values.
     connect(editionList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
     connect(seriesList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
     connect(sectionList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
     connect(gradeList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
     connect(flangeList_, &ChoiceList::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
-    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+    for (ValueCombo* box : plates_->Boxes()) {
         connect(box, &ValueCombo::typed, this, &CBeamStabilityDlg::OnSectionChanged);
         connect(box, &ValueCombo::chosen, this, &CBeamStabilityDlg::OnSectionChanged);
     }
@@ -179,9 +170,7 @@ void CBeamStabilityDlg::OnInitDialog() {
         box->setCurrentIndex(-1);
         box->SetValueText(QString());
     }
-    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
-        box->SelectFirst();
-    }
+    plates_->SelectFirst();
     flangeList_->Select(0);
     caseIndex_ = 0;
     caseGroup_->CheckFromMember();
@@ -219,7 +208,7 @@ void CBeamStabilityDlg::OnSeriesChanged() {
     weldedGroup_->setEnabled(true);
     sectionList_->setEnabled(false);
     // The plates as their boxes show them.
-    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
+    for (ValueCombo* box : plates_->Boxes()) {
         *box->member() = TextToDouble(box->currentText().toStdString());
     }
 }
@@ -234,11 +223,6 @@ void CBeamStabilityDlg::OnLoadCaseChanged() {
     }
 }
 
-void CBeamStabilityDlg::MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen) {
-    // On a choice the edit field may still show the previous text: copy the chosen item.
-    to->SetValueText(chosen ? from->itemText(from->currentIndex()) : from->currentText());
-}
-
 BeamStabilityInput CBeamStabilityDlg::Input() const {
     BeamStabilityInput in;
     in.series = seriesList_->SelectedText();
@@ -250,12 +234,7 @@ BeamStabilityInput CBeamStabilityDlg::Input() const {
     in.vy = vy_;
     in.gammaX = gammaX_;
     in.gammaY = gammaY_;
-    in.b1 = b1_;
-    in.t1 = t1_;
-    in.hw = hw_;
-    in.tw = tw_;
-    in.b2 = b2_;
-    in.t2 = t2_;
+    CopyPlates(plates_->Values(), in);
     in.compressedFlange = flange_;
     in.loadCase = caseIndex_ + 1;
     in.r = r_;

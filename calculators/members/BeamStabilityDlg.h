@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "ui/WeldedIPlates.h"
+
 class QGroupBox;
 class QLabel;
 
@@ -24,12 +26,12 @@ public:
 
     // The stored inputs (what "计算" works from).
     double l1() const { return l1_; }
-    double b1() const { return b1_; }
-    double t1() const { return t1_; }
-    double hw() const { return hw_; }
-    double tw() const { return tw_; }
-    double b2() const { return b2_; }
-    double t2() const { return t2_; }
+    double b1() const { return plates_->Values().b1; }
+    double t1() const { return plates_->Values().t1; }
+    double hw() const { return plates_->Values().hw; }
+    double tw() const { return plates_->Values().tw; }
+    double b2() const { return plates_->Values().b2; }
+    double t2() const { return plates_->Values().t2; }
     double r() const { return r_; }
     double mx() const { return mx_; }
     double gammaX() const { return gammaX_; }
@@ -42,8 +44,6 @@ private:
     void OnInitDialog();
     void OnSeriesChanged();
     void OnLoadCaseChanged();
-    // Flange mirroring: a new width of one flange is written into the other flange's box.
-    void MirrorInto(ValueCombo* from, ValueCombo* to, bool chosen);
     // 2017: the γx, γy boxes take what the section's class allows (6.1.2) whenever the section
     // changes; the 2003 edition leaves them as they are.
     void OnSectionChanged();
@@ -54,7 +54,6 @@ private:
     int series_ = 0, section_ = 0, grade_ = 0, flange_ = 0;
     int caseIndex_ = 0; // radio index: load case 1 is index 0
     double l1_ = 0, mx_ = 0, my_ = 0, vy_ = 0, gammaX_ = 0, gammaY_ = 0;
-    double b1_ = 0, t1_ = 0, hw_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
     double r_ = 0;
 
     EditionList* editionList_ = nullptr;
@@ -69,12 +68,7 @@ private:
     ValueCombo* gammaXBox_ = nullptr;
     ValueCombo* gammaYBox_ = nullptr;
     QGroupBox* weldedGroup_ = nullptr;
-    ValueCombo* b1Box_ = nullptr;
-    ValueCombo* t1Box_ = nullptr;
-    ValueCombo* hwBox_ = nullptr;
-    ValueCombo* twBox_ = nullptr;
-    ValueCombo* b2Box_ = nullptr;
-    ValueCombo* t2Box_ = nullptr;
+    WeldedIPlates* plates_ = nullptr;
     ChoiceList* flangeList_ = nullptr;
     RadioGroup* caseGroup_ = nullptr;
     ValueCombo* rBox_ = nullptr;

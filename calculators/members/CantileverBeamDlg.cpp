@@ -30,6 +30,11 @@ std::vector<const char*> Presets(const char* name) {
     return Items(Field(name).presets);
 }
 
+// A plate row as the description gives the field: its label and presets.
+PlateRow PlateRowOf(Plate plate, const char* name, const char* objectName = nullptr) {
+    return {plate, Field(name).label + ":", Presets(name), objectName};
+}
+
 } // namespace
 
 CCantileverBeamDlg::CCantileverBeamDlg(QWidget* parent) : QDialog(parent) {
@@ -56,16 +61,11 @@ void CCantileverBeamDlg::BuildControls() {
     sectionList_ = new ChoiceList(QStringLiteral("section"), {}, &section_, sectionGroup);
     weldedGroup_ = new QGroupBox(QStringLiteral("焊接工字钢截面参数(mm)"), sectionGroup);
     weldedGroup_->setObjectName(QStringLiteral("weldedGroup"));
-    bBox_ = new ValueCombo(QStringLiteral("b"), Presets("B"), &b_, weldedGroup_);
-    tBox_ = new ValueCombo(QStringLiteral("t"), Presets("t"), &t_, weldedGroup_);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("hw"), &hw_, weldedGroup_);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("tw"), &tw_, weldedGroup_);
-    auto* weldedGrid = new QGridLayout(weldedGroup_);
-    int row = 0;
-    for (const auto& [name, box] :
-         {std::pair{"B", bBox_}, {"t", tBox_}, {"hw", hwBox_}, {"tw", twBox_}}) {
-        AddGridRow(weldedGrid, row++, (Field(name).label + ":").c_str(), box);
-    }
+    // Both flanges are one plate: its width and thickness stand in the first flange's rows, under
+    // their own names.
+    plates_ = new WeldedIPlates(new QGridLayout(weldedGroup_),
+                                {PlateRowOf(Plate::B1, "B", "b"), PlateRowOf(Plate::T1, "t", "t"),
+                                 PlateRowOf(Plate::Hw, "hw"), PlateRowOf(Plate::Tw, "tw")});
     auto* sectionLayout = new QVBoxLayout(sectionGroup);
     sectionLayout->addWidget(seriesList_);
     sectionLayout->addWidget(sectionList_);
@@ -120,7 +120,8 @@ void CCantileverBeamDlg::BuildControls() {
 void CCantileverBeamDlg::OnInitDialog() {
     seriesList_->Select(0);
     sectionList_->SetItems(Items(BeamSeriesNames(seriesList_->SelectedText())));
-    for (ValueCombo* box : {bBox_, tBox_, hwBox_, twBox_, l1Box_, mxBox_}) {
+    plates_->SelectFirst();
+    for (ValueCombo* box : {l1Box_, mxBox_}) {
         box->SelectFirst();
     }
     gradeList_->Select(0);
@@ -152,10 +153,11 @@ void CCantileverBeamDlg::OnCompute() {
     in.edition = editionList_->Year();
     in.series = seriesList_->SelectedText();
     in.name = sectionList_->SelectedText();
-    in.b = b_;
-    in.t = t_;
-    in.hw = hw_;
-    in.tw = tw_;
+    const PlateValues& p = plates_->Values();
+    in.b = p.b1;
+    in.t = p.t1;
+    in.hw = p.hw;
+    in.tw = p.tw;
     in.l1 = l1_;
     in.loadCase = caseIndex_ + 1;
     in.fy = GradeOfEntry(gradeList_->SelectedText());

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "ui/WeldedIPlates.h"
+
 class QGroupBox;
 
 namespace ferrolab {
@@ -21,10 +23,11 @@ public:
     explicit CCantileverBeamDlg(QWidget* parent = nullptr);
 
     // The stored inputs (what "计算" works from).
-    double b() const { return b_; }
-    double t() const { return t_; }
-    double hw() const { return hw_; }
-    double tw() const { return tw_; }
+    // The doubly symmetric I gives its one flange in the plate rows of the first flange.
+    double b() const { return plates_->Values().b1; }
+    double t() const { return plates_->Values().t1; }
+    double hw() const { return plates_->Values().hw; }
+    double tw() const { return plates_->Values().tw; }
     double l1() const { return l1_; }
     double mx() const { return mx_; }
     int loadCase() const { return caseIndex_ + 1; }
@@ -41,16 +44,13 @@ private:
     int edition_ = 0;
     int series_ = 0, section_ = 0, grade_ = 0;
     int caseIndex_ = 0; // radio index: load case 1 is index 0
-    double b_ = 0, t_ = 0, hw_ = 0, tw_ = 0, l1_ = 0, mx_ = 0;
+    double l1_ = 0, mx_ = 0;
 
     EditionList* editionList_ = nullptr;
     ChoiceList* seriesList_ = nullptr;
     ChoiceList* sectionList_ = nullptr;
     QGroupBox* weldedGroup_ = nullptr;
-    ValueCombo* bBox_ = nullptr;
-    ValueCombo* tBox_ = nullptr;
-    ValueCombo* hwBox_ = nullptr;
-    ValueCombo* twBox_ = nullptr;
+    WeldedIPlates* plates_ = nullptr;
     ValueCombo* l1Box_ = nullptr;
     ChoiceList* gradeList_ = nullptr;
     ValueCombo* mxBox_ = nullptr;

@@ -4,7 +4,6 @@
 #include "calculators/Calculators.h"
 
 #include <QBoxLayout>
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "engine/TextToNumber.h"
 #include "ui/CalculatorDialog.h"
 #include "ui/PreviewStatic.h"
+#include "ui/WeldedIPlates.h"
 
 namespace ferrolab {
 namespace {
@@ -39,36 +39,17 @@ CBuiltUpSectionDlg::CBuiltUpSectionDlg(QWidget* parent) : QDialog(parent) {
 void CBuiltUpSectionDlg::BuildControls() {
     // 原始数据: the seven geometry inputs.
     auto* data = new QGroupBox(QStringLiteral("原始数据"), this);
-    auto* grid = new QGridLayout(data);
-    b1Box_ = new ValueCombo(QStringLiteral("b1"), Presets("B1"), &b1_, data);
-    t1Box_ = new ValueCombo(QStringLiteral("t1"), Presets("t1"), &t1_, data);
-    hwBox_ = new ValueCombo(QStringLiteral("hw"), Presets("hw"), &hw_, data);
-    hBox_ = new ValueCombo(QStringLiteral("h"), kHPresets, &h_, data);
-    twBox_ = new ValueCombo(QStringLiteral("tw"), Presets("tw"), &tw_, data);
-    b2Box_ = new ValueCombo(QStringLiteral("b2"), Presets("B2"), &b2_, data);
-    t2Box_ = new ValueCombo(QStringLiteral("t2"), Presets("t2"), &t2_, data);
-    hwMode_ = new QRadioButton(QStringLiteral("腹板净高度 Hw:"), data);
-    hwMode_->setObjectName(QStringLiteral("heightModeHw"));
-    hMode_ = new QRadioButton(QStringLiteral("截面总高度 H"), data);
-    hMode_->setObjectName(QStringLiteral("heightModeH"));
-    auto* heightModes = new QButtonGroup(this);
-    heightModes->addButton(hwMode_, 0);
-    heightModes->addButton(hMode_, 1);
-
-    int row = 0;
-    auto addRow = [&](QWidget* label, QWidget* box) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        ++row;
-    };
-    auto label = [data](const char* text) { return new QLabel(QString::fromUtf8(text), data); };
-    addRow(label("上翼缘宽度 B1:"), b1Box_);
-    addRow(label("上翼缘厚度 t1:"), t1Box_);
-    addRow(hwMode_, hwBox_);
-    addRow(hMode_, hBox_);
-    addRow(label("腹板厚度  Tw:"), twBox_);
-    addRow(label("下翼缘宽度 B2:"), b2Box_);
-    addRow(label("下翼缘厚度 t2:"), t2Box_);
+    plates_ = new WeldedIPlates(new QGridLayout(data),
+                                {{Plate::B1, "上翼缘宽度 B1:", Presets("B1")},
+                                 {Plate::T1, "上翼缘厚度 t1:", Presets("t1")},
+                                 {Plate::Hw, "腹板净高度 Hw:", Presets("hw")},
+                                 {Plate::H, "截面总高度 H", kHPresets},
+                                 {Plate::Tw, "腹板厚度  Tw:", Presets("tw")},
+                                 {Plate::B2, "下翼缘宽度 B2:", Presets("B2")},
+                                 {Plate::T2, "下翼缘厚度 t2:", Presets("t2")}},
+                                WeldedIPlates::Heights::Radios);
+    hwBox_ = plates_->Box(Plate::Hw);
+    hBox_ = plates_->Box(Plate::H);
 
     methodGroup_ =
         new RadioGroup(QStringLiteral("计算方法"), QStringLiteral("method"),
@@ -117,68 +98,61 @@ void CBuiltUpSectionDlg::BuildControls() {
     layout->addWidget(report_);
 
     // Dependent inputs.
-    auto copyB1 = [this] {
-        b2Box_->SetValueText(b1Box_->currentText());
-        UpdatePreview();
-    };
-    connect(b1Box_, &ValueCombo::typed, this, copyB1);
-    connect(b1Box_, &ValueCombo::chosen, this, [this] {
-        // The edit field still shows the previous text at this moment: copy the chosen item.
-        b2Box_->SetValueText(b1Box_->itemText(b1Box_->currentIndex()));
-        UpdatePreview();
-    });
-    connect(t1Box_, &ValueCombo::typed, this, [this] {
+    plates_->MirrorEdits(Plate::B1, Plate::B2, [this] { UpdatePreview(); });
+    ValueCombo* t1Box = plates_->Box(Plate::T1);
+    connect(t1Box, &ValueCombo::typed, this, [this] {
         // Typing t1 makes the flanges equal; choosing t1 from the list does not.
-        t2Box_->SetValueText(t1Box_->currentText());
+        plates_->Mirror(Plate::T1, Plate::T2, false);
         ApplyHeightRule();
     });
-    connect(t1Box_, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::ApplyHeightRule);
-    auto hwChanged = [this] {
-        hBox_->SetValue(hw_ + t2_ + t1_);
+    connect(t1Box, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::ApplyHeightRule);
+    auto hwChanged = [this, &p = plates_->Values()] {
+        hBox_->SetValue(p.hw + p.t2 + p.t1);
         UpdatePreview();
     };
     connect(hwBox_, &ValueCombo::typed, this, hwChanged);
     connect(hwBox_, &ValueCombo::chosen, this, hwChanged);
-    auto hChanged = [this] {
-        hwBox_->SetValue(h_ - t1_ - t2_);
+    auto hChanged = [this, &p = plates_->Values()] {
+        hwBox_->SetValue(p.h - p.t1 - p.t2);
         UpdatePreview();
     };
     connect(hBox_, &ValueCombo::typed, this, hChanged);
     connect(hBox_, &ValueCombo::chosen, this, hChanged);
-    connect(twBox_, &ValueCombo::typed, this, &CBuiltUpSectionDlg::UpdatePreview);
-    connect(twBox_, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::UpdatePreview);
-    connect(b2Box_, &ValueCombo::typed, this, &CBuiltUpSectionDlg::UpdatePreview);
-    connect(b2Box_, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::UpdatePreview);
-    connect(t2Box_, &ValueCombo::typed, this, &CBuiltUpSectionDlg::ApplyHeightRule);
-    connect(t2Box_, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::ApplyHeightRule);
+    for (Plate plate : {Plate::Tw, Plate::B2}) {
+        connect(plates_->Box(plate), &ValueCombo::typed, this, &CBuiltUpSectionDlg::UpdatePreview);
+        connect(plates_->Box(plate), &ValueCombo::chosen, this, &CBuiltUpSectionDlg::UpdatePreview);
+    }
+    ValueCombo* t2Box = plates_->Box(Plate::T2);
+    connect(t2Box, &ValueCombo::typed, this, &CBuiltUpSectionDlg::ApplyHeightRule);
+    connect(t2Box, &ValueCombo::chosen, this, &CBuiltUpSectionDlg::ApplyHeightRule);
     connect(densityBox_, &ValueCombo::typed, this, [this] { densityTyped_ = true; });
     connect(densityBox_, &ValueCombo::chosen, this, [this] { densityTyped_ = false; });
-    connect(hwMode_, &QRadioButton::clicked, this, [this] { OnHeightMode(true); });
-    connect(hMode_, &QRadioButton::clicked, this, [this] { OnHeightMode(false); });
+    connect(plates_->HwMode(), &QRadioButton::clicked, this, [this] { OnHeightMode(true); });
+    connect(plates_->HMode(), &QRadioButton::clicked, this, [this] { OnHeightMode(false); });
     connect(compute, &QPushButton::clicked, this, &CBuiltUpSectionDlg::OnCompute);
 }
 
 void CBuiltUpSectionDlg::OnInitDialog() {
     methodGroup_->CheckFromMember();
     formatGroup_->CheckFromMember();
-    for (ValueCombo* box : {b1Box_, t1Box_, hwBox_, twBox_, b2Box_, t2Box_}) {
-        box->SelectFirst();
-    }
+    plates_->SelectFirst();
+    const PlateValues& p = plates_->Values();
     hBox_->SelectFirst();
-    hBox_->SetValue(hw_ + t2_ + t1_);
+    hBox_->SetValue(p.hw + p.t2 + p.t1);
     unitList_->Select(0);
     densityBox_->SelectFirst();
     densityTyped_ = false;
-    hwMode_->setChecked(true);
+    plates_->HwMode()->setChecked(true);
     OnHeightMode(true);
     UpdatePreview();
 }
 
 void CBuiltUpSectionDlg::ApplyHeightRule() {
-    if (hwMode_->isChecked()) {
-        hBox_->SetValue(t1_ + t2_ + hw_);
+    const PlateValues& p = plates_->Values();
+    if (plates_->HwMode()->isChecked()) {
+        hBox_->SetValue(p.t1 + p.t2 + p.hw);
     } else {
-        hwBox_->SetValue(h_ - t1_ - t2_);
+        hwBox_->SetValue(p.h - p.t1 - p.t2);
     }
     UpdatePreview();
 }
@@ -190,17 +164,13 @@ void CBuiltUpSectionDlg::OnHeightMode(bool hwEntered) {
 }
 
 void CBuiltUpSectionDlg::UpdatePreview() {
-    preview_->SetSection(PreviewSection{b1_, t1_, b2_, t2_, tw_, hw_});
+    const PlateValues& p = plates_->Values();
+    preview_->SetSection(PreviewSection{p.b1, p.t1, p.b2, p.t2, p.tw, p.hw});
 }
 
 void CBuiltUpSectionDlg::OnCompute() {
     BuiltUpSectionInput in;
-    in.b1 = b1_;
-    in.t1 = t1_;
-    in.hw = hw_;
-    in.tw = tw_;
-    in.b2 = b2_;
-    in.t2 = t2_;
+    CopyPlates(plates_->Values(), in);
     in.method = static_cast<IxMethod>(method_);
     in.format = static_cast<ResultFormat>(format_);
     in.unit = unitList_->SelectedText();

@@ -6,8 +6,7 @@
 #include <QDialog>
 
 #include "calculators/properties/BuiltUpSection.h"
-
-class QRadioButton;
+#include "ui/WeldedIPlates.h"
 
 namespace ferrolab {
 
@@ -23,13 +22,13 @@ public:
     explicit CBuiltUpSectionDlg(QWidget* parent = nullptr);
 
     // The stored inputs (what "计算" works from).
-    double b1() const { return b1_; }
-    double t1() const { return t1_; }
-    double hw() const { return hw_; }
-    double h() const { return h_; }
-    double tw() const { return tw_; }
-    double b2() const { return b2_; }
-    double t2() const { return t2_; }
+    double b1() const { return plates_->Values().b1; }
+    double t1() const { return plates_->Values().t1; }
+    double hw() const { return plates_->Values().hw; }
+    double h() const { return plates_->Values().h; }
+    double tw() const { return plates_->Values().tw; }
+    double b2() const { return plates_->Values().b2; }
+    double t2() const { return plates_->Values().t2; }
 
     void OnCompute();
 
@@ -40,7 +39,6 @@ private:
     void OnHeightMode(bool hwEntered);
     void UpdatePreview();
 
-    double b1_ = 0, t1_ = 0, hw_ = 0, h_ = 0, tw_ = 0, b2_ = 0, t2_ = 0;
     double density_ = 0;
     int method_ = 0;     // IxMethod
     int format_ = 0;     // ResultFormat
@@ -48,16 +46,10 @@ private:
     int unit_ = 0;       // "mm", "cm", "m"
     bool densityTyped_ = false;
 
-    ValueCombo* b1Box_ = nullptr;
-    ValueCombo* t1Box_ = nullptr;
-    ValueCombo* hwBox_ = nullptr;
+    WeldedIPlates* plates_ = nullptr;
+    ValueCombo* hwBox_ = nullptr; // the two heights: the one entered, the one that follows
     ValueCombo* hBox_ = nullptr;
-    ValueCombo* twBox_ = nullptr;
-    ValueCombo* b2Box_ = nullptr;
-    ValueCombo* t2Box_ = nullptr;
     ValueCombo* densityBox_ = nullptr;
-    QRadioButton* hwMode_ = nullptr;
-    QRadioButton* hMode_ = nullptr;
     RadioGroup* methodGroup_ = nullptr;
     RadioGroup* formatGroup_ = nullptr;
     ChoiceList* unitList_ = nullptr;
