@@ -35,8 +35,6 @@ PlateRow PlateRowOf(Plate plate, const char* name) {
     return {plate, Field(name).label + ":", Presets(name)};
 }
 
-const std::vector<const char*> kLambdaWays = {"直接输入λy", "由l1和截面计算λy=l1/iy"};
-
 } // namespace
 
 CApproxPhiBDlg::CApproxPhiBDlg(QWidget* parent) : QDialog(parent) {
@@ -59,7 +57,7 @@ void CApproxPhiBDlg::BuildControls() {
     typeGroup_ = new RadioGroup(QStringLiteral("截面类型"), QStringLiteral("sectionType"),
                                 ApproxSectionCaptions(), &type_, this);
     lambdaGroup_ = new RadioGroup(QStringLiteral("长细比λy"), QStringLiteral("lambdaFrom"),
-                                  kLambdaWays, &lambdaFrom_, this);
+                                  Items(Field("lambda-from").entries), &lambdaFrom_, this);
 
     auto* values = new QGroupBox(QStringLiteral("参数"), this);
     lambdaBox_ = new ValueCombo(QStringLiteral("lambda"), Presets("lambda"), &lambda_, values);

@@ -27,6 +27,11 @@ std::vector<const char*> Presets(const char* field) {
     return Items(BuiltUpSectionDescription().Field(field).presets);
 }
 
+// The radio buttons of a choice, as the description shows its values.
+std::vector<const char*> Entries(const char* field) {
+    return Items(BuiltUpSectionDescription().Field(field).entries);
+}
+
 } // namespace
 
 CBuiltUpSectionDlg::CBuiltUpSectionDlg(QWidget* parent) : QDialog(parent) {
@@ -51,11 +56,10 @@ void CBuiltUpSectionDlg::BuildControls() {
     hwBox_ = plates_->Box(Plate::Hw);
     hBox_ = plates_->Box(Plate::H);
 
-    methodGroup_ =
-        new RadioGroup(QStringLiteral("计算方法"), QStringLiteral("method"),
-                       {"精确计算法 1", "精确计算法 2", "常用简化计算法"}, &method_, this);
+    methodGroup_ = new RadioGroup(QStringLiteral("计算方法"), QStringLiteral("method"),
+                                  Entries("method"), &method_, this);
     formatGroup_ = new RadioGroup(QStringLiteral("计算结果表达方式"), QStringLiteral("format"),
-                                  {"科学计数法", "小数点后两位"}, &format_, this);
+                                  Entries("format"), &format_, this);
 
     auto* previewGroup = new QGroupBox(QStringLiteral("截面预览"), this);
     preview_ = new CPreviewStatic(previewGroup);
