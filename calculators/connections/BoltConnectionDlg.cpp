@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -52,9 +53,7 @@ void CBoltConnectionDlg::BuildControls() {
     // 螺栓选择: the capacity of one bolt.
     auto* bolt = new QGroupBox(QStringLiteral("螺栓选择"), this);
     bolt->setObjectName(QStringLiteral("boltGroup"));
-    const FieldSpec& edition = BoltCapacityDescription().Field("edition");
-    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
-                                   &edition_, bolt);
+    editionList_ = MakeEditionList(BoltCapacityDescription().Field("edition"), &edition_, bolt);
     codeList_ = new ChoiceList(QStringLiteral("code"), {}, &code_, bolt);
     kindList_ = new ChoiceList(QStringLiteral("kind"), {}, &kind_, bolt);
     classList_ = new ChoiceList(QStringLiteral("boltClass"), {}, &class_, bolt);

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <algorithm>
 
@@ -36,12 +37,8 @@ CFilletWeldMNVDlg::CFilletWeldMNVDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldMNVDlg::BuildControls() {
-    const FieldSpec& edition = FilletWeldMnvDescription().Field("edition");
-    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
-                                   &edition_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_, 1);
+    editionList_ = MakeEditionList(FilletWeldMnvDescription().Field("edition"), &edition_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this, true);
 
     auto* data = new QGroupBox(QStringLiteral("原始数据(mm)"), this);
     data->setObjectName(QStringLiteral("dataGroup"));

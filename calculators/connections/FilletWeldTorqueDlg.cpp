@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <algorithm>
 
@@ -40,12 +41,8 @@ CFilletWeldTorqueDlg::CFilletWeldTorqueDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CFilletWeldTorqueDlg::BuildControls() {
-    const FieldSpec& edition = FilletWeldTorqueDescription().Field("edition");
-    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
-                                   &edition_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_, 1);
+    editionList_ = MakeEditionList(FilletWeldTorqueDescription().Field("edition"), &edition_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this, true);
 
     auto* sizes = new QGroupBox(QStringLiteral("基本尺寸(mm)"), this);
     sizes->setObjectName(QStringLiteral("sizeGroup"));

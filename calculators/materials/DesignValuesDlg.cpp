@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -26,11 +27,10 @@ CDesignValuesDlg::CDesignValuesDlg(QWidget* parent) : QDialog(parent) {
 
 void CDesignValuesDlg::BuildControls() {
     // Edition, code, grade, thickness and (GB50017-2017) electrode.
-    const FieldSpec& edition = DesignValuesDescription().Field("edition");
     editionRow_ = new QWidget(this);
     editionRow_->setObjectName(QStringLiteral("editionRow"));
-    editionList_ = new EditionList(kSteelEditionSetting, Items(edition.entries), edition.allowed,
-                                   &edition_, editionRow_);
+    editionList_ =
+        MakeEditionList(DesignValuesDescription().Field("edition"), &edition_, editionRow_);
     auto* editionLayout = new QHBoxLayout(editionRow_);
     editionLayout->setContentsMargins(0, 0, 0, 0);
     editionLayout->addWidget(MakeLabel(kEditionLabel, editionRow_, "editionLabel"));

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -61,9 +62,7 @@ void CAxialMemberDlg::BuildControls() {
     };
 
     // Code edition and section.
-    const FieldSpec& edition = AxialMemberDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, this);
+    editionList_ = MakeEditionList(AxialMemberDescription().Field("edition"), &edition_, this);
     auto* codeRow = new QHBoxLayout;
     codeRow->addWidget(label("采用规范：", this));
     codeRow->addWidget(editionList_, 1);

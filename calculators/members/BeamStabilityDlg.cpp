@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -40,13 +41,8 @@ CBeamStabilityDlg::CBeamStabilityDlg(QWidget* parent) : QDialog(parent) {
 
 void CBeamStabilityDlg::BuildControls() {
     // 规范版本 at the top.
-    const FieldSpec& edition = BeamStabilityDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(BeamStabilityDescription().Field("edition"), &edition_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     // 构件参数: series, section, span, grade.
     auto* member = new QGroupBox(QStringLiteral("构件参数"), this);

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -46,13 +47,8 @@ CCantileverBeamDlg::CCantileverBeamDlg(QWidget* parent) : QDialog(parent) {
 
 void CCantileverBeamDlg::BuildControls() {
     // 规范版本 at the top.
-    const FieldSpec& edition = Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(Field("edition"), &edition_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     // 截面: series and section, or the welded plates.
     auto* sectionGroup = new QGroupBox(QStringLiteral("截面"), this);

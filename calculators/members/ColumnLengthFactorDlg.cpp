@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -94,9 +95,8 @@ void CColumnLengthFactorDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(frame);
     report_ = new ReportBox(frame);
     report_->setMinimumHeight(130);
-    const FieldSpec& edition = ColumnLengthFactorDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, frame);
+    editionList_ =
+        MakeEditionList(ColumnLengthFactorDescription().Field("edition"), &edition_, frame);
     auto* ratios = new QGridLayout;
     AddGridRow(ratios, 0, "规范版本:", editionList_);
     AddGridRow(ratios, 1, "柱上端线刚度比 K1:", k1Box_);

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -25,9 +26,7 @@ CRolledChannelBeamDlg::CRolledChannelBeamDlg(QWidget* parent) : QDialog(parent) 
 
 void CRolledChannelBeamDlg::BuildControls() {
     const Description& description = RolledChannelBeamDescription();
-    const FieldSpec& edition = description.Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &edition_, this);
     channelList_ = new ChoiceList(QStringLiteral("channel"),
                                   Items(description.Field("name").allowed), &channel_, this);
     l1Box_ =

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -26,9 +27,7 @@ CRolledIBeamPhiDlg::CRolledIBeamPhiDlg(QWidget* parent) : QDialog(parent) {
 
 void CRolledIBeamPhiDlg::BuildControls() {
     const Description& description = RolledIBeamPhiDescription();
-    const FieldSpec& edition = description.Field("edition");
-    editionList_ = new EditionList(QString::fromUtf8(kSteelEditionSetting), Items(edition.entries),
-                                   edition.allowed, &edition_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &edition_, this);
     beamList_ = new ChoiceList(QStringLiteral("beam"), Items(description.Field("name").allowed),
                                &beam_, this);
     l1Box_ =
@@ -59,10 +58,7 @@ void CRolledIBeamPhiDlg::BuildControls() {
     resultRow->addWidget(new QLabel(QStringLiteral("轧制普通工字钢简支梁的φb:"), this));
     resultRow->addWidget(result_, 1);
     QHBoxLayout* buttons = MakeButtonRow(compute, cancel);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(editionRow);
     layout->addLayout(upper);

@@ -2,6 +2,7 @@
 
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
+#include "calculators/EditionRow.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -28,9 +29,7 @@ void CSeismicCoefficientDlg::BuildControls() {
     const Description& description = SeismicDescription();
     auto presets = [&](const char* field) { return Items(description.Field(field).presets); };
     auto choices = [&](const char* field) { return Items(description.Field(field).allowed); };
-    const FieldSpec& edition = description.Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSeismicEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &editionIndex_, this);
     alphaMaxBox_ =
         new ValueCombo(QStringLiteral("alphaMax"), presets("alpha-max"), &alphaMax_, this);
     zetaBox_ = new ValueCombo(QStringLiteral("zeta"), presets("zeta"), &zeta_, this);
