@@ -42,6 +42,16 @@ FieldValues Description::Defaults() const {
     return values;
 }
 
+FieldSpec GradeField(std::vector<std::string> grades, std::string help) {
+    std::string first = grades.front();
+    return FieldSpec{.name = "grade",
+                     .defaultValue = std::move(first),
+                     .allowed = std::move(grades),
+                     .help = std::move(help),
+                     .label = "钢号",
+                     .control = "grade"};
+}
+
 Description Describe(std::string id, std::string caption, std::vector<FieldSpec> fields) {
     for (FieldSpec& field : fields) {
         if (field.kind == FieldKind::Number && !field.allowed.empty()) {

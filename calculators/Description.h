@@ -63,6 +63,9 @@ struct Description {
     FieldValues Defaults() const;
 };
 
+// The steel grade a calculator's list "钢号" offers (control "grade"), opening on the first.
+FieldSpec GradeField(std::vector<std::string> grades, std::string help = "steel grade");
+
 // A description whose number fields with allowed values are choices.
 Description Describe(std::string id, std::string caption, std::vector<FieldSpec> fields);
 

@@ -90,12 +90,7 @@ const Description& FilletWeldMnvDescription() {
              .unit = "mm",
              .presets = e,
              .control = "e"},
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = FilletWeldGradeEntries(),
-             .help = "steel grade",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField(FilletWeldGradeEntries()),
             // The welding-method list follows the grade and the edition.
             ElectrodeField(),
         };

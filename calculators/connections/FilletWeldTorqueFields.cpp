@@ -69,12 +69,7 @@ const Description& FilletWeldTorqueDescription() {
              .presets = beta,
              .control = "beta"},
             // GB50017-2017 compares τA with ffw of the grade and electrode.
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = FilletWeldGradeEntries(),
-             .help = "edition 2017: steel grade of the welded plates",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField(FilletWeldGradeEntries(), "edition 2017: steel grade of the welded plates"),
             ElectrodeField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);

@@ -90,12 +90,7 @@ const Description& DesignValuesDescription() {
              .control = "code",
              .entries = DesignCodeEntries()},
             // The grades offered follow the code.
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = AllGradeEntries(),
-             .help = "GB50018-2002 offers Q235 and Q345",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField(AllGradeEntries(), "GB50018-2002 offers Q235 and Q345"),
             // The bands offered follow the grade (and show for GB50017 only).
             {.name = "thickness",
              .defaultValue = "<=16",

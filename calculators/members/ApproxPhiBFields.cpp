@@ -120,12 +120,7 @@ const Description& ApproxPhiBDescription() {
              .unit = "mm",
              .presets = t2,
              .control = "t2"},
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = {"Q235", "Q345", "Q390", "Q420"},
-             .help = "steel grade",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField({"Q235", "Q345", "Q390", "Q420"}),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -32,12 +32,7 @@ const Description& RolledChannelBeamDescription() {
              .unit = "m",
              .presets = TextsOf(FreeLengthPresets()),
              .control = "l1"},
-            {.name = "grade",
-             .defaultValue = grades.front(),
-             .allowed = {grades.begin(), grades.end()},
-             .help = "steel grade",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField({grades.begin(), grades.end()}),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -40,12 +40,7 @@ const Description& RolledIBeamPhiDescription() {
              .unit = "m",
              .presets = TextsOf(FreeLengthPresets()),
              .control = "l1"},
-            {.name = "grade",
-             .defaultValue = grades.front(),
-             .allowed = {grades.begin(), grades.end()},
-             .help = "steel grade",
-             .label = "钢号",
-             .control = "grade"},
+            GradeField({grades.begin(), grades.end()}),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
