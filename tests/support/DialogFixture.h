@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/GuiHelpers.h"
+#include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 #include "ui/MessageBox.h"
 
@@ -19,6 +20,9 @@ protected:
     ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
+    // The verdict strip under the report, and the drawing the dialog shows.
+    QStringList VerdictLines() { return Child<ReportBox>(&dlg, "report")->VerdictLines(); }
+    QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     void Compute() { Click(ComputeButton()); }
 
