@@ -72,22 +72,14 @@ TEST_F(BeamSpliceDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();
     ASSERT_FALSE(opening.empty());
-    const struct {
-        const char* box;
-        const char* text;
-        const char* start;
-    } refusals[] = {
-        {"tf", "", "焊接工字形截面的尺寸B、tf、hw、tw必须大于0"},
-        {"g", "60", "翼缘螺栓线距g=60.00mm小于3d0=72.00mm"},
-        {"ew", "30", "腹板螺栓端距ew=30.00mm小于2d0=48.00mm"},
-        {"hp", "1100", "腹板拼接板高度hp=1100.00mm大于腹板可用高度1000.00mm"},
-    };
-    std::size_t count = 0;
-    for (const auto& r : refusals) {
-        const Notice shown = RefuseTyped(r.box, QString::fromUtf8(r.text), opening);
-        ++count;
-        EXPECT_EQ(shown.text.rfind(r.start, 0), 0u) << r.box;
-    }
+    RefuseEach(
+        {
+            {"tf", "", "焊接工字形截面的尺寸B、tf、hw、tw必须大于0"},
+            {"g", "60", "翼缘螺栓线距g=60.00mm小于3d0=72.00mm"},
+            {"ew", "30", "腹板螺栓端距ew=30.00mm小于2d0=48.00mm"},
+            {"hp", "1100", "腹板拼接板高度hp=1100.00mm大于腹板可用高度1000.00mm"},
+        },
+        opening);
 }
 
 // "节点设计" > "梁拼接" opens the dialog.

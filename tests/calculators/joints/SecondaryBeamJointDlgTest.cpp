@@ -81,24 +81,20 @@ TEST_F(SecondaryBeamJointDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();
     ASSERT_FALSE(opening.empty());
-    const struct {
-        const char* box;
-        const char* text;
-        const char* message;
-    } refusals[] = {
+    const std::initializer_list<Refusal> refusals = {
         {"V", "", "梁端剪力设计值V必须大于0"},
         {"e", "-5", "偏心距e必须大于0"},
         {"p", "60", "螺栓间距p=60.00mm小于3d0=64.50mm，不符合GB50017-2003表8.3.4的规定"},
         {"hf", "", "焊脚尺寸hf和焊缝长度l必须大于0"},
     };
-    std::size_t count = 0;
-    for (const auto& r : refusals) {
-        EXPECT_EQ(RefuseTyped(r.box, QString::fromUtf8(r.text), opening), InputError(r.message))
-            << r.box;
-        ++count;
+    const std::vector<Notice> shown = RefuseEach(refusals, opening);
+    // Each message is the whole text, an input error.
+    ASSERT_EQ(shown.size(), refusals.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i], InputError(refusals.begin()[i].start)) << refusals.begin()[i].box;
     }
     Compute();
-    EXPECT_EQ(notices.notices().size(), count);
+    EXPECT_EQ(notices.notices().size(), refusals.size());
     EXPECT_EQ(Report(), opening);
 }
 

@@ -98,22 +98,14 @@ TEST_F(TubeJointDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();
     ASSERT_FALSE(opening.empty());
-    const struct {
-        const char* box;
-        const char* text;
-        const char* start;
-    } refusals[] = {
+    const std::initializer_list<Refusal> refusals = {
         {"D", "", "主管和支管的外径、壁厚及焊脚尺寸hf必须大于0"},
         {"theta1", "20", "支管轴线与主管轴线的夹角θ1=20.00°"},
         {"t1", "9", "支管壁厚t1=9.00mm大于主管壁厚t=8.00mm"},
         {"N1", "-1", "支管轴力N必须大于0"},
     };
-    std::size_t count = 0;
-    for (const auto& r : refusals) {
-        const Notice shown = RefuseTyped(r.box, QString::fromUtf8(r.text), opening);
-        ++count;
-        EXPECT_EQ(shown.text.rfind(r.start, 0), 0u) << r.box;
-    }
+    RefuseEach(refusals, opening);
+    const std::size_t count = refusals.size();
     // The gap counts for the K joint only.
     Pick(List("joint"), "K形间隙节点");
     Type(Box("a"), "5");
