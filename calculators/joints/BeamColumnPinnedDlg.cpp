@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <algorithm>
-
+#include "calculators/joints/JointDialog.h"
 #include "engine/Bolts.h"
 #include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
@@ -28,14 +27,12 @@ namespace {
 const std::vector<const char*> kAngleKinds = {"等边角钢"};
 constexpr const char* kTwoColumnPlateWidth = "130";
 
-// The presets of a value box, as the description lists them.
 std::vector<const char*> Presets(const char* field) {
-    return Items(BeamColumnPinnedDescription().Field(field).presets);
+    return PresetsOf(BeamColumnPinnedDescription(), field);
 }
 
-// The entries of a fixed list, as the description allows them.
 std::vector<const char*> Choices(const char* field) {
-    return Items(BeamColumnPinnedDescription().Field(field).allowed);
+    return ChoicesOf(BeamColumnPinnedDescription(), field);
 }
 
 } // namespace
@@ -163,22 +160,14 @@ void CBeamColumnPinnedDlg::BuildControls() {
                                     Items(PinnedElectrodeNames("Q235")), &electrodeIndex_, this);
     AddGridRow(weldGrid, 3, "焊条:", electrodeList_);
 
-    const FieldSpec& edition = BeamColumnPinnedDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(BeamColumnPinnedDescription(), &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
     QPushButton* cancel = MakeCancelButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(340, 340);
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(380, 300);
+    picture_ = MakePicture(this, 340, 340);
+    report_ = MakeReportBox(this, 380, 300);
 
     auto* left = new QVBoxLayout;
     left->addWidget(sections);
@@ -290,19 +279,11 @@ void CBeamColumnPinnedDlg::OnEditionChosen() {
         codeList_->SetItems(Items(year == kSteel2017 ? PinnedCodeNames2017() : PinnedCodeNames()));
         codeList_->Select(code);
         if (code_ == kCodeGB50017) {
-            // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003
-            // painted and rusted surfaces and the 2017 quartz sand go to the first entry.
-            const std::string kept = surfaceList_->SelectedText();
-            const auto names2003 = FayingSurfaceNames(kCodeGB50017);
-            const auto names2017 = FayingSurfaces2017();
-            int index = 0;
-            if (year == kSteel2017) {
-                index = std::max(PinnedSurface2017Of(kept), 0);
-            } else if (kept == names2017[2]) {
-                index = 3;
-            }
-            surfaceList_->SetItems(Items(year == kSteel2017 ? names2017 : names2003));
-            surfaceList_->Select(index);
+            // The bolts of GB50017 take the faying surfaces of the steel code's edition.
+            RefillSurfaces(surfaceList_, year,
+                           year == kSteel2017 ? FayingSurfaces2017()
+                                              : FayingSurfaceNames(kCodeGB50017),
+                           FayingSurfaces2017());
         }
         filledEdition_ = year;
     }
@@ -310,11 +291,9 @@ void CBeamColumnPinnedDlg::OnEditionChosen() {
 }
 
 void CBeamColumnPinnedDlg::FillElectrodes() {
-    const std::string kept = electrodeList_->SelectedText();
-    const auto electrodes = PinnedElectrodeNames(gradeList_->SelectedText());
-    electrodeList_->SetItems(Items(electrodes));
-    electrodeList_->Select(std::max(IndexOf(electrodes, kept), 0));
-    electrodeList_->setEnabled(edition() == kSteel2017 && style_ == 0);
+    // The electrode belongs to the single plate's welds.
+    RefillElectrodes(electrodeList_, PinnedElectrodeNames(gradeList_->SelectedText()),
+                     edition() == kSteel2017 && style_ == 0);
 }
 
 PinnedJointInput CBeamColumnPinnedDlg::Input() const {

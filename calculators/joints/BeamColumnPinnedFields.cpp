@@ -3,6 +3,7 @@
 
 #include "calculators/Calculators.h"
 #include "calculators/joints/BeamColumnPinned.h"
+#include "calculators/joints/JointFields.h"
 #include "engine/Bolts.h"
 #include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
@@ -10,26 +11,6 @@
 
 namespace ferrolab {
 namespace {
-
-// Every name of both codes' lists, each once, in list order.
-std::vector<std::string> Union(std::span<const char* const> a, std::span<const char* const> b) {
-    std::vector<std::string> names = TextsOf(a);
-    for (const char* name : b) {
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            names.emplace_back(name);
-        }
-    }
-    return names;
-}
-
-std::vector<std::string> Union(std::vector<std::string> names, std::span<const char* const> b) {
-    for (const char* name : b) {
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            names.emplace_back(name);
-        }
-    }
-    return names;
-}
 
 bool IsRolledH(const std::string& name) {
     for (int series = 0; series < 3; ++series) {
@@ -72,18 +53,8 @@ const Description& BeamColumnPinnedDescription() {
                      "angle)",
              .label = "连接样式",
              .control = "style"},
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = TextsOf(PinnedGradeNames(0)),
-             .help = "Q390 and Q420 with GB50017-2003 only",
-             .label = "钢材等级",
-             .control = "grade"},
-            {.name = "beta-angle",
-             .defaultValue = "0",
-             .allowed = TextsOf(PinnedBetaAngleNames()),
-             .help = "β角 (picture only)",
-             .label = "β角",
-             .control = "betaAngle"},
+            SteelGradeField(TextsOf(PinnedGradeNames(0)), "Q390 and Q420 with GB50017-2003 only"),
+            BetaAngleField("β角 (picture only)"),
             {.name = "beam-series",
              .defaultValue = series[kPinnedDefaultBeamSeries],
              .allowed = series,
@@ -137,27 +108,12 @@ const Description& BeamColumnPinnedDescription() {
              .unit = "mm",
              .presets = {"8", "9", "10", "11", "12"},
              .control = "tp"},
-            {.name = "d1",
-             .defaultValue = "10",
-             .help = "gap beam end to column face (mm)",
-             .label = "d1(mm)",
-             .unit = "mm",
-             .presets = {"10", "15", "20"},
-             .control = "d1"},
-            {.name = "d2",
-             .defaultValue = "35",
-             .help = "beam end to first bolt column (mm)",
-             .label = "d2(mm)",
-             .unit = "mm",
-             .presets = {"35", "40", "45", "50"},
-             .control = "d2"},
-            {.name = "V",
-             .defaultValue = "50.00",
-             .help = "beam-end shear (kN)",
-             .label = "V(kN)",
-             .unit = "kN",
-             .presets = {"50.00", "100.00", "150.00", "200.00"},
-             .control = "V"},
+            PresetNumberField("d1", {"10", "15", "20"}, "gap beam end to column face (mm)",
+                              "d1(mm)", "mm"),
+            PresetNumberField("d2", {"35", "40", "45", "50"}, "beam end to first bolt column (mm)",
+                              "d2(mm)", "mm"),
+            PresetNumberField("V", {"50.00", "100.00", "150.00", "200.00"}, "beam-end shear (kN)",
+                              "V(kN)", "kN"),
             {.name = "N",
              .defaultValue = "0.0",
              .help = "beam-end axial force (kN)",
@@ -165,12 +121,7 @@ const Description& BeamColumnPinnedDescription() {
              .unit = "kN",
              .presets = {"0.0", "10.0", "20.0", "100.0"},
              .control = "N"},
-            {.name = "weld",
-             .defaultValue = "双面角焊缝",
-             .allowed = TextsOf(PinnedWeldKindNames()),
-             .help = "焊接方式",
-             .label = "焊接方式",
-             .control = "weldKind"},
+            WeldKindField("焊接方式", "weldKind"),
             {.name = "hf",
              .defaultValue = "6",
              .allowed = TextsOf(PinnedLegSizeNames()),
@@ -178,22 +129,12 @@ const Description& BeamColumnPinnedDescription() {
              .label = "焊脚尺寸(mm)",
              .unit = "mm",
              .control = "hf"},
-            {.name = "betaF",
-             .defaultValue = "1.0",
-             .help = "强度增大系数β",
-             .label = "强度增大系数β",
-             .presets = {"1.0", "1.2"},
-             .control = "betaF"},
-            // Only the 2017 edition reads it; the list follows the grade.
-            {.name = "electrode",
-             .help = "焊条 of the fillet welds, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), "
-                     "E55|E60 (Q420); left out: the first",
-             .kind = FieldKind::Choice,
-             .label = "焊条",
-             .control = "electrode"},
+            WeldFactorField("强度增大系数β"),
+            ElectrodeField("焊条 of the fillet welds, edition=2017: E43 (Q235), E50|E55 (Q345, "
+                           "Q390), E55|E60 (Q420); left out: the first"),
             {.name = "code",
              .defaultValue = "GB50017-2003",
-             .allowed = Union(PinnedCodeNames(), PinnedCodeNames2017()),
+             .allowed = WithNewNames(TextsOf(PinnedCodeNames()), PinnedCodeNames2017()),
              .help = "规范 of the bolts",
              .label = "规范",
              .control = "code"},
@@ -205,7 +146,7 @@ const Description& BeamColumnPinnedDescription() {
              .control = "boltGrade"},
             {.name = "d",
              .defaultValue = "M16",
-             .allowed = Union(PinnedDiameterNames(1), PinnedDiameterNames(0)),
+             .allowed = WithNewNames(TextsOf(PinnedDiameterNames(1)), PinnedDiameterNames(0)),
              .help = "M16-M30 with GB50017-2003, M12-M16 with GB50018-2002",
              .label = "直径",
              .control = "diameter"},
@@ -218,9 +159,9 @@ const Description& BeamColumnPinnedDescription() {
              .control = "clearance"},
             {.name = "surface",
              .defaultValue = FayingSurfaceNames(0)[0],
-             .allowed =
-                 Union(Union(FayingSurfaceNames(kCodeGB50017), FayingSurfaceNames(kCodeGB50018)),
-                       FayingSurfaces2017()),
+             .allowed = WithNewNames(WithNewNames(TextsOf(FayingSurfaceNames(kCodeGB50017)),
+                                                  FayingSurfaceNames(kCodeGB50018)),
+                                     FayingSurfaces2017()),
              .help = "faying surface of the chosen code",
              .label = "摩擦型高强螺栓",
              .control = "surface"},
@@ -282,14 +223,9 @@ Outcome RunBeamColumnPinned(const FieldValues& v) {
         return UsageError(usage.str());
     }
     in.electrode = v.at("electrode");
-    if (!in.electrode.empty()) {
-        if (in.edition != kSteel2017) {
-            return UsageError("ferrolab-calc: electrode needs edition=2017\n");
-        }
-        if (IndexOf(PinnedElectrodeNames(v.at("grade")), in.electrode) < 0) {
-            return UsageError("ferrolab-calc: " + v.at("grade") + " takes electrode " +
-                              Joined(TextsOf(PinnedElectrodeNames(v.at("grade")))) + "\n");
-        }
+    if (const auto refused = ElectrodeUsage(in.electrode, in.edition, v.at("grade"),
+                                            PinnedElectrodeNames(v.at("grade")))) {
+        return UsageError(*refused);
     }
     if (!SectionFits(v.at("beam-series"), v.at("beam"), usage, "beam") ||
         !SectionFits(v.at("column-series"), v.at("column"), usage, "column")) {

@@ -3,21 +3,16 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
-#include <algorithm>
-
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/DescribedGrid.h"
-#include "engine/Bolts.h"
-#include "engine/Materials2017.h"
+#include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
-#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -47,13 +42,8 @@ void CBeamSpliceDlg::BuildControls() {
     QGroupBox* forces = group("内力", {"method", "M", "V"});
     QGroupBox* bolts = group("摩擦型高强螺栓", {"bolt-grade", "d", "clearance", "surface"});
     lists_["surface"]->SetItems(Items(SpliceSurfaceNames(kSteel2003)));
-    const FieldSpec& edition = description.Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
     QGroupBox* flange = group("翼缘拼接（每侧）", {"flange-plates", "bo", "to", "bi", "ti", "lines",
                                                    "rows", "g", "p", "ea"});
     QGroupBox* web =
@@ -62,11 +52,8 @@ void CBeamSpliceDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
     QPushButton* cancel = MakeCancelButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(320, 260);
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(460, 240);
+    picture_ = MakePicture(this, 320, 260);
+    report_ = MakeReportBox(this, 460, 240);
 
     auto* first = new QVBoxLayout;
     first->addWidget(beam);
@@ -134,18 +121,8 @@ void CBeamSpliceDlg::OnEditionChosen() {
     if (year == filledEdition_) {
         return;
     }
-    // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003 painted and
-    // rusted surfaces and the 2017 quartz sand go to the first entry.
-    ChoiceList* surfaces = lists_.at("surface");
-    const std::string kept = surfaces->SelectedText();
-    int index = 0;
-    if (year == kSteel2017) {
-        index = std::max(PinnedSurface2017Of(kept), 0);
-    } else if (kept == SpliceSurfaceNames(kSteel2017)[2]) {
-        index = 3;
-    }
-    surfaces->SetItems(Items(SpliceSurfaceNames(year)));
-    surfaces->Select(index);
+    RefillSurfaces(lists_.at("surface"), year, SpliceSurfaceNames(year),
+                   SpliceSurfaceNames(kSteel2017));
     filledEdition_ = year;
 }
 

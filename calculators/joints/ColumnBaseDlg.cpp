@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+#include "calculators/joints/JointDialog.h"
 #include "engine/Format.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
@@ -23,14 +24,12 @@
 namespace ferrolab {
 namespace {
 
-// The presets of a value box, as the description lists them.
 std::vector<const char*> Presets(const char* field) {
-    return Items(ColumnBaseDescription().Field(field).presets);
+    return PresetsOf(ColumnBaseDescription(), field);
 }
 
-// The entries of a fixed list, as the description allows them.
 std::vector<const char*> Choices(const char* field) {
-    return Items(ColumnBaseDescription().Field(field).allowed);
+    return ChoicesOf(ColumnBaseDescription(), field);
 }
 
 // The section opened on: the pinned base's channel 槽18b.
@@ -73,13 +72,8 @@ CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CColumnBaseDlg::BuildControls() {
-    const FieldSpec& edition = ColumnBaseDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(Label("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(ColumnBaseDescription(), &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     // 柱截面参数
     auto* column = new QGroupBox(QStringLiteral("柱截面参数"), this);
@@ -175,11 +169,8 @@ void CColumnBaseDlg::BuildControls() {
     anchorsLayout->addWidget(holesRow_);
 
     computeButton_ = MakeComputeButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(320, 260);
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(320, 240);
+    picture_ = MakePicture(this, 320, 260);
+    report_ = MakeReportBox(this, 320, 240);
 
     auto* left = new QVBoxLayout;
     left->addWidget(column);

@@ -9,8 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
+#include "calculators/joints/JointDialog.h"
 #include "sections/SectionLists.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
@@ -22,14 +21,12 @@ namespace {
 const std::vector<const char*> kSeries = {"马钢宽翼缘HW系列", "马钢中翼缘HM系列",
                                           "马钢窄翼缘HN系列", "热轧普通工字钢", "焊接工字形"};
 
-// The presets of a value box, as the description lists them.
 std::vector<const char*> Presets(const char* field) {
-    return Items(SeatedPinnedDescription().Field(field).presets);
+    return PresetsOf(SeatedPinnedDescription(), field);
 }
 
-// The entries of a fixed list, as the description allows them.
 std::vector<const char*> Choices(const char* field) {
-    return Items(SeatedPinnedDescription().Field(field).allowed);
+    return ChoicesOf(SeatedPinnedDescription(), field);
 }
 
 // The sections of a series of the list above; the rolled I-beam and welded series offer none.
@@ -112,13 +109,8 @@ void CSeatedPinnedDlg::BuildControls() {
                                     Items(SeatedElectrodeNames("Q235")), &electrode_, flangeWeld);
     AddGridRow(flangeWeldGrid, 3, "焊条:", electrodeList_);
 
-    const FieldSpec& edition = SeatedPinnedDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(SeatedPinnedDescription(), &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);
     auto* webWeldGrid = new QGridLayout(webWeld);
@@ -130,9 +122,7 @@ void CSeatedPinnedDlg::BuildControls() {
 
     QPushButton* compute = MakeComputeButton(this);
     QPushButton* cancel = MakeCancelButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(250, 250);
+    picture_ = MakePicture(this, 250, 250);
     report_ = new ReportBox(this);
     report_->setMinimumWidth(300);
 
@@ -199,11 +189,8 @@ SeatedPinnedInput CSeatedPinnedDlg::Input() const {
 }
 
 void CSeatedPinnedDlg::FillElectrodes() {
-    const std::string kept = electrodeList_->SelectedText();
-    const auto electrodes = SeatedElectrodeNames(gradeList_->SelectedText());
-    electrodeList_->SetItems(Items(electrodes));
-    electrodeList_->Select(std::max(IndexOf(electrodes, kept), 0));
-    electrodeList_->setEnabled(edition() == kSteel2017);
+    RefillElectrodes(electrodeList_, SeatedElectrodeNames(gradeList_->SelectedText()),
+                     edition() == kSteel2017);
 }
 
 void CSeatedPinnedDlg::OnSeriesChanged(ChoiceList* series, ChoiceList* sections) {

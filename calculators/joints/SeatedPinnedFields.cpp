@@ -1,4 +1,5 @@
 #include "calculators/Calculators.h"
+#include "calculators/joints/JointFields.h"
 #include "calculators/joints/SeatedPinned.h"
 #include "engine/TextToNumber.h"
 #include "sections/SectionLists.h"
@@ -27,18 +28,9 @@ const Description& SeatedPinnedDescription() {
         const std::vector<std::string> legs = {"6", "7", "8", "9", "10"};
         entry.fields = {
             SteelEditionField(),
-            {.name = "grade",
-             .defaultValue = "Q235",
-             .allowed = {"Q235", "Q345", "Q390", "Q420"},
-             .help = "steel grade (2017: the welds' ffw; 2003: shown only)",
-             .label = "钢材等级",
-             .control = "grade"},
-            {.name = "beta-angle",
-             .defaultValue = "0",
-             .allowed = {"0", "90"},
-             .help = "β角 (shown only)",
-             .label = "β角",
-             .control = "betaAngle"},
+            SteelGradeField({"Q235", "Q345", "Q390", "Q420"},
+                            "steel grade (2017: the welds' ffw; 2003: shown only)"),
+            BetaAngleField("β角 (shown only)"),
             // The beam and column lists offer the sections of the series picked beside them.
             {.name = "beam",
              .defaultValue = "HM194x150",
@@ -52,20 +44,10 @@ const Description& SeatedPinnedDescription() {
              .help = "column section (shown only)",
              .kind = FieldKind::Catalogue,
              .label = "截面参数"},
-            {.name = "d1",
-             .defaultValue = "10",
-             .help = "gap between the beam end and the column face, mm",
-             .label = "d1(mm)",
-             .unit = "mm",
-             .presets = {"10", "15", "20"},
-             .control = "d1"},
-            {.name = "d2",
-             .defaultValue = "35",
-             .help = "beam end to the line of action of V, mm",
-             .label = "d2(mm)",
-             .unit = "mm",
-             .presets = {"35", "40", "45", "50"},
-             .control = "d2"},
+            PresetNumberField("d1", {"10", "15", "20"},
+                              "gap between the beam end and the column face, mm", "d1(mm)", "mm"),
+            PresetNumberField("d2", {"35", "40", "45", "50"},
+                              "beam end to the line of action of V, mm", "d2(mm)", "mm"),
             {.name = "lf",
              .defaultValue = "80",
              .help = "bracket flange plate length, mm (not used by the check)",
@@ -108,12 +90,7 @@ const Description& SeatedPinnedDescription() {
              .unit = "mm",
              .presets = {"6", "7", "8", "9", "10"},
              .control = "cl"},
-            {.name = "weld",
-             .defaultValue = "双面角焊缝",
-             .allowed = {"双面角焊缝"},
-             .help = "weld kind",
-             .label = "焊接方式",
-             .control = "weld"},
+            WeldKindField("weld kind", "weld"),
             {.name = "hfH",
              .defaultValue = legs[0],
              .help = "leg size of the two flange-plate welds, mm",
@@ -121,19 +98,9 @@ const Description& SeatedPinnedDescription() {
              .unit = "mm",
              .presets = legs,
              .control = "hfH"},
-            {.name = "betaF",
-             .defaultValue = "1.0",
-             .help = "front fillet weld factor β (not used by the check)",
-             .label = "强度增大系数β",
-             .presets = {"1.0", "1.2"},
-             .control = "betaF"},
-            // Only the 2017 edition reads it; the list follows the grade.
-            {.name = "electrode",
-             .help = "焊条, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), E55|E60 (Q420); left "
-                     "out: the first",
-             .kind = FieldKind::Choice,
-             .label = "焊条",
-             .control = "electrode"},
+            WeldFactorField("front fillet weld factor β (not used by the check)"),
+            ElectrodeField("焊条, edition=2017: E43 (Q235), E50|E55 (Q345, Q390), E55|E60 (Q420); "
+                           "left out: the first"),
             {.name = "hfV",
              .defaultValue = legs[0],
              .help = "leg size of the two web-plate welds, mm",
@@ -141,13 +108,8 @@ const Description& SeatedPinnedDescription() {
              .unit = "mm",
              .presets = legs,
              .control = "hfV"},
-            {.name = "V",
-             .defaultValue = "50.00",
-             .help = "beam-end shear, kN",
-             .label = "V(kN)",
-             .unit = "kN",
-             .presets = {"50.00", "100.00", "150.00", "200.00"},
-             .control = "V"},
+            PresetNumberField("V", {"50.00", "100.00", "150.00", "200.00"}, "beam-end shear, kN",
+                              "V(kN)", "kN"),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
@@ -172,14 +134,9 @@ Outcome RunSeatedPinned(const FieldValues& v) {
     in.edition = SteelEditionOf(v);
     in.grade = v.at("grade");
     in.electrode = v.at("electrode");
-    if (!in.electrode.empty()) {
-        if (in.edition != kSteel2017) {
-            return UsageError("ferrolab-calc: electrode needs edition=2017\n");
-        }
-        if (IndexOf(SeatedElectrodeNames(in.grade), in.electrode) < 0) {
-            return UsageError("ferrolab-calc: " + in.grade + " takes electrode " +
-                              Joined(TextsOf(SeatedElectrodeNames(in.grade))) + "\n");
-        }
+    if (const auto refused =
+            ElectrodeUsage(in.electrode, in.edition, in.grade, SeatedElectrodeNames(in.grade))) {
+        return UsageError(*refused);
     }
     const SeatedPinnedResult result = ComputeSeatedPinned(in);
     return Outcome{result.report, result.notices, result.checks};

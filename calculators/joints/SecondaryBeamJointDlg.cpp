@@ -3,21 +3,16 @@
 #include "calculators/CalculatorDialogs.h"
 #include "calculators/Calculators.h"
 
-#include <algorithm>
-
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "calculators/joints/BeamColumnPinned.h"
 #include "calculators/joints/DescribedGrid.h"
-#include "engine/Bolts.h"
-#include "engine/Materials2017.h"
+#include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
-#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -31,13 +26,8 @@ CSecondaryBeamJointDlg::CSecondaryBeamJointDlg(QWidget* parent) : QDialog(parent
 void CSecondaryBeamJointDlg::BuildControls() {
     const Description& description = SecondaryBeamJointDescription();
 
-    const FieldSpec& edition = description.Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     auto* bolts = new QGroupBox(QStringLiteral("螺栓（单列，单面受剪）"), this);
     DescribedGrid boltGrid(description, bolts);
@@ -69,11 +59,8 @@ void CSecondaryBeamJointDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
     QPushButton* cancel = MakeCancelButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(320, 280);
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(420, 260);
+    picture_ = MakePicture(this, 320, 280);
+    report_ = MakeReportBox(this, 420, 260);
 
     auto* right = new QVBoxLayout;
     right->addWidget(joint);
@@ -133,18 +120,8 @@ void CSecondaryBeamJointDlg::OnEditionChosen() {
     if (year == filledEdition_) {
         return;
     }
-    // 喷砂(丸) and 抛丸(喷砂) stand for each other, the wire brush for itself; the 2003 painted and
-    // rusted surfaces and the 2017 quartz sand go to the first entry.
-    const std::string kept = surfaceList_->SelectedText();
-    const auto names2017 = SecondarySurfaceNames(kSteel2017);
-    int index = 0;
-    if (year == kSteel2017) {
-        index = std::max(PinnedSurface2017Of(kept), 0);
-    } else if (kept == names2017[2]) {
-        index = 3;
-    }
-    surfaceList_->SetItems(Items(SecondarySurfaceNames(year)));
-    surfaceList_->Select(index);
+    RefillSurfaces(surfaceList_, year, SecondarySurfaceNames(year),
+                   SecondarySurfaceNames(kSteel2017));
     filledEdition_ = year;
 }
 

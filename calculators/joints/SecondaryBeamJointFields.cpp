@@ -1,96 +1,51 @@
-#include <algorithm>
 #include <sstream>
 
 #include "calculators/Calculators.h"
-#include "calculators/joints/BeamColumnPinned.h"
+#include "calculators/joints/JointFields.h"
 #include "calculators/joints/SecondaryBeamJoint.h"
-#include "engine/Bolts.h"
-#include "engine/Materials2017.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
-namespace {
-
-std::vector<std::string> AllBoltGrades() {
-    std::vector<std::string> grades = TextsOf(SecondaryBoltGradeNames(kSecondaryFrictionBolt));
-    for (const char* grade : SecondaryBoltGradeNames(kSecondaryOrdinaryBolt)) {
-        grades.emplace_back(grade);
-    }
-    return grades;
-}
-
-// The faying surfaces of both editions, each once.
-std::vector<std::string> AllSurfaces() {
-    std::vector<std::string> names = TextsOf(SecondarySurfaceNames(kSteel2003));
-    for (const char* name : SecondarySurfaceNames(kSteel2017)) {
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            names.emplace_back(name);
-        }
-    }
-    return names;
-}
-
-FieldSpec Number(const char* name, std::vector<std::string> presets, const char* help,
-                 const char* label, const char* unit) {
-    FieldSpec field{.name = name,
-                    .defaultValue = presets.front(),
-                    .help = help,
-                    .label = label,
-                    .unit = unit,
-                    .presets = std::move(presets),
-                    .control = name};
-    return field;
-}
-
-FieldSpec Choice(const char* name, std::vector<std::string> allowed, std::string defaultValue,
-                 const char* help, const char* label, const char* control) {
-    FieldSpec field{.name = name,
-                    .defaultValue = std::move(defaultValue),
-                    .allowed = std::move(allowed),
-                    .help = help,
-                    .label = label,
-                    .control = control};
-    return field;
-}
-
-} // namespace
-
 const Description& SecondaryBeamJointDescription() {
     static const Description description = [] {
         std::vector<FieldSpec> fields = {
             SteelEditionField(),
-            Choice("grade", TextsOf(SecondaryGradeNames()), "Q235",
-                   "steel of the connected plates (the lower grade where they differ)", "钢材等级",
-                   "grade"),
-            Choice("bolt-kind", TextsOf(SecondaryBoltKindNames()), "摩擦型高强螺栓",
-                   "摩擦型高强螺栓 (8.8, 10.9) or 普通螺栓 (grade C, 4.6, 4.8)", "螺栓种类",
-                   "boltKind"),
-            Choice("bolt-grade", AllBoltGrades(), "10.9",
-                   "8.8 or 10.9 friction type, 4.6 or 4.8 ordinary", "等级", "boltGrade"),
-            Choice("d", TextsOf(SecondaryDiameterNames()), "M20", "bolt diameter", "直径",
-                   "diameter"),
-            Choice("surface", AllSurfaces(), FayingSurfaceNames(kCodeGB50017)[0],
-                   "faying surface (friction type)", "接触面处理", "surface"),
-            Number("clearance", {"1.5", "2.0", "1.0"}, "hole minus bolt diameter, mm",
-                   "螺栓孔径与螺栓直径的差", "mm"),
-            Choice("n", TextsOf(SecondaryBoltCountNames()), "3", "bolts in the single column",
-                   "螺栓个数n", "n"),
-            Number("p", {"70", "80", "90", "100"}, "bolt pitch, mm", "间距p", "mm"),
-            Number("e", {"55", "60", "70", "80"},
-                   "bolt line to the stiffener's weld line (the hinge), mm", "偏心距e", "mm"),
-            Number("V", {"100.00", "150.00", "200.00", "50.00"},
-                   "secondary-beam end reaction, design value, kN", "V", "kN"),
-            Number("tw", {"8", "6", "10", "12"},
-                   "secondary beam web thickness, mm (ordinary bolts)", "次梁腹板厚tw", "mm"),
-            Number("ts", {"10", "8", "12", "14"}, "stiffener thickness, mm (ordinary bolts)",
-                   "加劲肋厚ts", "mm"),
-            Number("hf", {"6", "8", "10"}, "leg of the two stiffener welds, mm", "焊脚尺寸hf",
-                   "mm"),
-            Number("l", {"270", "300", "350", "400"},
-                   "length of each weld = stiffener height, mm (bolts centred on it)", "焊缝长度l",
-                   "mm"),
-            Number("betaF", {"1.22", "1.0"}, "βf: 1.22, or 1.0 under direct dynamic load",
-                   "强度增大系数βf", ""),
+            SteelGradeField(TextsOf(SecondaryGradeNames()),
+                            "steel of the connected plates (the lower grade where they differ)"),
+            ChoiceField("bolt-kind", TextsOf(SecondaryBoltKindNames()), "摩擦型高强螺栓",
+                        "摩擦型高强螺栓 (8.8, 10.9) or 普通螺栓 (grade C, 4.6, 4.8)", "螺栓种类",
+                        "boltKind"),
+            ChoiceField("bolt-grade",
+                        WithNewNames(TextsOf(SecondaryBoltGradeNames(kSecondaryFrictionBolt)),
+                                     SecondaryBoltGradeNames(kSecondaryOrdinaryBolt)),
+                        "10.9", "8.8 or 10.9 friction type, 4.6 or 4.8 ordinary", "等级",
+                        "boltGrade"),
+            ChoiceField("d", TextsOf(SecondaryDiameterNames()), "M20", "bolt diameter", "直径",
+                        "diameter"),
+            FayingSurfaceField(SecondarySurfaceNames(kSteel2003), SecondarySurfaceNames(kSteel2017),
+                               "faying surface (friction type)"),
+            PresetNumberField("clearance", {"1.5", "2.0", "1.0"}, "hole minus bolt diameter, mm",
+                              "螺栓孔径与螺栓直径的差", "mm"),
+            ChoiceField("n", TextsOf(SecondaryBoltCountNames()), "3", "bolts in the single column",
+                        "螺栓个数n", "n"),
+            PresetNumberField("p", {"70", "80", "90", "100"}, "bolt pitch, mm", "间距p", "mm"),
+            PresetNumberField("e", {"55", "60", "70", "80"},
+                              "bolt line to the stiffener's weld line (the hinge), mm", "偏心距e",
+                              "mm"),
+            PresetNumberField("V", {"100.00", "150.00", "200.00", "50.00"},
+                              "secondary-beam end reaction, design value, kN", "V", "kN"),
+            PresetNumberField("tw", {"8", "6", "10", "12"},
+                              "secondary beam web thickness, mm (ordinary bolts)", "次梁腹板厚tw",
+                              "mm"),
+            PresetNumberField("ts", {"10", "8", "12", "14"},
+                              "stiffener thickness, mm (ordinary bolts)", "加劲肋厚ts", "mm"),
+            PresetNumberField("hf", {"6", "8", "10"}, "leg of the two stiffener welds, mm",
+                              "焊脚尺寸hf", "mm"),
+            PresetNumberField("l", {"270", "300", "350", "400"},
+                              "length of each weld = stiffener height, mm (bolts centred on it)",
+                              "焊缝长度l", "mm"),
+            PresetNumberField("betaF", {"1.22", "1.0"},
+                              "βf: 1.22, or 1.0 under direct dynamic load", "强度增大系数βf", ""),
         };
         return Describe("secondary-beam-joint", kSecondaryBeamJointCaption, std::move(fields));
     }();
@@ -108,15 +63,9 @@ Outcome RunSecondaryBeamJoint(const FieldValues& v) {
         return UsageError(usage.str());
     }
     in.edition = SteelEditionOf(v);
-    // The 2017 surfaces of table 11.4.2-1; a 2003 surface that one stands for is read as it.
-    in.surface = IndexOf(SecondarySurfaceNames(in.edition), v.at("surface"));
-    if (in.surface < 0 && in.edition == kSteel2017) {
-        in.surface = PinnedSurface2017Of(v.at("surface"));
-    }
+    in.surface = FayingSurfaceIndex(SecondarySurfaceNames(in.edition), in.edition, v.at("surface"));
     if (in.surface < 0) {
-        return UsageError("ferrolab-calc: surface must be one of " +
-                          Joined(TextsOf(SecondarySurfaceNames(in.edition))) +
-                          " with edition=" + v.at("edition") + "\n");
+        return UsageError(FayingSurfaceUsage(SecondarySurfaceNames(in.edition), v.at("edition")));
     }
     in.grade = SecondaryGradeOf(v.at("grade"));
     in.boltClass = SecondaryBoltClassOf(v.at("bolt-grade"));

@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "calculators/joints/DescribedGrid.h"
+#include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
 #include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
-#include "ui/EditionList.h"
 
 namespace ferrolab {
 
@@ -69,11 +69,8 @@ void CTubeJointDlg::BuildControls() {
     QPushButton* compute = MakeComputeButton(this);
     compute->setDefault(true);
     QPushButton* cancel = MakeCancelButton(this);
-    picture_ = new CBitmapPreview(this);
-    picture_->setObjectName(QStringLiteral("picture"));
-    picture_->setMinimumSize(320, 240);
-    report_ = new ReportBox(this);
-    report_->setMinimumSize(420, 260);
+    picture_ = MakePicture(this, 320, 240);
+    report_ = MakeReportBox(this, 420, 260);
 
     auto* left = new QVBoxLayout;
     left->addWidget(chord);
@@ -88,13 +85,8 @@ void CTubeJointDlg::BuildControls() {
     upper->addLayout(middle);
     upper->addWidget(picture_, 1);
     // Nothing else in the dialog depends on the edition: the grades are those of both.
-    const FieldSpec& edition = TubeJointDescription().Field("edition");
-    editionList_ = new EditionList(QString::fromLatin1(kSteelEditionSetting),
-                                   Items(edition.entries), edition.allowed, &editionIndex_, this);
-    auto* editionRow = new QHBoxLayout;
-    editionRow->addWidget(MakeLabel("规范版本:", this));
-    editionRow->addWidget(editionList_);
-    editionRow->addStretch(1);
+    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(editionRow);
     layout->addLayout(upper);

@@ -1,70 +1,47 @@
 #include "calculators/Calculators.h"
+#include "calculators/joints/JointFields.h"
 #include "calculators/joints/TubeJoint.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
-namespace {
-
-FieldSpec Number(const char* name, std::vector<std::string> presets, const char* help,
-                 const char* label, const char* unit) {
-    FieldSpec field{.name = name,
-                    .defaultValue = presets.front(),
-                    .help = help,
-                    .label = label,
-                    .unit = unit,
-                    .presets = std::move(presets),
-                    .control = name};
-    return field;
-}
-
-FieldSpec Choice(const char* name, std::span<const char* const> allowed, const char* help,
-                 const char* label) {
-    FieldSpec field{.name = name,
-                    .defaultValue = allowed[0],
-                    .allowed = TextsOf(allowed),
-                    .help = help,
-                    .label = label,
-                    .control = name};
-    return field;
-}
-
-} // namespace
-
 const Description& TubeJointDescription() {
     static const Description description = [] {
         std::vector<FieldSpec> fields = {
             SteelEditionField(),
-            Choice("joint", TubeJointKindNames(), "X, T (Y) or K joint with a gap", "节点形式"),
-            Choice("grade", TubeGradeNames(), "steel of the tubes", "钢材等级"),
-            Number("D", {"245", "219", "273", "325", "377"}, "chord outside diameter, mm",
-                   "主管外径D", "mm"),
-            Number("t", {"8", "10", "12", "6"}, "chord wall, mm", "主管壁厚t", "mm"),
-            Number("d1", {"133", "114", "140", "159", "89"},
-                   "branch outside diameter, mm (K: the branch in compression)", "支管外径d1",
-                   "mm"),
-            Number("t1", {"6", "5", "8", "4"}, "branch wall, mm", "支管壁厚t1", "mm"),
-            Number("theta1", {"60", "45", "90", "30"}, "angle of the branch to the chord, degrees",
-                   "夹角θ1", "°"),
-            Choice("force", TubeForceSenseNames(), "X and T: the branch in compression or tension",
-                   "支管受力"),
-            Number("N1", {"100.00", "200.00", "300.00"}, "branch axial force (magnitude), kN",
-                   "支管轴力N1", "kN"),
-            Number("d2", {"121", "114", "133", "89"}, "K: tension branch outside diameter, mm",
-                   "受拉支管外径d2", "mm"),
-            Number("t2", {"6", "5", "8", "4"}, "K: tension branch wall, mm", "受拉支管壁厚t2",
-                   "mm"),
-            Number("theta2", {"60", "45", "90", "30"}, "K: angle of the tension branch, degrees",
-                   "夹角θ2", "°"),
-            Number("N2", {"100.00", "200.00", "300.00"},
-                   "K: tension branch axial force (magnitude), kN", "受拉支管轴力N2", "kN"),
-            Number("a", {"30", "20", "40", "50"}, "K: gap between the branches on the chord, mm",
-                   "间隙a", "mm"),
-            Number("sigma", {"80", "120", "0"},
-                   "the smaller chord compressive stress of the two sides, N/mm2 (0 or less: "
-                   "chord in tension, ψn = 1)",
-                   "主管压应力σ", "N/mm2"),
-            Number("hf", {"6", "5", "8", "10"}, "leg of the branch-to-chord fillet weld, mm",
-                   "焊脚尺寸hf", "mm"),
+            ChoiceField("joint", TextsOf(TubeJointKindNames()), TubeJointKindNames()[0],
+                        "X, T (Y) or K joint with a gap", "节点形式"),
+            SteelGradeField(TextsOf(TubeGradeNames()), "steel of the tubes"),
+            PresetNumberField("D", {"245", "219", "273", "325", "377"},
+                              "chord outside diameter, mm", "主管外径D", "mm"),
+            PresetNumberField("t", {"8", "10", "12", "6"}, "chord wall, mm", "主管壁厚t", "mm"),
+            PresetNumberField("d1", {"133", "114", "140", "159", "89"},
+                              "branch outside diameter, mm (K: the branch in compression)",
+                              "支管外径d1", "mm"),
+            PresetNumberField("t1", {"6", "5", "8", "4"}, "branch wall, mm", "支管壁厚t1", "mm"),
+            PresetNumberField("theta1", {"60", "45", "90", "30"},
+                              "angle of the branch to the chord, degrees", "夹角θ1", "°"),
+            ChoiceField("force", TextsOf(TubeForceSenseNames()), TubeForceSenseNames()[0],
+                        "X and T: the branch in compression or tension", "支管受力"),
+            PresetNumberField("N1", {"100.00", "200.00", "300.00"},
+                              "branch axial force (magnitude), kN", "支管轴力N1", "kN"),
+            PresetNumberField("d2", {"121", "114", "133", "89"},
+                              "K: tension branch outside diameter, mm", "受拉支管外径d2", "mm"),
+            PresetNumberField("t2", {"6", "5", "8", "4"}, "K: tension branch wall, mm",
+                              "受拉支管壁厚t2", "mm"),
+            PresetNumberField("theta2", {"60", "45", "90", "30"},
+                              "K: angle of the tension branch, degrees", "夹角θ2", "°"),
+            PresetNumberField("N2", {"100.00", "200.00", "300.00"},
+                              "K: tension branch axial force (magnitude), kN", "受拉支管轴力N2",
+                              "kN"),
+            PresetNumberField("a", {"30", "20", "40", "50"},
+                              "K: gap between the branches on the chord, mm", "间隙a", "mm"),
+            PresetNumberField(
+                "sigma", {"80", "120", "0"},
+                "the smaller chord compressive stress of the two sides, N/mm2 (0 or less: "
+                "chord in tension, ψn = 1)",
+                "主管压应力σ", "N/mm2"),
+            PresetNumberField("hf", {"6", "5", "8", "10"},
+                              "leg of the branch-to-chord fillet weld, mm", "焊脚尺寸hf", "mm"),
         };
         return Describe("tube-joint", kTubeJointCaption, std::move(fields));
     }();

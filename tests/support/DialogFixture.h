@@ -4,9 +4,12 @@
 
 #include <QPushButton>
 #include <QSettings>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "tests/support/GuiHelpers.h"
+#include "ui/BitmapPreview.h"
 #include "ui/CalculatorDialog.h"
 #include "ui/MessageBox.h"
 
@@ -19,6 +22,9 @@ protected:
     ValueCombo* Box(const char* name) { return Child<ValueCombo>(&dlg, name); }
     ChoiceList* List(const char* name) { return Child<ChoiceList>(&dlg, name); }
     std::string Report() { return Child<ReportBox>(&dlg, "report")->Report(); }
+    // The verdict strip under the report, and the drawing the dialog shows.
+    QStringList VerdictLines() { return Child<ReportBox>(&dlg, "report")->VerdictLines(); }
+    QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     QPushButton* ComputeButton() { return Child<QPushButton>(&dlg, "computeButton"); }
     void Compute() { Click(ComputeButton()); }
 
@@ -37,6 +43,24 @@ protected:
         EXPECT_EQ(shown.caption, "输入错误") << box;
         EXPECT_EQ(Report(), report) << box;
         Type(Box(box), before);
+        return shown;
+    }
+
+    // A text typed into a box that the unit refuses, and how its message starts.
+    struct Refusal {
+        const char* box;
+        const char* text;
+        const char* start;
+    };
+    // Refuses each text in turn (RefuseTyped), the report staying `report`, each message starting
+    // as given. Returns the message boxes shown, in order.
+    std::vector<Notice> RefuseEach(std::initializer_list<Refusal> refusals,
+                                   const std::string& report) {
+        std::vector<Notice> shown;
+        for (const Refusal& r : refusals) {
+            shown.push_back(RefuseTyped(r.box, QString::fromUtf8(r.text), report));
+            EXPECT_EQ(shown.back().text.rfind(r.start, 0), 0u) << r.box;
+        }
         return shown;
     }
 

@@ -11,7 +11,6 @@
 #include "tests/calculators/joints/BeamColumnPinnedTexts.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
-#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
@@ -38,7 +37,6 @@ protected:
 
     QString Text(const char* name) { return Child<QComboBox>(&dlg, name)->currentText(); }
     Texts Items(const char* name) { return test::Items(Child<QComboBox>(&dlg, name)); }
-    QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     // Types into a box and leaves it with the Tab key, as a user moves to the next field.
     void TypeAndLeave(const char* name, const QString& text) {
         Type(Box(name), text);

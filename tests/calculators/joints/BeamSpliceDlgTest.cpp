@@ -8,28 +8,11 @@
 #include "calculators/joints/BeamSpliceDlg.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
-#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
 
 namespace {
-
-// The runner's report for these fields, with the dialog's "\r\n" line ends.
-std::string RunnerReport(std::vector<std::string> args) {
-    args.insert(args.begin(), "beam-splice");
-    const CliRun run = Call(args);
-    EXPECT_EQ(run.status, 0) << run.err;
-    std::string text = run.out;
-    if (!text.empty() && text.back() == '\n') {
-        text.pop_back();
-    }
-    std::string report;
-    for (char c : text) {
-        report += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return report;
-}
 
 using BeamSpliceDlgTest = DialogFixture<CBeamSpliceDlg>;
 
@@ -41,10 +24,10 @@ TEST_F(BeamSpliceDlgTest, OpensOnTheWeldedBeamByForces) {
     EXPECT_EQ(List("flange-plates")->SelectedText(), "外侧和内侧盖板");
     EXPECT_EQ(List("lines")->SelectedText(), "4");
     EXPECT_EQ(List("web-rows")->SelectedText(), "10");
-    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/beam_splice.svg");
+    EXPECT_EQ(Picture(), ":/pictures/beam_splice.svg");
     Compute();
-    EXPECT_EQ(Report(), RunnerReport({}));
-    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines().size(), 7);
+    EXPECT_EQ(Report(), RunnerReport("beam-splice", {}));
+    EXPECT_EQ(VerdictLines().size(), 7);
     EXPECT_TRUE(notices.notices().empty());
 }
 
@@ -62,9 +45,9 @@ TEST_F(BeamSpliceDlgTest, ChoicesSwitchTheirInputs) {
     Pick(List("web-rows"), "5");
     Compute();
     EXPECT_TRUE(notices.notices().empty());
-    EXPECT_EQ(Report(),
-              RunnerReport({"method=按等强度设计", "flange-plates=仅外侧盖板", "beam=轧制H型钢",
-                            "section=HN700x300", "hp=500", "web-rows=5"}));
+    EXPECT_EQ(Report(), RunnerReport("beam-splice", {"method=按等强度设计",
+                                                     "flange-plates=仅外侧盖板", "beam=轧制H型钢",
+                                                     "section=HN700x300", "hp=500", "web-rows=5"}));
     EXPECT_EQ(Report().rfind("-----截面（按等强度设计）-----\r\n轧制H型钢 HN700x300", 0), 0u);
     test::SaveScreenshot(&dlg, "beam-splice-dialog");
 }
@@ -79,8 +62,8 @@ TEST_F(BeamSpliceDlgTest, TypedValuesReachTheReport) {
     Choose(Box("ew"), 2);
     Compute();
     EXPECT_TRUE(notices.notices().empty());
-    EXPECT_EQ(Report(),
-              RunnerReport({"M=1500", "d=M20", "p=90", "ea=55", "pv=80", "ph=90", "ew=60"}));
+    EXPECT_EQ(Report(), RunnerReport("beam-splice", {"M=1500", "d=M20", "p=90", "ea=55", "pv=80",
+                                                     "ph=90", "ew=60"}));
     // M20 10.9: P 155, Nvb = 0.9·2·0.45·155 = 125.55 kN.
     EXPECT_NE(Report().find("Nvb=0.9*nf*μ*P=125.55kN"), std::string::npos);
 }
@@ -89,22 +72,14 @@ TEST_F(BeamSpliceDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();
     ASSERT_FALSE(opening.empty());
-    const struct {
-        const char* box;
-        const char* text;
-        const char* start;
-    } refusals[] = {
-        {"tf", "", "焊接工字形截面的尺寸B、tf、hw、tw必须大于0"},
-        {"g", "60", "翼缘螺栓线距g=60.00mm小于3d0=72.00mm"},
-        {"ew", "30", "腹板螺栓端距ew=30.00mm小于2d0=48.00mm"},
-        {"hp", "1100", "腹板拼接板高度hp=1100.00mm大于腹板可用高度1000.00mm"},
-    };
-    std::size_t count = 0;
-    for (const auto& r : refusals) {
-        const Notice shown = RefuseTyped(r.box, QString::fromUtf8(r.text), opening);
-        ++count;
-        EXPECT_EQ(shown.text.rfind(r.start, 0), 0u) << r.box;
-    }
+    RefuseEach(
+        {
+            {"tf", "", "焊接工字形截面的尺寸B、tf、hw、tw必须大于0"},
+            {"g", "60", "翼缘螺栓线距g=60.00mm小于3d0=72.00mm"},
+            {"ew", "30", "腹板螺栓端距ew=30.00mm小于2d0=48.00mm"},
+            {"hp", "1100", "腹板拼接板高度hp=1100.00mm大于腹板可用高度1000.00mm"},
+        },
+        opening);
 }
 
 // "节点设计" > "梁拼接" opens the dialog.
@@ -119,7 +94,7 @@ TEST_F(BeamSpliceDlgTest, Edition2017RefillsTheSurfaces) {
                                              "钢丝刷清除浮锈或未经处理的干净轧制面"}));
     EXPECT_EQ(List("surface")->SelectedText(), "抛丸(喷砂)");
     Compute();
-    EXPECT_EQ(Report(), RunnerReport({"edition=2017", "grade=Q345"}));
+    EXPECT_EQ(Report(), RunnerReport("beam-splice", {"edition=2017", "grade=Q345"}));
     EXPECT_NE(Report().find("Nvb=0.9*k*nf*μ*P=136.80kN"), std::string::npos);
     Pick(List("surface"), "喷硬质石英砂或铸钢棱角砂");
     {
@@ -131,7 +106,7 @@ TEST_F(BeamSpliceDlgTest, Edition2017RefillsTheSurfaces) {
     Pick(List("edition"), "GB50017-2003");
     EXPECT_EQ(List("surface")->SelectedText(), "喷砂(丸)");
     Compute();
-    EXPECT_EQ(Report(), RunnerReport({"grade=Q345"}));
+    EXPECT_EQ(Report(), RunnerReport("beam-splice", {"grade=Q345"}));
 }
 
 TEST(BeamSpliceMenu, OpensFromTheMainMenu) {

@@ -16,7 +16,6 @@
 #include "cli/Registry.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
-#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
@@ -31,7 +30,6 @@ protected:
     std::string Text(const char* name) { return Box(name)->currentText().toStdString(); }
     bool Shown(const char* name) { return Child<QWidget>(&dlg, name)->isVisible(); }
     std::string Properties() { return Child<ReportBox>(&dlg, "properties")->Report(); }
-    QString Picture() { return Child<CBitmapPreview>(&dlg, "picture")->picture(); }
     // Controls of the pinned base shown and those of the fixed base hidden, or the reverse.
     void ExpectBaseTypeControls(bool pinned) {
         EXPECT_EQ(Shown("l1Row"), pinned);

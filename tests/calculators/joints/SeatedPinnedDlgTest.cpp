@@ -13,7 +13,6 @@
 #include "cli/Registry.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
-#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
@@ -51,7 +50,7 @@ TEST_F(SeatedPinnedDlgTest, OpensOnItsPresets) {
     EXPECT_EQ(Items(List("columnSeries")), series);
     EXPECT_EQ(List("beam")->SelectedText(), "HM194x150");
     EXPECT_EQ(List("column")->SelectedText(), "HW100x100");
-    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(), ":/pictures/seated_bracket.svg");
+    EXPECT_EQ(Picture(), ":/pictures/seated_bracket.svg");
     EXPECT_TRUE(Report().empty());
 }
 

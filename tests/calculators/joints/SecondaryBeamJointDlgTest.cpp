@@ -8,28 +8,11 @@
 #include "calculators/joints/SecondaryBeamJointDlg.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/DialogFixture.h"
-#include "ui/BitmapPreview.h"
 
 using namespace ferrolab;
 using namespace ferrolab::test;
 
 namespace {
-
-// The runner's report for these fields, with the dialog's "\r\n" line ends.
-std::string RunnerReport(std::vector<std::string> args) {
-    args.insert(args.begin(), "secondary-beam-joint");
-    const CliRun run = Call(args);
-    EXPECT_EQ(run.status, 0);
-    std::string text = run.out;
-    if (!text.empty() && text.back() == '\n') {
-        text.pop_back();
-    }
-    std::string report;
-    for (char c : text) {
-        report += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return report;
-}
 
 using SecondaryBeamJointDlgTest = DialogFixture<CSecondaryBeamJointDlg>;
 
@@ -43,12 +26,11 @@ TEST_F(SecondaryBeamJointDlgTest, OpensOnTheDescribedValues) {
     EXPECT_TRUE(List("surface")->isEnabled());
     EXPECT_FALSE(Box("tw")->isEnabled());
     EXPECT_FALSE(Box("ts")->isEnabled());
-    EXPECT_EQ(Child<CBitmapPreview>(&dlg, "picture")->picture(),
-              ":/pictures/secondary_beam_joint.svg");
+    EXPECT_EQ(Picture(), ":/pictures/secondary_beam_joint.svg");
     EXPECT_TRUE(Report().empty());
     Compute();
-    EXPECT_EQ(Report(), RunnerReport({}));
-    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines(),
+    EXPECT_EQ(Report(), RunnerReport("secondary-beam-joint", {}));
+    EXPECT_EQ(VerdictLines(),
               (QStringList{"螺栓剪力 N/Nvb = 0.82  满足", "加劲肋焊缝应力 σfs/ffw = 0.42  满足"}));
     EXPECT_TRUE(notices.notices().empty());
 }
@@ -62,9 +44,9 @@ TEST_F(SecondaryBeamJointDlgTest, BoltKindSwapsTheGradesAndTheInputsItUses) {
     EXPECT_TRUE(Box("ts")->isEnabled());
     Compute();
     // Nvb = 43.98 < 51.52: fails.
-    EXPECT_EQ(Report(), RunnerReport({"bolt-kind=普通螺栓", "bolt-grade=4.6"}));
-    EXPECT_EQ(Child<ReportBox>(&dlg, "report")->VerdictLines().front(),
-              "螺栓剪力 N/Nb = 1.17  不满足");
+    EXPECT_EQ(Report(),
+              RunnerReport("secondary-beam-joint", {"bolt-kind=普通螺栓", "bolt-grade=4.6"}));
+    EXPECT_EQ(VerdictLines().front(), "螺栓剪力 N/Nb = 1.17  不满足");
     Pick(List("boltKind"), "摩擦型高强螺栓");
     EXPECT_EQ(Items(List("boltGrade")), (Texts{"8.8", "10.9"}));
     EXPECT_FALSE(Box("tw")->isEnabled());
@@ -86,7 +68,8 @@ TEST_F(SecondaryBeamJointDlgTest, TypedAndChosenValuesReachTheReport) {
     Compute();
     EXPECT_TRUE(notices.notices().empty());
     EXPECT_EQ(Report(),
-              RunnerReport({"grade=Q345", "bolt-grade=8.8", "d=M22",
+              RunnerReport("secondary-beam-joint",
+                           {"grade=Q345", "bolt-grade=8.8", "d=M22",
                             "surface=钢丝刷清除浮锈或未经处理的干净轧制表面", "clearance=2.0",
                             "n=4", "p=80", "e=65", "V=150.00", "hf=8", "l=380", "betaF=1.0"}));
     // M22 8.8 (P 150), Q345 wire-brushed (μ 0.35): Nvb = 0.9·0.35·150 = 47.25.
@@ -98,24 +81,20 @@ TEST_F(SecondaryBeamJointDlgTest, RefusalKeepsThePreviousReport) {
     Compute();
     const std::string opening = Report();
     ASSERT_FALSE(opening.empty());
-    const struct {
-        const char* box;
-        const char* text;
-        const char* message;
-    } refusals[] = {
+    const std::initializer_list<Refusal> refusals = {
         {"V", "", "梁端剪力设计值V必须大于0"},
         {"e", "-5", "偏心距e必须大于0"},
         {"p", "60", "螺栓间距p=60.00mm小于3d0=64.50mm，不符合GB50017-2003表8.3.4的规定"},
         {"hf", "", "焊脚尺寸hf和焊缝长度l必须大于0"},
     };
-    std::size_t count = 0;
-    for (const auto& r : refusals) {
-        EXPECT_EQ(RefuseTyped(r.box, QString::fromUtf8(r.text), opening), InputError(r.message))
-            << r.box;
-        ++count;
+    const std::vector<Notice> shown = RefuseEach(refusals, opening);
+    // Each message is the whole text, an input error.
+    ASSERT_EQ(shown.size(), refusals.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i], InputError(refusals.begin()[i].start)) << refusals.begin()[i].box;
     }
     Compute();
-    EXPECT_EQ(notices.notices().size(), count);
+    EXPECT_EQ(notices.notices().size(), refusals.size());
     EXPECT_EQ(Report(), opening);
 }
 
@@ -130,7 +109,8 @@ TEST_F(SecondaryBeamJointDlgTest, Edition2017RefillsTheSurfaces) {
                                              "钢丝刷清除浮锈或未经处理的干净轧制面"}));
     EXPECT_EQ(List("surface")->SelectedText(), "抛丸(喷砂)");
     Compute();
-    EXPECT_EQ(Report(), RunnerReport({"edition=2017", "grade=Q345", "surface=抛丸(喷砂)"}));
+    EXPECT_EQ(Report(), RunnerReport("secondary-beam-joint",
+                                     {"edition=2017", "grade=Q345", "surface=抛丸(喷砂)"}));
     EXPECT_NE(Report().find("Nvb=0.9*k*nf*μ*P=55.80kN（式11.4.2-1"), std::string::npos);
     EXPECT_EQ(Report().find("7.2.2"), std::string::npos);
     // The wire brush goes back to the 2003 wire brush.
@@ -146,7 +126,8 @@ TEST_F(SecondaryBeamJointDlgTest, Edition2017RefillsTheSurfaces) {
     EXPECT_EQ(List("surface")->SelectedText(), "钢丝刷清除浮锈或未经处理的干净轧制表面");
     Compute();
     EXPECT_EQ(Report(),
-              RunnerReport({"grade=Q345", "surface=钢丝刷清除浮锈或未经处理的干净轧制表面"}));
+              RunnerReport("secondary-beam-joint",
+                           {"grade=Q345", "surface=钢丝刷清除浮锈或未经处理的干净轧制表面"}));
 }
 
 // "节点设计" > "主次梁连接" opens the dialog.
