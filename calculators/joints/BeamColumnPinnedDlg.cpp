@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/JointDialog.h"
 #include "engine/Bolts.h"
 #include "engine/Materials2017.h"
@@ -160,7 +161,8 @@ void CBeamColumnPinnedDlg::BuildControls() {
                                     Items(PinnedElectrodeNames("Q235")), &electrodeIndex_, this);
     AddGridRow(weldGrid, 3, "焊条:", electrodeList_);
 
-    editionList_ = MakeEditionList(BeamColumnPinnedDescription(), &editionIndex_, this);
+    editionList_ =
+        MakeEditionList(BeamColumnPinnedDescription().Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     QPushButton* compute = MakeComputeButton(this);

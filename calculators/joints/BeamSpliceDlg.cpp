@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/DescribedGrid.h"
 #include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
@@ -42,7 +43,7 @@ void CBeamSpliceDlg::BuildControls() {
     QGroupBox* forces = group("内力", {"method", "M", "V"});
     QGroupBox* bolts = group("摩擦型高强螺栓", {"bolt-grade", "d", "clearance", "surface"});
     lists_["surface"]->SetItems(Items(SpliceSurfaceNames(kSteel2003)));
-    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
     QGroupBox* flange = group("翼缘拼接（每侧）", {"flange-plates", "bo", "to", "bi", "ti", "lines",
                                                    "rows", "g", "p", "ea"});

@@ -15,6 +15,7 @@
 
 #include <cmath>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/JointDialog.h"
 #include "engine/Format.h"
 #include "engine/TextToNumber.h"
@@ -72,7 +73,7 @@ CColumnBaseDlg::CColumnBaseDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CColumnBaseDlg::BuildControls() {
-    editionList_ = MakeEditionList(ColumnBaseDescription(), &editionIndex_, this);
+    editionList_ = MakeEditionList(ColumnBaseDescription().Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     // 柱截面参数

@@ -3,28 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include <QBoxLayout>
-#include <QLabel>
-
 #include "calculators/Calculators.h"
 #include "calculators/joints/BeamColumnPinned.h"
 #include "ui/BitmapPreview.h"
 
 namespace ferrolab {
-
-EditionList* MakeEditionList(const Description& description, int* member, QWidget* parent) {
-    const FieldSpec& edition = description.Field("edition");
-    return new EditionList(QString::fromLatin1(kSteelEditionSetting), Items(edition.entries),
-                           edition.allowed, member, parent);
-}
-
-QHBoxLayout* MakeEditionRow(EditionList* list, QWidget* parent) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(MakeLabel("规范版本:", parent));
-    row->addWidget(list);
-    row->addStretch(1);
-    return row;
-}
 
 CBitmapPreview* MakePicture(QWidget* parent, int width, int height) {
     auto* picture = new CBitmapPreview(parent);

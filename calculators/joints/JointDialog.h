@@ -1,6 +1,6 @@
 #pragma once
-// The pieces the joint dialogs build alike: the "规范版本" row from the description's edition
-// field, the drawing and the report box, the preset and choice lists a described field gives a
+// The pieces the joint dialogs build alike (the "规范版本" row is calculators/EditionRow.h): the
+// drawing and the report box, the preset and choice lists a described field gives a
 // control built by hand, and the two refills that follow a pick (the 2017 electrodes of a grade,
 // the faying surfaces of an edition).
 
@@ -10,18 +10,11 @@
 #include "calculators/Description.h"
 #include "ui/CalculatorDialog.h"
 
-class QHBoxLayout;
 class QWidget;
 
 namespace ferrolab {
 
 class CBitmapPreview;
-
-// The "规范版本" list, as the description's edition field lists the editions; *member holds the
-// chosen index.
-EditionList* MakeEditionList(const Description& description, int* member, QWidget* parent);
-// The row above the inputs: "规范版本:" and the list, pushed to the left.
-QHBoxLayout* MakeEditionRow(EditionList* list, QWidget* parent);
 
 // The joint's drawing (objectName "picture") and the report box, at least this large.
 CBitmapPreview* MakePicture(QWidget* parent, int width, int height);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/JointDialog.h"
 #include "sections/SectionLists.h"
 #include "ui/BitmapPreview.h"
@@ -109,7 +110,8 @@ void CSeatedPinnedDlg::BuildControls() {
                                     Items(SeatedElectrodeNames("Q235")), &electrode_, flangeWeld);
     AddGridRow(flangeWeldGrid, 3, "焊条:", electrodeList_);
 
-    editionList_ = MakeEditionList(SeatedPinnedDescription(), &editionIndex_, this);
+    editionList_ =
+        MakeEditionList(SeatedPinnedDescription().Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     auto* webWeld = new QGroupBox(QStringLiteral("支托腹板与柱翼缘间角焊缝"), this);

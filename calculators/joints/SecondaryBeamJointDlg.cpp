@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/DescribedGrid.h"
 #include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
@@ -26,7 +27,7 @@ CSecondaryBeamJointDlg::CSecondaryBeamJointDlg(QWidget* parent) : QDialog(parent
 void CSecondaryBeamJointDlg::BuildControls() {
     const Description& description = SecondaryBeamJointDescription();
 
-    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
 
     auto* bolts = new QGroupBox(QStringLiteral("螺栓（单列，单面受剪）"), this);

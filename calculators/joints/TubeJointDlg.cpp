@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "calculators/EditionRow.h"
 #include "calculators/joints/DescribedGrid.h"
 #include "calculators/joints/JointDialog.h"
 #include "engine/TextToNumber.h"
@@ -85,7 +86,7 @@ void CTubeJointDlg::BuildControls() {
     upper->addLayout(middle);
     upper->addWidget(picture_, 1);
     // Nothing else in the dialog depends on the edition: the grades are those of both.
-    editionList_ = MakeEditionList(description, &editionIndex_, this);
+    editionList_ = MakeEditionList(description.Field("edition"), &editionIndex_, this);
     QHBoxLayout* editionRow = MakeEditionRow(editionList_, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(editionRow);
