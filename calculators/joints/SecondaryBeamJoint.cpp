@@ -7,6 +7,7 @@
 #include "engine/Bolts.h"
 #include "engine/Format.h"
 #include "engine/Materials2017.h"
+#include "engine/Pi.h"
 #include "engine/SectionRecord.h"
 #include "engine/TextToNumber.h"
 #include "engine/Welds2017.h"
@@ -262,7 +263,7 @@ SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput
             return Refused(r, "规范未给出这种螺栓或钢号的强度");
         }
         const double sumT = std::min(in.tw, in.ts);
-        r.nvb = 3.1415927 * in.d * in.d / 4 * fvb * 0.001;
+        r.nvb = kPi7 * in.d * in.d / 4 * fvb * 0.001;
         r.ncb = in.d * sumT * fcb * 0.001;
         r.nb = std::min(r.nvb, r.ncb);
         report += "fvb=" + Fmt2(fvb) + "N/mm2，fcb=" + Fmt2(fcb) + "N/mm2（" +
