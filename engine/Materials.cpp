@@ -259,6 +259,10 @@ double GetPlateWidthThicknessLimit(SteelGrade grade, int category) {
     return 0;
 }
 
+std::string GradeName(SteelGrade grade) {
+    return "Q" + std::to_string(grade);
+}
+
 SteelGrade GradeOfEntry(std::string_view entry) {
     if (entry.size() < 2 || entry[0] != 'Q') {
         return 0;

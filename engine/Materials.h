@@ -11,6 +11,7 @@
 // the end of a list each give the "not found" answer documented at the function.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ferrolab {
@@ -32,6 +33,8 @@ inline constexpr SteelGrade kQ420 = 420;
 
 // The grade a list entry names: "Q345" gives 345; anything but "Q" and digits gives 0.
 SteelGrade GradeOfEntry(std::string_view entry);
+// The list entry of a grade, the way the tables name it: 345 gives "Q345".
+std::string GradeName(SteelGrade grade);
 
 // Thickness band of GB50017-2003 table 3.4.1-1: 1 to 4, the first band whose upper bound t does
 // not exceed. Q235 bands end at 16, 40, 60 and 100 mm, the other grades at 16, 35, 50 and

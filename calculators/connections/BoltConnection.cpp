@@ -69,10 +69,6 @@ const char* ClassName2017(int boltClass) {
     }
 }
 
-std::string GradeName(SteelGrade grade) {
-    return "Q" + std::to_string(grade);
-}
-
 bool ValidCode(int code) {
     return code == kCodeGB50017 || code == kCodeGB50018;
 }

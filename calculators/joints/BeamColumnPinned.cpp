@@ -72,10 +72,6 @@ constexpr HoleSizes kHoleSizes2017[] = {{16, 17.5, 20}, {20, 22, 24}, {22, 24, 2
 // ffw of table 4.4.5 depends on the grade and the electrode only; any band of the table serves.
 constexpr double kAnyWeldThickness = 10;
 
-std::string GradeName(SteelGrade grade) {
-    return "Q" + std::to_string(static_cast<int>(grade));
-}
-
 const char* Message(bool edition2017, const char* text2003, const char* text2017) {
     return edition2017 ? text2017 : text2003;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "calculators/joints/FrictionBolts.h"
 #include "engine/Bolts.h"
 #include "engine/Format.h"
 #include "engine/ISection.h"
@@ -41,10 +42,6 @@ std::string Compare(const Check& check, const std::string& demand, const std::st
 bool Strength(SteelGrade grade, double t, double& f, double& fv) {
     double fce = 0;
     return GetSteelStrength(grade, t, f, fv, fce) && f > 0;
-}
-
-std::string GradeName(SteelGrade grade) {
-    return "Q" + FormatNumber("%d", grade);
 }
 
 // The same from table 4.4.1 of GB50017-2017.
@@ -222,26 +219,12 @@ BeamSpliceResult ComputeBeamSplice(const BeamSpliceInput& in) {
     }
 
     // Bolts. The 2017 hole factor k is 1.0 for the standard hole: the same product as 2003.
-    if (e2017) {
-        const auto surfaces = FayingSurfaces2017();
-        const std::optional<double> mu = GetSlipFactor2017(in.surface, GradeName(in.grade));
-        if (!mu) {
-            return Refused(r, "GB50017-2017表11.4.2-1不允许" + GradeName(in.grade) +
-                                  "钢材的接触面采用" +
-                                  (in.surface >= 0 && in.surface < static_cast<int>(surfaces.size())
-                                       ? std::string(surfaces[in.surface])
-                                       : std::string("这种处理方法")) +
-                                  "，请改选接触面处理方法");
-        }
-        r.mu = *mu;
-        r.pretension = GetBoltPretension2017(in.boltClass == 109 ? "10.9" : "8.8", in.d);
-    } else {
-        r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
-        r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+    const auto slip = FrictionSlipTerms(e2017, in.grade, in.surface, in.boltClass, in.d);
+    if (const auto* refusal = std::get_if<std::string>(&slip)) {
+        return Refused(r, *refusal);
     }
-    if (r.pretension <= 1 || r.mu <= 0.01) {
-        return Refused(r, "规范未给出这种高强螺栓的预拉力或抗滑移系数");
-    }
+    r.mu = std::get<SlipTerms>(slip).mu;
+    r.pretension = std::get<SlipTerms>(slip).pretension;
     const int nfFlange = in.innerPlates ? 2 : 1;
     const double nvbFlange = GetFrictionCapacity(nfFlange, r.pretension, r.mu);
     const double nvbWeb = GetFrictionCapacity(2, r.pretension, r.mu);

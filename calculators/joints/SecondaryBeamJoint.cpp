@@ -4,6 +4,7 @@
 #include <array>
 
 #include "calculators/joints/BeamColumnPinned.h"
+#include "calculators/joints/FrictionBolts.h"
 #include "engine/Bolts.h"
 #include "engine/Format.h"
 #include "engine/Materials2017.h"
@@ -44,11 +45,6 @@ std::string Comparison(const Check& check, const std::string& demand, const std:
     const bool ok = Satisfied(check);
     return demand + "=" + Fmt2(check.demand) + unit + (ok ? " <= " : " > ") + limit + "=" +
            Fmt2(check.capacity) + unit + (ok ? "，满足" : "，不满足");
-}
-
-// The grade's name as the 2017 tables list it.
-std::string GradeName(SteelGrade grade) {
-    return "Q" + FormatNumber("%d", grade);
 }
 
 // The clause numbers the report cites, by edition: the formulas are the same in both.
@@ -216,26 +212,12 @@ SecondaryBeamJointResult ComputeSecondaryBeamJoint(const SecondaryBeamJointInput
 
     std::string boltCheckName;
     if (friction) {
-        if (e2017) {
-            const auto surfaces = FayingSurfaces2017();
-            const std::optional<double> mu = GetSlipFactor2017(in.surface, GradeName(in.grade));
-            if (!mu) {
-                return Refused(
-                    r, "GB50017-2017表11.4.2-1不允许" + GradeName(in.grade) + "钢材的接触面采用" +
-                           (in.surface >= 0 && in.surface < static_cast<int>(surfaces.size())
-                                ? std::string(surfaces[in.surface])
-                                : std::string("这种处理方法")) +
-                           "，请改选接触面处理方法");
-            }
-            r.mu = *mu;
-            r.pretension = GetBoltPretension2017(in.boltClass == 109 ? "10.9" : "8.8", in.d);
-        } else {
-            r.pretension = GetBoltPretension(kCodeGB50017, in.d, in.boltClass);
-            r.mu = GetSlipFactor(kCodeGB50017, in.grade, in.surface);
+        const auto slip = FrictionSlipTerms(e2017, in.grade, in.surface, in.boltClass, in.d);
+        if (const auto* refusal = std::get_if<std::string>(&slip)) {
+            return Refused(r, *refusal);
         }
-        if (r.pretension <= 1 || r.mu <= 0.01) {
-            return Refused(r, "规范未给出这种高强螺栓的预拉力或抗滑移系数");
-        }
+        r.mu = std::get<SlipTerms>(slip).mu;
+        r.pretension = std::get<SlipTerms>(slip).pretension;
         // One friction plane: the secondary web lapped on one side of the stiffener. The 2017
         // hole factor k is 1.0 for the standard hole, so both editions multiply the same terms.
         r.nvb = GetFrictionCapacity(1, r.pretension, r.mu);

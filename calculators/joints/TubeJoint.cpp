@@ -76,10 +76,6 @@ constexpr Clauses kClauses2017 = {
     .weld = "第13.3.9条",
 };
 
-std::string GradeName(SteelGrade grade) {
-    return "Q" + FormatNumber("%d", grade);
-}
-
 } // namespace
 
 std::span<const char* const> TubeJointKindNames() {

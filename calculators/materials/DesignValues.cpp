@@ -229,7 +229,7 @@ std::optional<DesignValuesView> ComputeDesignValues(const DesignValuesInput& in)
         view.editionEntry = "GB50017-2017";
     }
     view.codeEntry = codes[static_cast<std::size_t>(ListIndexOf(in.code))];
-    view.gradeEntry = "Q" + FormatNumber("%d", in.grade);
+    view.gradeEntry = GradeName(in.grade);
     // The code pick: its headline texts, grade "Q235", band "<=16".
     view.strength = TextsOnCodeChange(in.code);
     if (in.grade != kQ235) {

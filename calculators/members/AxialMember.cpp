@@ -58,7 +58,7 @@ void ComputeAxialMember2017(const AxialMemberInput& in, const AxialSection& s,
                             AxialMemberResult& r) {
     // f and fu of table 4.4.1 by the thickest plate.
     const double thickest = std::max(s.t, s.tw);
-    const std::string gradeName = "Q" + std::to_string(in.grade);
+    const std::string gradeName = GradeName(in.grade);
     const std::optional<Steel2017> steel = GetSteelStrength2017(gradeName, thickest);
     if (!steel) {
         r.notices.push_back(InputError("板件厚度" + Fmt2(thickest) +

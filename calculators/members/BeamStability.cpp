@@ -306,8 +306,7 @@ BeamStabilityResult ComputeBeamStability(const BeamStabilityInput& in) {
     if (!refusal && edition2017) {
         r.classes = ClassesOf(s, in.fy);
         refusal = CheckClasses2017(*r.classes, in);
-        const std::optional<Steel2017> steel =
-            GetSteelStrength2017("Q" + std::to_string(in.fy), flange);
+        const std::optional<Steel2017> steel = GetSteelStrength2017(GradeName(in.fy), flange);
         if (!refusal && !steel) {
             refusal = InputError("翼缘厚度" + Fmt2(flange) +
                                  "mm超出GB50017-2017表4.4.1的范围（不大于100mm）");

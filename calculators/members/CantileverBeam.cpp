@@ -105,8 +105,7 @@ CantileverBeamResult ComputeCantileverBeam(const CantileverBeamInput& in) {
     // The stress is worked at a flange's outer fibre: f of the flange thickness.
     const bool edition2017 = in.edition == kSteel2017;
     if (edition2017) {
-        const std::optional<Steel2017> steel =
-            GetSteelStrength2017("Q" + std::to_string(in.fy), s.t1);
+        const std::optional<Steel2017> steel = GetSteelStrength2017(GradeName(in.fy), s.t1);
         if (!steel) {
             r.notices.push_back(InputError("翼缘厚度t=" + Fmt2(s.t1) +
                                            "mm超出GB50017-2017表4.4.1的范围(不大于100mm)"));
