@@ -42,14 +42,37 @@ FieldValues Description::Defaults() const {
     return values;
 }
 
+FieldSpec PresetNumberField(const char* name, std::vector<std::string> presets, const char* help,
+                            const char* label, const char* unit) {
+    FieldSpec field{.name = name,
+                    .defaultValue = presets.front(),
+                    .help = help,
+                    .label = label,
+                    .unit = unit,
+                    .presets = std::move(presets),
+                    .control = name};
+    return field;
+}
+
+FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
+                      const char* help, const char* label) {
+    return ChoiceField(name, std::move(allowed), std::move(defaultValue), help, label, name);
+}
+
+FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
+                      const char* help, const char* label, const char* control) {
+    FieldSpec field{.name = name,
+                    .defaultValue = std::move(defaultValue),
+                    .allowed = std::move(allowed),
+                    .help = help,
+                    .label = label,
+                    .control = control};
+    return field;
+}
+
 FieldSpec GradeField(std::vector<std::string> grades, std::string help) {
     std::string first = grades.front();
-    return FieldSpec{.name = "grade",
-                     .defaultValue = std::move(first),
-                     .allowed = std::move(grades),
-                     .help = std::move(help),
-                     .label = "钢号",
-                     .control = "grade"};
+    return ChoiceField("grade", std::move(grades), std::move(first), help.c_str(), "钢号");
 }
 
 Description Describe(std::string id, std::string caption, std::vector<FieldSpec> fields) {

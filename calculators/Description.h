@@ -63,6 +63,16 @@ struct Description {
     FieldValues Defaults() const;
 };
 
+// A value box named after its field, opening on its first preset.
+FieldSpec PresetNumberField(const char* name, std::vector<std::string> presets, const char* help,
+                            const char* label, const char* unit);
+
+// A list opening on defaultValue, its control named after the field or `control`.
+FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
+                      const char* help, const char* label);
+FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
+                      const char* help, const char* label, const char* control);
+
 // The steel grade a calculator's list "钢号" offers (control "grade"), opening on the first.
 FieldSpec GradeField(std::vector<std::string> grades, std::string help = "steel grade");
 

@@ -92,7 +92,7 @@ const Description& FilletWeldMnvDescription() {
              .control = "e"},
             GradeField(FilletWeldGradeEntries()),
             // The welding-method list follows the grade and the edition.
-            ElectrodeField(),
+            WeldingMethodField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -63,7 +63,7 @@ std::string FilletWeldStrengthLine2017(const std::string& grade,
            Fmt2(strength.ffw) + "(N/mm2),\r\n";
 }
 
-FieldSpec ElectrodeField() {
+FieldSpec WeldingMethodField() {
     return FieldSpec{
         .name = "electrode",
         .help = "edition 2017; blank: the first of the grade; Q235 E43, Q345|Q390 E50|E55, "

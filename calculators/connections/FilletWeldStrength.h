@@ -38,8 +38,9 @@ FindFilletWeldStrength2017(const std::string& grade, const std::string& electrod
 std::string FilletWeldStrengthLine2017(const std::string& grade,
                                        const FilletWeldStrength2017& strength);
 
-// The runner's field "electrode" of both fillet-weld calculators (GB50017-2017 only).
-FieldSpec ElectrodeField();
+// The field "electrode" of both fillet-weld calculators, the list "焊接方法及焊条" (the runner
+// reads it under GB50017-2017 only).
+FieldSpec WeldingMethodField();
 // The usage message for an electrode the grade's list does not offer; nothing when it is offered,
 // blank (the grade's usual one) or the grade is not listed (the compute refuses that).
 std::optional<std::string> ElectrodeNotOffered(const std::string& grade,

@@ -70,7 +70,7 @@ const Description& FilletWeldTorqueDescription() {
              .control = "beta"},
             // GB50017-2017 compares τA with ffw of the grade and electrode.
             GradeField(FilletWeldGradeEntries(), "edition 2017: steel grade of the welded plates"),
-            ElectrodeField(),
+            WeldingMethodField(),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

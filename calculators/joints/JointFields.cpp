@@ -7,34 +7,6 @@
 
 namespace ferrolab {
 
-FieldSpec PresetNumberField(const char* name, std::vector<std::string> presets, const char* help,
-                            const char* label, const char* unit) {
-    FieldSpec field{.name = name,
-                    .defaultValue = presets.front(),
-                    .help = help,
-                    .label = label,
-                    .unit = unit,
-                    .presets = std::move(presets),
-                    .control = name};
-    return field;
-}
-
-FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
-                      const char* help, const char* label) {
-    return ChoiceField(name, std::move(allowed), std::move(defaultValue), help, label, name);
-}
-
-FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
-                      const char* help, const char* label, const char* control) {
-    FieldSpec field{.name = name,
-                    .defaultValue = std::move(defaultValue),
-                    .allowed = std::move(allowed),
-                    .help = help,
-                    .label = label,
-                    .control = control};
-    return field;
-}
-
 std::vector<std::string> WithNewNames(std::vector<std::string> names,
                                       std::span<const char* const> more) {
     for (const char* name : more) {

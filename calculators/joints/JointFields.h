@@ -1,9 +1,8 @@
 #pragma once
-// The field descriptions and runner steps the joint calculators have in common: value boxes and
-// lists named after their fields, the steel grade, the fillet-weld fields of the pinned joints
-// (weld kind, βf, the 2017 electrode) and the faying surfaces of the friction-type bolts of both
-// editions. What differs between the calculators (help lines, lists, control names) stays a
-// parameter.
+// The field descriptions and runner steps the joint calculators have in common: the steel grade,
+// the fillet-weld fields of the pinned joints (weld kind, βf, the 2017 electrode) and the faying
+// surfaces of the friction-type bolts of both editions. What differs between the calculators (help
+// lines, lists, control names) stays a parameter.
 
 #include <optional>
 #include <span>
@@ -13,16 +12,6 @@
 #include "calculators/Description.h"
 
 namespace ferrolab {
-
-// A value box named after its field, opening on its first preset.
-FieldSpec PresetNumberField(const char* name, std::vector<std::string> presets, const char* help,
-                            const char* label, const char* unit);
-
-// A list opening on defaultValue, its control named after the field or `control`.
-FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
-                      const char* help, const char* label);
-FieldSpec ChoiceField(const char* name, std::vector<std::string> allowed, std::string defaultValue,
-                      const char* help, const char* label, const char* control);
 
 // names, then every name of `more` that names does not hold yet, in list order.
 std::vector<std::string> WithNewNames(std::vector<std::string> names,
