@@ -6,6 +6,7 @@
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/ApproxPhiB.h"
 #include "calculators/members/BeamStability.h"
+#include "calculators/members/MemberFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
@@ -72,12 +73,7 @@ const Description& ApproxPhiBDescription() {
              .help = "a rolled H series (types 4 and 5: the T split from it) or the welded plates",
              .label = "截面",
              .control = "series"},
-            {.name = "name",
-             .defaultValue = "HW100x100",
-             .help = "a section name of the chosen H series (e.g. HN400x200)",
-             .kind = FieldKind::Catalogue,
-             .label = "截面",
-             .control = "section"},
+            HSectionNameField("截面"),
             {.name = "B1",
              .defaultValue = b1[0],
              .help = "welded: compression flange width of an I, flange width of a T (mm)",

@@ -5,6 +5,7 @@
 #include "calculators/Edition.h"
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
+#include "calculators/members/MemberFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
@@ -32,12 +33,7 @@ const Description& BeamStabilityDescription() {
              .label = "构件参数",
              .control = "series"},
             // The names offered follow the series (none for the welded I).
-            {.name = "name",
-             .defaultValue = "HW100x100",
-             .help = "a section name of the chosen H series (e.g. HN400x200)",
-             .kind = FieldKind::Catalogue,
-             .label = "构件参数",
-             .control = "section"},
+            HSectionNameField("构件参数"),
             // The label of load cases 1 to 4; cases 5 to 10 relabel the box.
             {.name = "l1",
              .defaultValue = span[0],

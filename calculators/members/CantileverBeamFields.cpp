@@ -6,6 +6,7 @@
 #include "calculators/materials/DesignValues.h"
 #include "calculators/members/BeamStability.h"
 #include "calculators/members/CantileverBeam.h"
+#include "calculators/members/MemberFields.h"
 #include "engine/TextToNumber.h"
 
 namespace ferrolab {
@@ -31,12 +32,7 @@ const Description& CantileverBeamDescription() {
              .help = "section series: a rolled H series or the welded I",
              .label = "截面",
              .control = "series"},
-            {.name = "name",
-             .defaultValue = "HW100x100",
-             .help = "a section name of the chosen H series (e.g. HN400x200)",
-             .kind = FieldKind::Catalogue,
-             .label = "截面",
-             .control = "section"},
+            HSectionNameField("截面"),
             {.name = "B",
              .defaultValue = b[0],
              .help = "welded I: flange width, both flanges (mm)",
