@@ -41,20 +41,9 @@ const Description& ColdFormedBeamDescription() {
              .label = "两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值",
              .control = "bracing"},
             GradeField(TextsOf(kCFGradeNames)),
-            {.name = "l",
-             .defaultValue = span[0],
-             .help = "span, mm",
-             .label = "梁的跨度   l",
-             .unit = "mm",
-             .presets = span,
-             .control = "l"},
-            {.name = "ea",
-             .defaultValue = ea[0],
-             .help = "distance of the transverse load from the shear centre, mm",
-             .label = "横向荷载作用点到弯心的距离ea",
-             .unit = "mm",
-             .presets = ea,
-             .control = "ea"},
+            PresetNumberField("l", span, "span, mm", "梁的跨度   l", "mm"),
+            PresetNumberField("ea", ea, "distance of the transverse load from the shear centre, mm",
+                              "横向荷载作用点到弯心的距离ea", "mm"),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();
