@@ -113,12 +113,8 @@ const Description& DesignValuesDescription() {
              .label = "相焊板件中外层较薄板件的厚度(mm)",
              .unit = "mm",
              .control = "spotWeldPlate"},
-            {.name = "plate-category",
-             .defaultValue = categories[0],
-             .allowed = {categories.begin(), categories.end()},
-             .help = "compressed plate category",
-             .label = "板件类别",
-             .control = "plateCategory"},
+            ChoiceField("plate-category", {categories.begin(), categories.end()}, categories[0],
+                        "compressed plate category", "板件类别", "plateCategory"),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -26,12 +26,8 @@ const Description& BeamStabilityDescription() {
         const std::vector<std::string> thickness = {"16.00", "17.00", "18.00", "19.00"};
         entry.fields = {
             SteelEditionField(),
-            {.name = "series",
-             .defaultValue = BeamSeriesEntries().front(),
-             .allowed = BeamSeriesEntries(),
-             .help = "section series",
-             .label = "构件参数",
-             .control = "series"},
+            ChoiceField("series", BeamSeriesEntries(), BeamSeriesEntries().front(),
+                        "section series", "构件参数"),
             // The names offered follow the series (none for the welded I).
             HSectionNameField("构件参数"),
             // The label of load cases 1 to 4; cases 5 to 10 relabel the box.
@@ -99,12 +95,8 @@ const Description& BeamStabilityDescription() {
              .control = "b2"},
             PresetNumberField("t2", thickness, "welded I: bottom flange thickness (mm)",
                               "下翼缘厚度 t2", "mm"),
-            {.name = "compressed-flange",
-             .defaultValue = "上",
-             .allowed = {"上", "下"},
-             .help = "flange in compression",
-             .label = "受压翼缘",
-             .control = "compressedFlange"},
+            ChoiceField("compressed-flange", {"上", "下"}, "上", "flange in compression",
+                        "受压翼缘", "compressedFlange"),
             // Ten radio buttons that show the cases' captions; the runner takes the number.
             {.name = "case",
              .defaultValue = "1",

@@ -26,12 +26,8 @@ const Description& CantileverBeamDescription() {
                                              "100.00", "200.00", "300.00"};
         entry.fields = {
             SteelEditionField(),
-            {.name = "series",
-             .defaultValue = BeamSeriesEntries().front(),
-             .allowed = BeamSeriesEntries(),
-             .help = "section series: a rolled H series or the welded I",
-             .label = "截面",
-             .control = "series"},
+            ChoiceField("series", BeamSeriesEntries(), BeamSeriesEntries().front(),
+                        "section series: a rolled H series or the welded I", "截面"),
             HSectionNameField("截面"),
             {.name = "B",
              .defaultValue = b[0],

@@ -14,12 +14,8 @@ const Description& ColdFormedAxialDescription() {
         const std::vector<std::string> length = {"500.00", "1000.00", "1500.00", "2000.00",
                                                  "3000.00"};
         entry.fields = {
-            {.name = "kind",
-             .defaultValue = kCFAxialKindNames[0],
-             .allowed = TextsOf(kCFAxialKindNames),
-             .help = "section kind",
-             .label = "选择截面",
-             .control = "kind"},
+            ChoiceField("kind", TextsOf(kCFAxialKindNames), kCFAxialKindNames[0], "section kind",
+                        "选择截面"),
             // The names offered follow the kind.
             {.name = "name",
              .defaultValue = CFChannelNames()[0],
@@ -29,12 +25,8 @@ const Description& ColdFormedAxialDescription() {
              .control = "name"},
             GradeField(TextsOf(kCFAxialGradeNames)),
             PresetNumberField("N", force, "axial compression, kN", "轴力", "kN"),
-            {.name = "end",
-             .defaultValue = kCFEndConditionNames[0],
-             .allowed = TextsOf(kCFEndConditionNames),
-             .help = "end condition (plain channel)",
-             .label = "两端支承情况",
-             .control = "endCondition"},
+            ChoiceField("end", TextsOf(kCFEndConditionNames), kCFEndConditionNames[0],
+                        "end condition (plain channel)", "两端支承情况", "endCondition"),
             // Two radio buttons without a title, "有缀板" and "无缀板"; the runner takes 1 and 0.
             {.name = "battens",
              .defaultValue = "0",

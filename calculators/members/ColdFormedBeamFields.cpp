@@ -13,12 +13,8 @@ const Description& ColdFormedBeamDescription() {
                                                "3000.00", "5000.00", "6000.00", "9000.00"};
         const std::vector<std::string> ea = {"0.0", "10.0", "-10.0", "20.0", "-20.0"};
         entry.fields = {
-            {.name = "kind",
-             .defaultValue = kCFBeamKindNames[0],
-             .allowed = TextsOf(kCFBeamKindNames),
-             .help = "section kind",
-             .label = "选择截面",
-             .control = "kind"},
+            ChoiceField("kind", TextsOf(kCFBeamKindNames), kCFBeamKindNames[0], "section kind",
+                        "选择截面"),
             // The names offered follow the kind.
             {.name = "name",
              .defaultValue = CFChannelNames()[0],
@@ -34,12 +30,8 @@ const Description& ColdFormedBeamDescription() {
                      "end, 6 M and M/2 reversed, 7 M and M reversed",
              .label = "弯矩作用平面内的荷载及支承情况",
              .control = "loadCase"},
-            {.name = "bracing",
-             .defaultValue = kCFBeamBracingNames[0],
-             .allowed = TextsOf(kCFBeamBracingNames),
-             .help = "lateral bracing",
-             .label = "两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值",
-             .control = "bracing"},
+            ChoiceField("bracing", TextsOf(kCFBeamBracingNames), kCFBeamBracingNames[0],
+                        "lateral bracing", "两端及跨间侧向均为简支的受弯构件的ξ1，ξ2和μb值"),
             GradeField(TextsOf(kCFGradeNames)),
             PresetNumberField("l", span, "span, mm", "梁的跨度   l", "mm"),
             PresetNumberField("ea", ea, "distance of the transverse load from the shear centre, mm",

@@ -30,12 +30,7 @@ const Description& ColumnLengthFactorDescription() {
              .label = "柱下端线刚度比 K2",
              .presets = ratios,
              .control = "k2"},
-            {.name = "frame",
-             .defaultValue = kinds[0],
-             .allowed = {kinds.begin(), kinds.end()},
-             .help = "框架类型",
-             .label = "框架类型",
-             .control = "frame"},
+            ChoiceField("frame", {kinds.begin(), kinds.end()}, kinds[0], "框架类型", "框架类型"),
         };
         return Describe(entry.id, entry.caption, entry.fields);
     }();

@@ -14,12 +14,8 @@ const Description& ColdFormedSectionDescription() {
         const std::vector<std::string> b = {"30.00", "40.00", "50.00", "60.00"};
         const std::vector<std::string> t = {"2.5", "3.0", "3.5"};
         entry.fields = {
-            {.name = "family",
-             .defaultValue = kCFFamilyNames[0],
-             .allowed = {kCFFamilyNames.begin(), kCFFamilyNames.end()},
-             .help = "section family",
-             .label = "原始数据（需按中心线输入）",
-             .control = "family"},
+            ChoiceField("family", {kCFFamilyNames.begin(), kCFFamilyNames.end()}, kCFFamilyNames[0],
+                        "section family", "原始数据（需按中心线输入）"),
             PresetNumberField("a", a, "lip length, mm (families with lips only; the others take 0)",
                               "a", "mm"),
             PresetNumberField("h", h, "web depth, mm (centreline)", "h", "mm"),
